@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds and runs every test: a normal build, a sanitizer build (ASan+UBSan)
+# and, in the sanitizer stage, the fuzz targets for a fixed time each.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== normal build =="
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/test -j"$jobs"
+ctest --test-dir build/test -j"$jobs" --output-on-failure
+
+echo "== sanitizer build (address, undefined) =="
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRAM_SANITIZE=ON -DKESTRAM_BENCH=OFF >/dev/null
+cmake --build build/asan -j"$jobs"
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/asan -j"$jobs" --output-on-failure
+
+if [ -f tests/fuzz/CMakeLists.txt ]; then
+  echo "== fuzz targets =="
+  secs=${FUZZ_SECONDS:-60}
+  CXX=clang++ cmake -S . -B build/fuzz -DKESTRAM_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build/fuzz -j"$jobs"
+  pids=()
+  for f in build/fuzz/tests/fuzz/fuzz_*; do
+    [ -x "$f" ] || continue
+    name=$(basename "$f")
+    mkdir -p "build/fuzz/corpus/$name"
+    "$f" -max_total_time="$secs" -rss_limit_mb=2048 -timeout=5 \
+      "build/fuzz/corpus/$name" > "build/fuzz/$name.log" 2>&1 &
+    pids+=("$!:$name")
+  done
+  failed=0
+  for p in "${pids[@]}"; do
+    if ! wait "${p%%:*}"; then
+      echo "fuzz target ${p#*:} failed:"; tail -40 "build/fuzz/${p#*:}.log"; failed=1
+    else
+      echo "fuzz target ${p#*:}: $(grep -E '^Done' "build/fuzz/${p#*:}.log" | tail -1)"
+    fi
+  done
+  [ "$failed" = 0 ]
+fi
+echo "All test stages passed."
