@@ -1,0 +1,185 @@
+#include "drawing/screen/PictureArea.h"
+
+#include <QFontMetricsF>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "drawing/General_dibujo.h"
+
+namespace {
+
+// Painting limits: coordinates beyond them are clipped or clamped, font sizes
+// held within them, so no zoom can overflow the painter.
+constexpr double kLimite = 1e5;
+constexpr double kPuntosMin = 1;
+constexpr double kPuntosMax = 1000;
+
+QColor Color_Qt(uint32_t c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+double Limitar(double v) {
+    if (!std::isfinite(v)) return 0;
+    return std::clamp(v, -kLimite, kLimite);
+}
+
+// Clips the segment to the square of side 2 kLimite (Liang-Barsky); false when
+// nothing of it lies inside.
+bool Recortar(double& x1, double& y1, double& x2, double& y2) {
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2)) return false;
+    const double dx = x2 - x1, dy = y2 - y1;
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x1 + kLimite, kLimite - x1, y1 + kLimite, kLimite - y1};
+    for (int k = 0; k < 4; ++k) {
+        if (p[k] == 0) {
+            if (q[k] < 0) return false;
+            continue;
+        }
+        const double t = q[k] / p[k];
+        if (p[k] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const double ax = x1 + t0 * dx, ay = y1 + t0 * dy;
+    x2 = x1 + t1 * dx;
+    y2 = y1 + t1 * dy;
+    x1 = ax;
+    y1 = ay;
+    return true;
+}
+
+QRectF Caja(const Grafico::Forma_Pantalla& f) {
+    const double l = Limitar(f.Left), t = Limitar(f.Top);
+    const double r = Limitar(f.Left + f.Width), b = Limitar(f.Top + f.Height);
+    return QRectF(QPointF(l, t), QPointF(r, b)).normalized();
+}
+
+}  // namespace
+
+class PictureArea::Medidor_Qt : public Grafico::Medidor_Texto {
+public:
+    explicit Medidor_Qt(const PictureArea& area) : area_(area) {}
+    Grafico::Tamano_Texto Medir(const std::string& texto, double puntos, bool negrita) const override {
+        const QFontMetricsF fm(area_.Fuente(puntos, negrita), const_cast<PictureArea*>(&area_));
+        return {fm.horizontalAdvance(QString::fromStdString(texto)), fm.height()};
+    }
+
+private:
+    const PictureArea& area_;
+};
+
+PictureArea::PictureArea(Grafico::Ventana ventana, QWidget* parent, bool fuente_arial)
+    : QFrame(parent), ventana_(ventana), fuente_arial_(fuente_arial), medidor_(std::make_unique<Medidor_Qt>(*this)) {
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(1);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    Grafico::Registrar_Area(ventana_, this);
+}
+
+PictureArea::~PictureArea() {
+    if (Grafico::Area_Registrada(ventana_) == this) {
+        // The window's elements vanish with it.
+        auto& d = General_dibujo::Dibujo;
+        d.N_Linea = d.N_Punto = d.N_Tit = d.N_Barra = d.N_Sec_rect = d.N_Sec_cir = 0;
+    }
+    Grafico::Quitar_Area(ventana_, this);
+}
+
+double PictureArea::Ancho_Interior() const { return contentsRect().width(); }
+double PictureArea::Alto_Interior() const { return contentsRect().height(); }
+const Grafico::Medidor_Texto& PictureArea::Medidor() const { return *medidor_; }
+
+void PictureArea::Mostrar(Grafico::Escena escena) {
+    escena_ = std::move(escena);
+    update();
+}
+
+QFont PictureArea::Fuente(double puntos, bool negrita) const {
+    QFont f = fuente_arial_ ? QFont(QStringLiteral("Arial")) : font();
+    if (!std::isfinite(puntos)) puntos = kPuntosMin;
+    f.setPointSizeF(std::clamp(puntos, kPuntosMin, kPuntosMax));
+    f.setBold(negrita);
+    return f;
+}
+
+void PictureArea::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter p(this);
+    const QRect cr = contentsRect();
+    p.setClipRect(cr);
+    p.translate(cr.topLeft());
+    const QColor contorno = palette().color(QPalette::WindowText);
+
+    // Filled shapes first, the earlier record on top of the later ones.
+    struct Forma {
+        const Grafico::Forma_Pantalla* f;
+        int tipo;
+    };
+    std::vector<Forma> formas;
+    for (const auto& f : escena_.Barra) formas.push_back({&f, General_dibujo::Elemento_Barra});
+    for (const auto& f : escena_.Sec_rect) formas.push_back({&f, General_dibujo::Elemento_Sec_Rect});
+    for (const auto& f : escena_.Sec_cir) formas.push_back({&f, General_dibujo::Elemento_Sec_Cir});
+    std::stable_sort(formas.begin(), formas.end(),
+                     [](const Forma& a, const Forma& b) { return a.f->Registro > b.f->Registro; });
+    p.setPen(QPen(contorno, 1));
+    for (const auto& [f, tipo] : formas) {
+        p.setBrush(Color_Qt(f->Color));
+        const QRectF r = Caja(*f);
+        if (tipo == General_dibujo::Elemento_Barra) {
+            p.drawRect(r);
+        } else if (tipo == General_dibujo::Elemento_Sec_Rect) {
+            const double radio = std::min(r.width(), r.height()) / 6;
+            p.drawRoundedRect(r, radio, radio);
+        } else {
+            const double lado = std::min(r.width(), r.height());
+            p.drawEllipse(QRectF(r.center().x() - lado / 2, r.center().y() - lado / 2, lado, lado));
+        }
+    }
+
+    // Lines.
+    p.setBrush(Qt::NoBrush);
+    for (const auto& l : escena_.Linea) {
+        if (l.Estilo == 0) continue;  // transparent
+        QPen pen(Color_Qt(l.Color));
+        pen.setWidth(l.Grosor);
+        pen.setCapStyle(Qt::FlatCap);
+        if (l.Grosor == 1) {
+            switch (l.Estilo) {
+                case 2: pen.setStyle(Qt::DashLine); break;
+                case 3: pen.setDashPattern({1, 1}); break;
+                case 4: pen.setStyle(Qt::DashDotLine); break;
+                case 5: pen.setStyle(Qt::DashDotDotLine); break;
+                default: break;
+            }
+        }
+        p.setPen(pen);
+        double x1 = l.x1, y1 = l.y1, x2 = l.x2, y2 = l.y2;
+        if (Recortar(x1, y1, x2, y2)) p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    }
+
+    // Markers: outline only.
+    for (const auto& m : escena_.Punto) {
+        p.setPen(QPen(Color_Qt(m.Color), 1));
+        p.drawEllipse(Caja(m));
+    }
+
+    // Labels, transparent, drawn at the baseline.
+    for (const auto& t : escena_.Tit) {
+        const QFont f = Fuente(t.Size, t.Bold);
+        p.setFont(f);
+        p.setPen(Color_Qt(t.Color));
+        const QFontMetricsF fm(f, this);
+        p.drawText(QPointF(Limitar(t.Left), Limitar(t.Top) + fm.ascent()), QString::fromStdString(t.Caption));
+    }
+}
