@@ -1,0 +1,79 @@
+#include "platform/Combo.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace platform {
+
+Combo::Combo(Style style, QWidget* parent) : QComboBox(parent), style_(style) {
+    if (style_ == Style::Editable) {
+        setEditable(true);
+        setInsertPolicy(QComboBox::NoInsert);
+        setCompleter(nullptr);
+    }
+    setCurrentIndex(-1);
+    // The user's pick (list, arrow keys, wheel); the program's goes through
+    // select(), which raises the event itself.
+    connect(this, &QComboBox::activated, this, [this](int) { emit selected(); });
+}
+
+void Combo::addEntry(const QString& text) { setEntry(count(), text); }
+
+void Combo::setEntry(int i, const QString& text) {
+    if (i < 0 || i > count()) return;
+    const QSignalBlocker blocker(this);
+    const int index = currentIndex();
+    const QString edit = isEditable() ? lineEdit()->text() : QString();
+    if (i == count())
+        addItem(text);
+    else
+        setItemText(i, text);
+    if (currentIndex() != index) setCurrentIndex(index);
+    if (isEditable() && lineEdit()->text() != edit) lineEdit()->setText(edit);
+}
+
+void Combo::select(int i) {
+    if (i < -1 || i >= count()) return;
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentIndex(i);
+        if (i >= 0 && isEditable()) lineEdit()->setText(itemText(i));
+    }
+    if (i >= 0) emit selected();
+}
+
+QString Combo::text() const {
+    if (isEditable()) return lineEdit()->text();
+    return currentIndex() >= 0 ? itemText(currentIndex()) : QString();
+}
+
+void Combo::setText(const QString& text) {
+    if (!isEditable()) return;
+    const QSignalBlocker blocker(this);
+    lineEdit()->setText(text);
+}
+
+void Combo::selectText(int start, int length) {
+    if (isEditable()) lineEdit()->setSelection(start, length);
+}
+
+void Combo::selectAllText() {
+    if (isEditable()) lineEdit()->selectAll();
+}
+
+void Combo::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(event->key());
+    if (isEditable() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->ignore();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void Combo::keyReleaseEvent(QKeyEvent* event) {
+    QComboBox::keyReleaseEvent(event);
+    emit keyUp(event->key());
+}
+
+}  // namespace platform

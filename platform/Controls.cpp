@@ -1,0 +1,43 @@
+#include "platform/Controls.h"
+
+#include <QFont>
+#include <QPalette>
+
+namespace platform {
+
+void makeReadOnly(QLineEdit* edit) {
+    edit->setReadOnly(true);
+    QPalette p = edit->palette();
+    p.setColor(QPalette::Base, kReadOnlyBackground);
+    edit->setPalette(p);
+}
+
+ReadOnlyBox::ReadOnlyBox(QWidget* parent) : QLineEdit(parent) { makeReadOnly(this); }
+
+QColor ReadOnlyBox::background() const { return palette().color(QPalette::Base); }
+
+NoticeLabel::NoticeLabel(QWidget* parent) : QLabel(parent) {
+    setAutoFillBackground(true);
+    setAlignment(Qt::AlignCenter);
+    QFont f = font();
+    f.setBold(true);
+    setFont(f);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    hide();
+}
+
+void NoticeLabel::showNotice(const QString& text, const QColor& background) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, Qt::white);
+    setPalette(p);
+    setText(text);
+    show();
+}
+
+QColor NoticeLabel::background() const { return palette().color(QPalette::Window); }
+QColor NoticeLabel::foreground() const { return palette().color(QPalette::WindowText); }
+
+}  // namespace platform

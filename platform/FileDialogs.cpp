@@ -1,0 +1,82 @@
+#include "platform/FileDialogs.h"
+
+#include <QFileDialog>
+#include <QStringList>
+
+namespace platform {
+
+namespace {
+FakeFileDialogs& fallback() {
+    static FakeFileDialogs f;
+    return f;
+}
+FileDialogService* current = nullptr;
+
+std::vector<std::string> split(const std::string& text, char sep) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (char ch : text) {
+        if (ch == sep) {
+            parts.push_back(part);
+            part.clear();
+        } else {
+            part += ch;
+        }
+    }
+    parts.push_back(part);
+    return parts;
+}
+}  // namespace
+
+FileDialogService& fileDialogs() { return current ? *current : fallback(); }
+void setFileDialogs(FileDialogService* service) { current = service; }
+
+std::vector<std::string> qtNameFilters(const std::string& filter) {
+    std::vector<std::string> result;
+    if (filter.empty()) return result;
+    const std::vector<std::string> parts = split(filter, '|');
+    for (std::size_t i = 0; i < parts.size(); i += 2) {
+        std::string patterns = i + 1 < parts.size() ? parts[i + 1] : std::string("*");
+        for (char& ch : patterns)
+            if (ch == ';') ch = ' ';
+        result.push_back(parts[i] + " (" + patterns + ")");
+    }
+    return result;
+}
+
+std::optional<std::string> QtFileDialogService::ask(const FileRequest& request) {
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList filters;
+    for (const std::string& f : qtNameFilters(request.filter)) filters << QString::fromStdString(f);
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int index = request.filterIndex >= 1 && request.filterIndex <= filters.size()
+                              ? request.filterIndex - 1
+                              : 0;
+        dialog.selectNameFilter(filters.at(index));
+    }
+    if (request.kind == FileRequest::Kind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    return files.first().toStdString();
+}
+
+std::optional<std::string> FakeFileDialogs::ask(const FileRequest& request) {
+    asked.push_back(request);
+    if (answers.empty()) return std::nullopt;
+    std::optional<std::string> a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+}  // namespace platform

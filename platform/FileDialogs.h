@@ -1,0 +1,63 @@
+// Open and save dialogs as a service: a window fills a request and gets the
+// chosen path back, or nothing when the user cancelled. Tests install a
+// scripted fake and read what was asked.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct FileRequest {
+    enum class Kind { Open, Save };
+    Kind kind = Kind::Open;
+    // Pairs of description and patterns joined by "|", as the program writes
+    // them: "Archivos VORLANT - Flexión|*.KRF|Archivos VORLANT|*.KRC;*.KRF".
+    std::string filter;
+    int filterIndex = 1;          // 1-based choice of the filter shown first
+    std::string fileName;         // proposed name (UTF-8), may be empty
+    bool confirmOverwrite = true; // Save: ask before replacing a file
+};
+
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    // The chosen full path (UTF-8), or std::nullopt when cancelled.
+    virtual std::optional<std::string> ask(const FileRequest& request) = 0;
+};
+
+// The service in force; never null (a fake that cancels stands in until
+// the program installs the real one).
+FileDialogService& fileDialogs();
+void setFileDialogs(FileDialogService* service);  // nullptr: the fallback
+
+// The Qt dialog (non-native, so it behaves the same everywhere).
+class QtFileDialogService : public FileDialogService {
+public:
+    std::optional<std::string> ask(const FileRequest& request) override;
+};
+
+// Test double: records every request, answers from the queue, then cancels.
+class FakeFileDialogs : public FileDialogService {
+public:
+    std::optional<std::string> ask(const FileRequest& request) override;
+
+    std::vector<FileRequest> asked;
+    std::deque<std::optional<std::string>> answers;  // nullopt = cancel
+};
+
+class ScopedFakeFileDialogs {
+public:
+    ScopedFakeFileDialogs() { setFileDialogs(&fake); }
+    ~ScopedFakeFileDialogs() { setFileDialogs(nullptr); }
+    ScopedFakeFileDialogs(const ScopedFakeFileDialogs&) = delete;
+    ScopedFakeFileDialogs& operator=(const ScopedFakeFileDialogs&) = delete;
+    FakeFileDialogs fake;
+};
+
+// "Desc|*.A|Desc2|*.B;*.C" -> {"Desc (*.A)", "Desc2 (*.B *.C)"}, for Qt.
+std::vector<std::string> qtNameFilters(const std::string& filter);
+
+}  // namespace platform

@@ -1,0 +1,22 @@
+// The message service on Qt: a modal QMessageBox with the program's title,
+// the icon and the buttons "Aceptar" or "Sí"/"No". The program installs it
+// at start with setMessages(&service); tests keep the fake of Messages.h.
+#pragma once
+
+#include "platform/Messages.h"
+
+class QWidget;
+
+namespace platform {
+
+class QtMessageService : public MessageService {
+public:
+    // parent: the window the boxes are centred on (nullptr: the active one).
+    explicit QtMessageService(QWidget* parent = nullptr) : parent_(parent) {}
+    Answer show(const Message& message) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace platform

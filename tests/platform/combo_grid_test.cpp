@@ -1,0 +1,177 @@
+// Combo and grid: the program's selections and moves raise the user's event.
+#include "platform/Combo.h"
+#include "platform/Grid.h"
+
+#include <QLineEdit>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using platform::Combo;
+using platform::Grid;
+
+namespace {
+
+TEST(Combo, FillingRaisesNothingAndKeepsSelectionAndText) {
+    for (Combo::Style style : {Combo::Style::Editable, Combo::Style::List}) {
+        Combo combo(style);
+        int events = 0;
+        QObject::connect(&combo, &Combo::selected, [&] { ++events; });
+        combo.addEntry("25");  // the first entry of an empty combo
+        combo.addEntry("30");
+        EXPECT_EQ(combo.selectedIndex(), -1);
+        EXPECT_EQ(combo.text(), "");
+        combo.setEntry(2, "35");  // one past the last appends
+        combo.setEntry(5, "x");   // beyond: ignored
+        EXPECT_EQ(combo.count(), 3);
+        EXPECT_EQ(events, 0);
+    }
+}
+
+TEST(Combo, ProgramSelectionRaisesTheEventOnceSynchronously) {
+    Combo combo(Combo::Style::Editable);
+    for (const char* t : {"0,125", "0,165", "0,250"}) combo.addEntry(t);
+    std::vector<int> seen;  // index and text at the moment of the event
+    QString textSeen;
+    QObject::connect(&combo, &Combo::selected, [&] {
+        seen.push_back(combo.selectedIndex());
+        textSeen = combo.text();
+    });
+    combo.select(1);
+    EXPECT_EQ(seen, std::vector<int>{1});
+    EXPECT_EQ(textSeen, "0,165");
+    combo.select(1);  // already selected: raised again
+    EXPECT_EQ(seen, (std::vector<int>{1, 1}));
+    combo.select(-1);  // clearing raises nothing
+    combo.select(7);   // out of range: ignored
+    EXPECT_EQ(seen.size(), 2u);
+    EXPECT_EQ(combo.selectedIndex(), -1);
+}
+
+TEST(Combo, RewritingEntriesKeepsTheEditText) {
+    Combo combo(Combo::Style::Editable);
+    combo.addEntry("0,125");
+    combo.addEntry("0,200");
+    combo.select(1);
+    combo.setText("0,3");
+    combo.setEntry(1, "0,165");  // the selected entry
+    EXPECT_EQ(combo.text(), "0,3");
+    EXPECT_EQ(combo.entry(1), "0,165");
+    EXPECT_EQ(combo.selectedIndex(), 1);
+}
+
+TEST(Combo, KeysRaiseDownSelectUpInOrderAndReturnPicksNothing) {
+    Combo list(Combo::Style::List);
+    for (const char* t : {"CIRCULAR", "CUADRADA", "RECTANGULAR"}) list.addEntry(t);
+    list.select(0);
+    std::vector<QString> order;
+    QObject::connect(&list, &Combo::keyDown, [&](int) { order.push_back("down"); });
+    QObject::connect(&list, &Combo::selected, [&] { order.push_back("selected"); });
+    QObject::connect(&list, &Combo::keyUp, [&](int) { order.push_back("up"); });
+    QTest::keyClick(&list, Qt::Key_Down);
+    EXPECT_EQ(order, (std::vector<QString>{"down", "selected", "up"}));
+    EXPECT_EQ(list.text(), "CUADRADA");
+
+    Combo edit(Combo::Style::Editable);
+    edit.addEntry("25");
+    edit.addEntry("30");
+    int events = 0;
+    QObject::connect(&edit, &Combo::selected, [&] { ++events; });
+    edit.lineEdit()->setText("30");
+    QTest::keyClick(&edit, Qt::Key_Return);
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(edit.selectedIndex(), -1);
+    EXPECT_EQ(edit.count(), 2);
+    // No inline completion: typing "2" stays "2".
+    edit.lineEdit()->clear();
+    QTest::keyClicks(&edit, "2");
+    EXPECT_EQ(edit.text(), "2");
+}
+
+struct GridEvents {
+    std::vector<std::pair<int, int>> cells;  // current cell at each event
+    int clicks = 0;
+    explicit GridEvents(Grid& grid) {
+        QObject::connect(&grid, &Grid::enterCell, [this, &grid] { cells.push_back({grid.row(), grid.col()}); });
+        QObject::connect(&grid, &Grid::gridClicked, [this] { ++clicks; });
+    }
+};
+
+TEST(Grid, ProgramMovesRaiseTheEventExactlyOnceAlsoToTheCurrentCell) {
+    Grid grid;
+    grid.setRows(6);
+    grid.setCols(4);
+    GridEvents ev(grid);
+    grid.setRow(1);
+    grid.setCol(1);
+    grid.setCol(1);  // already current
+    grid.setRow(0);  // a header cell, by the program
+    grid.setCol(0);
+    grid.setRow(9);  // outside: ignored
+    using P = std::pair<int, int>;
+    EXPECT_EQ(ev.cells, (std::vector<P>{{1, 0}, {1, 1}, {1, 1}, {0, 1}, {0, 0}}));
+}
+
+TEST(Grid, ResizingRaisesNothingAndKeepsTheCurrentCellInside) {
+    Grid grid;
+    grid.setRows(6);
+    grid.setCols(4);
+    grid.setRow(5);
+    grid.setCol(3);
+    GridEvents ev(grid);
+    grid.setRows(3);
+    grid.setCols(2);
+    grid.setRows(6);
+    EXPECT_TRUE(ev.cells.empty());
+    EXPECT_EQ(grid.row(), 2);
+    EXPECT_EQ(grid.col(), 1);
+    EXPECT_EQ(grid.rows(), 6);
+    grid.setRowHeightAll(20);
+    grid.setRows(8);
+    EXPECT_EQ(grid.rowHeight(7), 20);
+    EXPECT_TRUE(ev.cells.empty());
+}
+
+TEST(Grid, UserMovesAndClicks) {
+    Grid grid;
+    grid.setRows(6);
+    grid.setCols(4);
+    for (int c = 0; c < 4; ++c) grid.setColWidth(c, 60);
+    grid.setRowHeightAll(20);
+    grid.resize(300, 200);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    grid.setRow(1);
+    grid.setCol(1);
+    GridEvents ev(grid);
+    const QRect cell22 = grid.visualItemRect(grid.item(2, 2));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell22.center());
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell22.center());  // same cell
+    using P = std::pair<int, int>;
+    EXPECT_EQ(ev.cells, (std::vector<P>{{2, 2}}));
+    EXPECT_EQ(ev.clicks, 2);
+    // A header cell cannot be made current by the user, by mouse or keys.
+    const QRect header = grid.visualItemRect(grid.item(0, 2));
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, header.center());
+    grid.setFocus();
+    QTest::keyClick(&grid, Qt::Key_Up);
+    QTest::keyClick(&grid, Qt::Key_Up);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(ev.cells, (std::vector<P>{{2, 2}, {1, 2}, {2, 2}}));
+}
+
+TEST(Grid, TextsAndColours) {
+    Grid grid;
+    grid.setRows(3);
+    grid.setCols(3);
+    grid.setCellText(1, 2, "12,5");
+    grid.setCellBackground(1, 2, QColor(255, 255, 0));
+    grid.setCellText(7, 7, "x");  // outside: ignored
+    EXPECT_EQ(grid.cellText(1, 2), "12,5");
+    EXPECT_EQ(grid.cellText(7, 7), "");
+    EXPECT_EQ(grid.cellBackground(1, 2), QColor(255, 255, 0));
+    EXPECT_EQ(grid.item(1, 2)->textAlignment(), int(Qt::AlignCenter));
+}
+
+}  // namespace

@@ -1,0 +1,263 @@
+// Leaving fields: real focus changes and the test hook run the same leave.
+#include "platform/Combo.h"
+#include "platform/FieldLeave.h"
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+using platform::FieldGuard;
+using platform::LeaveResult;
+
+namespace {
+
+// A window with two validated fields, a combo, a plain field and a button.
+// Each field's handler records its name and answers what `answer` says.
+struct Form {
+    QWidget window;
+    QLineEdit* a = new QLineEdit(&window);
+    QLineEdit* b = new QLineEdit(&window);
+    platform::Combo* combo = new platform::Combo(platform::Combo::Style::Editable, &window);
+    QLineEdit* plain = new QLineEdit(&window);
+    QPushButton* button = new QPushButton("Calcular", &window);
+    FieldGuard* guard = new FieldGuard(&window);
+    std::vector<QString> ran;
+    int clicks = 0;
+    std::function<LeaveResult()> answerA = [] { return LeaveResult::accepted(); };
+
+    Form() {
+        window.setObjectName("form");
+        auto* layout = new QVBoxLayout(&window);
+        for (QWidget* w : {static_cast<QWidget*>(a), static_cast<QWidget*>(b),
+                           static_cast<QWidget*>(combo), static_cast<QWidget*>(plain),
+                           static_cast<QWidget*>(button)})
+            layout->addWidget(w);
+        a->setText("1,5");
+        b->setText("2");
+        combo->addEntry("25");
+        QObject::connect(button, &QPushButton::clicked, [this] { ++clicks; });
+        guard->watch(a, [this] {
+            ran.push_back("a");
+            return answerA();
+        });
+        guard->watch(b, [this] {
+            ran.push_back("b");
+            return LeaveResult::accepted();
+        });
+        guard->watch(combo, [this] {
+            ran.push_back("combo");
+            return LeaveResult::accepted();
+        });
+        window.show();
+        window.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        a->setFocus(Qt::TabFocusReason);
+        platform::settle();
+        ran.clear();
+    }
+};
+
+TEST(FieldLeave, RealFocusChangeAndHookRunHandlerAlsoWhenUnchanged) {
+    Form f;
+    ASSERT_EQ(QApplication::focusWidget(), f.a);
+    QTest::keyClick(f.a, Qt::Key_Tab);  // unchanged text, left by Tab
+    EXPECT_EQ(f.ran, std::vector<QString>{"a"});
+    EXPECT_EQ(QApplication::focusWidget(), f.b);
+
+    QTest::mouseClick(f.plain, Qt::LeftButton);  // b left by the mouse
+    EXPECT_EQ(f.ran, (std::vector<QString>{"a", "b"}));
+
+    platform::leaveField(f.a);  // the hook, no focus needed
+    EXPECT_EQ(f.ran, (std::vector<QString>{"a", "b", "a"}));
+    EXPECT_EQ(QApplication::focusWidget(), f.plain);  // accepted: focus untouched
+}
+
+TEST(FieldLeave, PopupsAndOtherWindowsAreNotLeaves) {
+    Form f;
+    // A menu popping up takes the focus with the popup reason.
+    QMenu menu;
+    menu.addAction("Copiar");
+    QTimer::singleShot(0, &menu, [&] { menu.close(); });
+    menu.exec(f.a->mapToGlobal(QPoint(0, 0)));
+    platform::settle();
+    // A modal box (another window) takes it with the active-window reason.
+    QDialog box;
+    QTimer::singleShot(0, &box, [&] { box.accept(); });
+    box.exec();
+    platform::settle();
+    // The focus leaving for nowhere (window closing) is no leave either.
+    f.a->setFocus();
+    f.a->clearFocus();
+    EXPECT_TRUE(f.ran.empty());
+
+    // Offscreen, a closed box does not give the activation back.
+    f.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    // The combo's own list is not a leave of the combo.
+    f.combo->setFocus(Qt::TabFocusReason);
+    platform::settle();
+    f.ran.clear();
+    f.combo->showPopup();
+    platform::settle();
+    f.combo->hidePopup();
+    platform::settle();
+    EXPECT_TRUE(f.ran.empty());
+    // Leaving the combo itself is one (the focus is the combo's, not its edit's).
+    QTest::mouseClick(f.plain, Qt::LeftButton);
+    EXPECT_EQ(f.ran, std::vector<QString>{"combo"});
+}
+
+TEST(FieldLeave, RefusalSelectsAllReturnsFocusAndSkipsTheFieldInBetween) {
+    Form f;
+    f.answerA = [] { return LeaveResult::refused(); };
+    f.a->setText("abc");
+    f.a->deselect();
+    QTest::keyClick(f.a, Qt::Key_Tab);
+    // Inside the focus change the focus is still on its way to b...
+    EXPECT_EQ(QApplication::focusWidget(), f.b);
+    platform::settle();  // ...and comes back on the queued call.
+    EXPECT_EQ(QApplication::focusWidget(), f.a);
+    EXPECT_EQ(f.a->selectedText(), "abc");
+    EXPECT_EQ(f.a->selectionStart(), 0);
+    EXPECT_EQ(f.ran, std::vector<QString>{"a"});  // b held the focus, was not left
+    EXPECT_EQ(f.guard->refusedField(), f.a);
+
+    // Every attempt to leave runs the handler again; an acceptance clears it.
+    f.answerA = [] { return LeaveResult::accepted(); };
+    QTest::keyClick(f.a, Qt::Key_Tab);
+    platform::settle();
+    EXPECT_EQ(f.ran, (std::vector<QString>{"a", "a"}));
+    EXPECT_EQ(QApplication::focusWidget(), f.b);
+    EXPECT_EQ(f.guard->refusedField(), nullptr);
+}
+
+TEST(FieldLeave, NoCommandRunsWhileRefused) {
+    Form f;
+    f.answerA = [] { return LeaveResult::refused(); };
+    // The click that leaves the field: refused, so the button does not run.
+    QTest::mouseClick(f.button, Qt::LeftButton);
+    platform::settle();
+    EXPECT_EQ(f.clicks, 0);
+    EXPECT_EQ(QApplication::focusWidget(), f.a);
+    // Still refused: keys and clicks on the window's commands are held.
+    f.a->setFocus();
+    f.button->setFocus();  // program focus: a leave, refused again
+    platform::settle();
+    QTest::keyClick(f.button, Qt::Key_Space);
+    QTest::mouseClick(f.button, Qt::LeftButton);
+    platform::settle();
+    EXPECT_EQ(f.clicks, 0);
+    EXPECT_EQ(f.ran.size(), 3u);
+    // Typing in the refused field still works.
+    QTest::keyClicks(f.a, "7");
+    EXPECT_EQ(f.a->text(), "7");
+
+    // Accepted: the next click runs the command, once.
+    f.answerA = [] { return LeaveResult::accepted(); };
+    QTest::mouseClick(f.button, Qt::LeftButton);
+    EXPECT_EQ(f.clicks, 1);
+    QTest::mouseClick(f.button, Qt::LeftButton);
+    EXPECT_EQ(f.clicks, 2);
+}
+
+TEST(FieldLeave, WarningMovesFocusToTheNamedField) {
+    Form f;
+    f.answerA = [&f] { return LeaveResult::warning(f.combo); };
+    f.combo->setText("0,125");
+    QTest::mouseClick(f.button, Qt::LeftButton);  // the click that warned is dropped
+    platform::settle();
+    EXPECT_EQ(f.clicks, 0);
+    EXPECT_EQ(QApplication::focusWidget(), f.combo);
+    EXPECT_EQ(f.combo->lineEdit()->selectedText(), "0,125");
+    EXPECT_EQ(f.ran, std::vector<QString>{"a"});  // the button held it meanwhile
+    EXPECT_EQ(f.guard->refusedField(), nullptr);
+    // Warned is accepted: commands run again.
+    f.answerA = [] { return LeaveResult::accepted(); };
+    QTest::mouseClick(f.button, Qt::LeftButton);
+    EXPECT_EQ(f.clicks, 1);
+    EXPECT_EQ(f.ran, (std::vector<QString>{"a", "combo"}));
+}
+
+TEST(FieldLeave, RefusalInsideAModalBoxStillHoldsTheClick) {
+    Form f;
+    // The handler's message box runs its own event loop inside the leave.
+    f.answerA = [&f] {
+        QDialog box(&f.window);
+        QTimer::singleShot(0, &box, [&] { box.accept(); });
+        box.exec();
+        return LeaveResult::refused();
+    };
+    QTest::mouseClick(f.button, Qt::LeftButton);
+    platform::settle();
+    EXPECT_EQ(f.clicks, 0);
+    EXPECT_EQ(f.window.focusWidget(), f.a);
+    EXPECT_EQ(f.ran, std::vector<QString>{"a"});
+}
+
+TEST(FieldLeave, HooksWorkOnAWindowNeverShown) {
+    QWidget window;
+    auto* a = new QLineEdit("abc", &window);
+    auto* b = new QLineEdit("0,5", &window);
+    auto* button = new QPushButton("Calcular", &window);
+    auto* guard = new FieldGuard(&window);
+    LeaveResult::Kind answer = LeaveResult::Kind::Refused;
+    guard->watch(a, [&] {
+        if (answer == LeaveResult::Kind::Refused) return LeaveResult::refused();
+        if (answer == LeaveResult::Kind::Warning) return LeaveResult::warning(b);
+        return LeaveResult::accepted();
+    });
+    int clicks = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+
+    platform::leaveField(a);
+    EXPECT_EQ(window.focusWidget(), a);
+    EXPECT_EQ(a->selectedText(), "abc");
+    EXPECT_FALSE(platform::clickAsUser(button));  // leaves a again: refused
+    answer = LeaveResult::Kind::Warning;
+    EXPECT_FALSE(platform::clickAsUser(button));  // warned: the click is dropped
+    EXPECT_EQ(window.focusWidget(), b);
+    EXPECT_EQ(b->selectedText(), "0,5");
+    EXPECT_TRUE(platform::clickAsUser(button));   // b is not watched
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(window.focusWidget(), button);
+
+    // A refused field the program then disables holds the window no more.
+    answer = LeaveResult::Kind::Refused;
+    platform::leaveField(a);
+    EXPECT_FALSE(platform::clickAsUser(button));
+    a->setEnabled(false);
+    EXPECT_TRUE(platform::clickAsUser(button));
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST(FieldLeave, ReturnInADialogFieldPressesNoButton) {
+    QDialog dialog;
+    auto* field = new QLineEdit(&dialog);
+    auto* ok = new QPushButton("Aceptar", &dialog);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(field);
+    layout->addWidget(ok);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    auto* guard = new FieldGuard(&dialog);
+    guard->watch(field, [] { return LeaveResult::refused(); });
+    int result = -1;
+    QTimer::singleShot(0, &dialog, [&] {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Return);
+        result = dialog.isVisible() ? 1 : 0;
+        dialog.reject();
+    });
+    dialog.exec();
+    EXPECT_EQ(result, 1);  // still open
+    EXPECT_FALSE(ok->autoDefault());
+}
+
+}  // namespace

@@ -1,0 +1,150 @@
+// Services that tests answer: messages, file dialogs, modal windows, screen,
+// launcher; and the small controls.
+#include "platform/Controls.h"
+#include "platform/FieldLeave.h"
+#include "platform/FileDialogs.h"
+#include "platform/Launcher.h"
+#include "platform/Messages.h"
+#include "platform/Modal.h"
+#include "platform/Screen.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Messages, FakeRecordsAndAnswers) {
+    platform::ScopedFakeMessages messages;
+    messages.fake.answers.push_back(platform::Answer::Yes);
+    EXPECT_EQ(platform::showMessage("¿desea grabar?", platform::Icon::Question,
+                                    platform::Buttons::YesNo),
+              platform::Answer::Yes);
+    EXPECT_EQ(platform::showMessage("otra", platform::Icon::Question, platform::Buttons::YesNo),
+              platform::Answer::No);
+    ASSERT_EQ(messages.fake.shown.size(), 2u);
+    EXPECT_EQ(messages.fake.shown[0].icon, platform::Icon::Question);
+    EXPECT_EQ(std::string(platform::kTitle), "KESTRAM - VORLANT\xC2\xAE");
+}
+
+TEST(FileDialogs, FakeIsScriptedAndRecordsRequests) {
+    EXPECT_FALSE(platform::fileDialogs().ask({}).has_value());  // fallback cancels
+    platform::ScopedFakeFileDialogs dialogs;
+    dialogs.fake.answers.push_back("/tmp/caso.krf");
+    dialogs.fake.answers.push_back(std::nullopt);
+    platform::FileRequest save{platform::FileRequest::Kind::Save,
+                               "Archivos VORLANT - Flexión|*.KRF", 1, "flexion.krf", true};
+    EXPECT_EQ(platform::fileDialogs().ask(save), std::optional<std::string>("/tmp/caso.krf"));
+    EXPECT_FALSE(platform::fileDialogs().ask(save).has_value());
+    EXPECT_FALSE(platform::fileDialogs().ask(save).has_value());  // queue empty: cancel
+    ASSERT_EQ(dialogs.fake.asked.size(), 3u);
+    EXPECT_EQ(dialogs.fake.asked[0].fileName, "flexion.krf");
+    EXPECT_EQ(dialogs.fake.asked[0].kind, platform::FileRequest::Kind::Save);
+}
+
+TEST(FileDialogs, FiltersForQt) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(platform::qtNameFilters("Archivos VORLANT - Flexión|*.KRF|Archivos VORLANT - "
+                                      "Confinamiento|*.KRC|Archivos VORLANT|*.KRC;*.KRF"),
+              (V{"Archivos VORLANT - Flexión (*.KRF)", "Archivos VORLANT - Confinamiento (*.KRC)",
+                 "Archivos VORLANT (*.KRC *.KRF)"}));
+    EXPECT_EQ(platform::qtNameFilters(""), V{});
+    EXPECT_EQ(platform::qtNameFilters("Todo"), V{"Todo (*)"});
+}
+
+// A dialog with a validated field, as the design windows show modally.
+struct Coef : QDialog {
+    QLineEdit* field = new QLineEdit(this);
+    QPushButton* ok = new QPushButton("Aceptar", this);
+    QLineEdit* other = new QLineEdit(this);
+    platform::FieldGuard* guard = new platform::FieldGuard(this);
+    int leaves = 0;
+    Coef() {
+        setObjectName("FM_COEF");
+        auto* layout = new QVBoxLayout(this);
+        layout->addWidget(field);
+        layout->addWidget(other);
+        layout->addWidget(ok);
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+        guard->watch(field, [this] {
+            ++leaves;
+            return field->text().isEmpty() ? platform::LeaveResult::refused()
+                                           : platform::LeaveResult::accepted();
+        });
+    }
+};
+
+TEST(Modal, ScriptGetsTheLiveDialogAndUnansweredDialogsClose) {
+    platform::ScopedModalScript script;
+    Coef first;
+    bool hadFocus = false;
+    script.push([&](QDialog& d) {
+        EXPECT_EQ(&d, &first);
+        EXPECT_TRUE(d.isVisible());
+        first.field->setFocus();
+        hadFocus = QApplication::focusWidget() == first.field;
+        first.field->clear();
+        QTest::mouseClick(first.ok, Qt::LeftButton);  // refused: held
+        platform::settle();
+        EXPECT_TRUE(d.isVisible());
+        first.field->setText("1,5");
+        QTest::mouseClick(first.ok, Qt::LeftButton);
+    });
+    EXPECT_EQ(platform::runModal(first), QDialog::Accepted);
+    EXPECT_TRUE(hadFocus);
+    EXPECT_EQ(first.leaves, 2);
+
+    Coef second;  // no step left: closed at once, never hangs
+    EXPECT_EQ(platform::runModal(second), QDialog::Rejected);
+    EXPECT_EQ(script.shown, (std::vector<QString>{"FM_COEF", "FM_COEF"}));
+}
+
+TEST(Screen, InjectedSizeAndRestore) {
+    const QSize real = platform::screenSize();
+    EXPECT_FALSE(real.isEmpty());
+    {
+        platform::ScopedScreenSize small(QSize(640, 480));
+        EXPECT_EQ(platform::screenSize(), QSize(640, 480));
+    }
+    EXPECT_EQ(platform::screenSize(), real);
+}
+
+TEST(Launcher, FakeRecordsAndFallbackFails) {
+    EXPECT_FALSE(platform::launcher().openDocument("/tmp/guia.pdf"));
+    platform::ScopedFakeLauncher l;
+    EXPECT_TRUE(platform::launcher().startProgram("lector", {"/tmp/guia.pdf"}));
+    l.fake.result = false;
+    EXPECT_FALSE(platform::launcher().openDocument("http://example.org"));
+    ASSERT_EQ(l.fake.calls.size(), 2u);
+    EXPECT_EQ(l.fake.calls[0].arguments, std::vector<std::string>{"/tmp/guia.pdf"});
+    EXPECT_EQ(l.fake.calls[1].document, "http://example.org");
+}
+
+TEST(Controls, TwipsReadOnlyBoxAndNotice) {
+    EXPECT_EQ(platform::twips(12000), 800);
+    EXPECT_EQ(platform::twips(615), 41);
+    EXPECT_EQ(platform::twips(7), 0);
+    EXPECT_EQ(platform::twips(8), 1);
+
+    platform::ReadOnlyBox box;
+    EXPECT_TRUE(box.isReadOnly());
+    EXPECT_EQ(box.background(), QColor(224, 224, 224));
+
+    QWidget window;
+    auto* notice = new platform::NoticeLabel(&window);
+    window.show();
+    EXPECT_FALSE(notice->shown());
+    EXPECT_FALSE(notice->isVisible());
+    notice->showNotice(" NO SE PUEDE REFORZAR LA SECCION ", QColor(255, 0, 0));
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->background(), QColor(255, 0, 0));
+    EXPECT_EQ(notice->foreground(), QColor(Qt::white));
+    EXPECT_TRUE(notice->font().bold());
+    EXPECT_EQ(notice->text(), " NO SE PUEDE REFORZAR LA SECCION ");
+}
+
+}  // namespace
