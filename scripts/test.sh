@@ -28,8 +28,10 @@ if [ -f tests/fuzz/CMakeLists.txt ]; then
     [ -x "$f" ] || continue
     name=$(basename "$f")
     mkdir -p "build/fuzz/corpus/$name"
+    seeds=()
+    [ -d "tests/fuzz/seeds/$name" ] && seeds=("tests/fuzz/seeds/$name")
     "$f" -max_total_time="$secs" -rss_limit_mb=2048 -timeout=5 \
-      "build/fuzz/corpus/$name" > "build/fuzz/$name.log" 2>&1 &
+      "build/fuzz/corpus/$name" "${seeds[@]}" > "build/fuzz/$name.log" 2>&1 &
     pids+=("$!:$name")
   done
   failed=0
