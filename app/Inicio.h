@@ -1,0 +1,14 @@
+// Start procedure of the program.
+#pragma once
+
+#include <memory>
+
+class MDI_PRINCIPAL;
+
+namespace Inicio {
+
+// Loads and shows the main frame. Returns nullptr when its load step ended
+// the program (screen too small): nothing is left on screen then.
+std::unique_ptr<MDI_PRINCIPAL> Main();
+
+}  // namespace Inicio

@@ -1,0 +1,419 @@
+#include "app/MDI_PRINCIPAL.h"
+
+#include "app/FM_PRESENTACION.h"
+#include "engine/Caracteristicas.h"
+#include "engine/General.h"
+#include "platform/Messages.h"
+#include "platform/Screen.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLinearGradient>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+using windows::DesignKind;
+using windows::FrameEntry;
+
+namespace {
+
+// Background of the free client area: the workspace colour with a picture of
+// 798 x 564 pixels at its top left corner (a brush tiles, so the brush is
+// larger than the area).
+QPixmap Dibujo_Fondo(const QColor& espacio) {
+    QPixmap fondo(MDI_PRINCIPAL::kAncho, MDI_PRINCIPAL::kAlto);
+    fondo.fill(espacio);
+    QPixmap pm(798, 564);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 798, 564);
+    g.setColorAt(0, QColor(96, 104, 116));
+    g.setColorAt(1, QColor(52, 58, 66));
+    p.fillRect(pm.rect(), g);
+    p.setPen(QPen(QColor(255, 255, 255, 18), 1));
+    for (int x = -564; x < 798; x += 14) {
+        p.drawLine(x, 564, x + 564, 0);
+        p.drawLine(x, 0, x + 564, 564);
+    }
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(30);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(255, 255, 255, 60));
+    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
+    p.end();
+    QPainter(&fondo).drawPixmap(0, 0, pm);
+    return fondo;
+}
+
+QIcon Dibujo_Icono() {
+    QPixmap pm(32, 32);
+    pm.fill(QColor(0, 0, 128));
+    QPainter p(&pm);
+    p.setPen(QColor(255, 255, 0));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(24);
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("K"));
+    return QIcon(pm);
+}
+
+}  // namespace
+
+MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("MDI_PRINCIPAL"));
+    setWindowTitle(QStringLiteral("KESTRAM - Programa para el cálculo del refuerzo VORLANT®"));
+    setWindowIcon(Dibujo_Icono());
+
+    area_ = new QMdiArea(this);
+    area_->setObjectName(QStringLiteral("Area"));
+    area_->setBackground(QBrush(Dibujo_Fondo(area_->palette().color(QPalette::Dark))));
+    area_->viewport()->installEventFilter(this);
+    setCentralWidget(area_);
+    connect(area_, &QMdiArea::subWindowActivated, this, &MDI_PRINCIPAL::Subventana_Activada);
+
+    Crear_Menus();
+    MDIForm_Resize();
+}
+
+MDI_PRINCIPAL::~MDI_PRINCIPAL() {
+    if (presentacion_) {
+        presentacion_->close();
+        delete presentacion_.data();
+    }
+}
+
+void MDI_PRINCIPAL::Crear_Menus() {
+    struct Entrada {
+        QAction** accion;
+        const char* nombre;
+        const char* texto;  // "-" is a separator
+        QKeySequence atajo;
+        bool activa;
+    };
+    auto llenar = [this](QMenu*& menu, const char* nombre, const char* texto,
+                         std::initializer_list<Entrada> entradas) {
+        menu = menuBar()->addMenu(QString::fromUtf8(texto));
+        menu->setObjectName(QString::fromLatin1(nombre));
+        for (const Entrada& e : entradas) {
+            QAction* a = qstrcmp(e.texto, "-") == 0 ? menu->addSeparator()
+                                                    : menu->addAction(QString::fromUtf8(e.texto));
+            a->setObjectName(QString::fromLatin1(e.nombre));
+            a->setShortcut(e.atajo);
+            a->setEnabled(e.activa);
+            *e.accion = a;
+        }
+        // Opening a top menu closes the splash.
+        connect(menu, &QMenu::aboutToShow, this, &MDI_PRINCIPAL::Cerrar_Presentacion);
+    };
+    // Ctrl+A and Ctrl+C stay with a text field that has the focus (select
+    // all, copy): line edits, editable lists and text editors claim them first.
+    const QKeySequence nada;
+    llenar(mnuPrincipal, "mnuPrincipal", "&Principal",
+           {{&mnuPrincipalAbrir, "mnuPrincipalAbrir", "&Abrir datos",
+             QKeySequence(Qt::CTRL | Qt::Key_A), true},
+            {&mnuPrincipalGuardar, "mnuPrincipalGuardar", "&Guardar datos",
+             QKeySequence(Qt::CTRL | Qt::Key_S), false},
+            {&mnuPrincipalGuardarcomo, "mnuPrincipalGuardarcomo", "G&uardar datos como...", nada,
+             false},
+            {&mnuPrincipalNada1, "mnuPrincipalNada1", "-", nada, true},
+            {&mnuPrincipalImprimir, "mnuPrincipalImprimir", "&Imprimir",
+             QKeySequence(Qt::CTRL | Qt::Key_I), false},
+            {&mnuPrincipalConfigurar, "mnuPrincipalConfigurar", "&Configurar impresora", nada,
+             true},
+            {&mnuPrincipalNada2, "mnuPrincipalNada2", "-", nada, true},
+            {&mnuPrincipalSalir, "mnuPrincipalSalir", "&Salir", QKeySequence(Qt::Key_F7), true}});
+    llenar(mnuCalcular, "mnuCalcular", "&Calcular",
+           {{&mnuCalcularFlexion, "mnuCalcularFlexion",
+             "Refuerzo a &flexión. Sección rectangular", QKeySequence(Qt::CTRL | Qt::Key_R), true},
+            {&mnuCalcularFlexionT, "mnuCalcularFlexionT", "Refuerzo a fle&xión. Sección en T",
+             QKeySequence(Qt::CTRL | Qt::Key_T), true},
+            {&mnuCalcularConfina, "mnuCalcularConfina", "Refuerzo a con&finamiento",
+             QKeySequence(Qt::CTRL | Qt::Key_C), true},
+            {&mnuCalcularNada1, "mnuCalcularNada1", "-", nada, true},
+            {&mnuCalcularCarac, "mnuCalcularCarac", "Ca&racterísticas mecánicas del refuerzo",
+             nada, true}});
+    llenar(mnuAyuda, "mnuAyuda", "&Ayuda",
+           {{&mnuAyudaPrograma, "mnuAyudaPrograma", "Ayuda del programa",
+             QKeySequence(Qt::Key_F1), true},
+            {&mnuAyudaManual, "mnuAyudaManual", "Manual de referencia", nada, true},
+            {&mnuAyudaNada1, "mnuAyudaNada1", "-", nada, true},
+            {&mnuAyudaWeb, "mnuAyudaWeb", "Kestram en la web", nada, true},
+            {&mnuAyudaContactar, "mnuAyudaContactar", "Contactar con Kestram", nada, true},
+            {&mnuAyudaNada2, "mnuAyudaNada2", "-", nada, true},
+            {&mnuAyudaAcerca, "mnuAyudaAcerca", "Acerca de...", nada, true}});
+
+    connect(mnuCalcularFlexion, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuCalcularFlexion_Click);
+    connect(mnuCalcularFlexionT, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuCalcularFlexionT_Click);
+    connect(mnuCalcularConfina, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuCalcularConfina_Click);
+    connect(mnuCalcularCarac, &QAction::triggered, this, &MDI_PRINCIPAL::mnuCalcularCarac_Click);
+    connect(mnuPrincipalSalir, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuPrincipalSalir_Click);
+}
+
+bool MDI_PRINCIPAL::MDIForm_Load() {
+    auto& c = General::Caso;
+    c.Error_Datos = false;
+    c.Presentacion_Visible = false;
+    c.Abriendo_Fichero = false;
+    c.Calculado = false;
+    c.Guardado = false;
+    c.Sin_Nombre = true;
+    c.Modificado = false;
+    c.Flexion_Abierto = false;
+    c.Confina_Abierto = false;
+    c.Carac_Abierto = false;
+    c.FlexionT_Abierto = false;
+    c.Sesion_Correo = false;
+
+    const QSize pantalla = platform::screenSize();
+    if (pantalla.width() < kAncho || pantalla.height() < kAlto) {
+        platform::showMessage(
+            "La resolución mínima requerida por la aplicación es 800x600.\n"
+            "Cambie la resolución de su ordenador y vuelva a ejecutar el programa.",
+            platform::Icon::Critical);
+        return false;
+    }
+
+    presentacion_ = new FM_PRESENTACION;
+    presentacion_->Form_Load();
+    presentacion_->show();
+
+    Caracteristicas::Iniciar_Datos();
+    return true;
+}
+
+void MDI_PRINCIPAL::Mostrar() {
+    winId();  // the platform window exists, so its frame margins are known
+    MDIForm_Resize();
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect r = s->geometry();
+        move(r.x() + (r.width() - kAncho) / 2, r.y() + (r.height() - kAlto) / 2);
+    }
+    show();
+    if (presentacion_) presentacion_->raise();
+}
+
+// Keeps the outer size (frame included) at 800 x 600 and the window out of
+// the maximised state; a minimised window is left alone.
+void MDI_PRINCIPAL::MDIForm_Resize() {
+    if (windowState() & Qt::WindowMinimized) return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+        setWindowState(Qt::WindowNoState);
+    QMargins marco;
+    if (QWindow* w = windowHandle()) marco = w->frameMargins();
+    setFixedSize(kAncho - marco.left() - marco.right(), kAlto - marco.top() - marco.bottom());
+}
+
+void MDI_PRINCIPAL::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    MDIForm_Resize();
+    // A window manager adds its frame after the window is mapped.
+    QTimer::singleShot(0, this, &MDI_PRINCIPAL::MDIForm_Resize);
+}
+
+void MDI_PRINCIPAL::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    // Queued: not inside the state change itself.
+    if (e->type() == QEvent::WindowStateChange)
+        QTimer::singleShot(0, this, &MDI_PRINCIPAL::MDIForm_Resize);
+}
+
+bool MDI_PRINCIPAL::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) MDIForm_Activate();
+    return QMainWindow::event(e);
+}
+
+// While the splash is loaded it stays in front of the frame.
+void MDI_PRINCIPAL::MDIForm_Activate() {
+    if (General::Caso.Presentacion_Visible && presentacion_) presentacion_->raise();
+}
+
+void MDI_PRINCIPAL::MDIForm_Click() { Cerrar_Presentacion(); }
+
+void MDI_PRINCIPAL::Cerrar_Presentacion() {
+    if (General::Caso.Presentacion_Visible && presentacion_) presentacion_->close();
+}
+
+bool MDI_PRINCIPAL::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == area_->viewport() &&
+        (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease)) {
+        // A click on the free area: a left press and release there, not on a child.
+        auto* me = static_cast<QMouseEvent*>(e);
+        const QPoint pos = me->position().toPoint();
+        const bool libre = me->button() == Qt::LeftButton &&
+                           area_->viewport()->childAt(pos) == nullptr &&
+                           area_->viewport()->rect().contains(pos);
+        if (e->type() == QEvent::MouseButtonPress) {
+            pulsadoLibre_ = libre;
+        } else {
+            if (pulsadoLibre_ && libre) MDIForm_Click();
+            pulsadoLibre_ = false;
+        }
+        return false;
+    }
+    if (watched == subventana_ && e->type() == QEvent::Close && !descargando_) {
+        // The child's own close button: the window may keep its case.
+        e->ignore();
+        Descargar_Ventana(true);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void MDI_PRINCIPAL::setEntryEnabled(FrameEntry entry, bool enabled) {
+    switch (entry) {
+    case FrameEntry::Guardar: mnuPrincipalGuardar->setEnabled(enabled); break;
+    case FrameEntry::GuardarComo: mnuPrincipalGuardarcomo->setEnabled(enabled); break;
+    case FrameEntry::Imprimir: mnuPrincipalImprimir->setEnabled(enabled); break;
+    case FrameEntry::BotonGuardar: botonGuardar_ = enabled; break;
+    case FrameEntry::BotonImprimir: botonImprimir_ = enabled; break;
+    }
+}
+
+bool MDI_PRINCIPAL::entryEnabled(FrameEntry entry) const {
+    switch (entry) {
+    case FrameEntry::Guardar: return mnuPrincipalGuardar->isEnabled();
+    case FrameEntry::GuardarComo: return mnuPrincipalGuardarcomo->isEnabled();
+    case FrameEntry::Imprimir: return mnuPrincipalImprimir->isEnabled();
+    case FrameEntry::BotonGuardar: return botonGuardar_;
+    case FrameEntry::BotonImprimir: return botonImprimir_;
+    }
+    return false;
+}
+
+// ---- Design windows ----------------------------------------------------
+
+bool MDI_PRINCIPAL::Cerrar_Ventanas() {
+    const auto& c = General::Caso;
+    const std::pair<DesignKind, const bool*> orden[] = {
+        {DesignKind::Flexion, &c.Flexion_Abierto},
+        {DesignKind::Confina, &c.Confina_Abierto},
+        {DesignKind::Carac, &c.Carac_Abierto},
+        {DesignKind::FlexionT, &c.FlexionT_Abierto},
+    };
+    for (const auto& [kind, abierto] : orden)
+        if (*abierto && ventana_ && ventana_->kind() == kind && !Descargar_Ventana())
+            return false;
+    // A window that did not keep its flag still goes: one window at a time.
+    return Descargar_Ventana();
+}
+
+// The window is destroyed at once, before a command shows the next one,
+// unless its own child frame is still busy with its close button.
+bool MDI_PRINCIPAL::Descargar_Ventana(bool diferido) {
+    if (!ventana_) return true;
+    if (!ventana_->Form_Unload()) return false;
+    QMdiSubWindow* sub = subventana_;
+    ventana_ = nullptr;
+    subventana_ = nullptr;
+    descargando_ = true;
+    sub->hide();
+    area_->removeSubWindow(sub);
+    descargando_ = false;
+    if (diferido)
+        sub->deleteLater();
+    else
+        delete sub;
+    return true;
+}
+
+void MDI_PRINCIPAL::Mostrar_Ventana(DesignKind kind) {
+    const windows::DesignWindowFactory* crear = windows::findDesignWindow(kind);
+    if (!crear) return;
+    windows::DesignWindow* w = (*crear)(*this);
+    if (!w) return;
+    w->Form_Load();
+    // Fixed size on the child frame, without a maximise button.
+    auto* sub = area_->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
+                                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                           Qt::WindowMinimizeButtonHint |
+                                           Qt::WindowCloseButtonHint);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->setFixedSize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
+    sub->installEventFilter(this);
+    sub->move(0, 0);
+    ventana_ = w;
+    subventana_ = sub;
+    sub->show();
+    area_->setActiveSubWindow(sub);
+}
+
+void MDI_PRINCIPAL::Subventana_Activada(QMdiSubWindow* sub) {
+    if (sub && sub == subventana_ && ventana_) ventana_->Form_Activate();
+}
+
+void MDI_PRINCIPAL::Nuevo_Caso(DesignKind kind) {
+    // A window not built yet: its entry does nothing.
+    if (!windows::findDesignWindow(kind)) return;
+    General::Caso.Abriendo_Fichero = false;
+    if (!Cerrar_Ventanas()) return;
+    if (kind == DesignKind::Confina)
+        Caracteristicas::Poner_Defectos_Confina();
+    else
+        Caracteristicas::Poner_Defectos_Flexion();
+    Mostrar_Ventana(kind);
+}
+
+void MDI_PRINCIPAL::mnuCalcularFlexion_Click() { Nuevo_Caso(DesignKind::Flexion); }
+
+void MDI_PRINCIPAL::mnuCalcularFlexionT_Click() { Nuevo_Caso(DesignKind::FlexionT); }
+
+void MDI_PRINCIPAL::mnuCalcularConfina_Click() { Nuevo_Caso(DesignKind::Confina); }
+
+void MDI_PRINCIPAL::mnuCalcularCarac_Click() {
+    if (!windows::findDesignWindow(DesignKind::Carac)) return;
+    if (!Cerrar_Ventanas()) return;
+    Mostrar_Ventana(DesignKind::Carac);
+}
+
+// ---- Ending ------------------------------------------------------------
+
+void MDI_PRINCIPAL::mnuPrincipalSalir_Click() {
+    if (!Cerrar_Ventanas()) return;
+    Cerrar_Sesion_Correo();
+    Terminar(true);
+}
+
+// Closing the frame: the same as the exit command.
+void MDI_PRINCIPAL::closeEvent(QCloseEvent* e) {
+    if (!terminando_) {
+        if (!Cerrar_Ventanas()) {
+            e->ignore();
+            return;
+        }
+        Cerrar_Sesion_Correo();
+        Terminar(false);
+    }
+    e->accept();
+}
+
+void MDI_PRINCIPAL::Cerrar_Sesion_Correo() {
+    // No mail session can be open yet; the flag is cleared all the same.
+    General::Caso.Sesion_Correo = false;
+}
+
+// Ends the program; any window still loaded (the splash) goes with it.
+void MDI_PRINCIPAL::Terminar(bool cerrarMarco) {
+    if (terminando_) return;
+    terminando_ = true;
+    if (presentacion_) presentacion_->close();
+    emit terminado();
+    if (cerrarMarco) close();
+    QCoreApplication::quit();
+}

@@ -1,0 +1,112 @@
+// The main frame: a fixed 800 x 600 window with the menu bar and an MDI area
+// that holds at most one design window.
+#pragma once
+
+#include "app/FM_PRESENTACION.h"
+#include "windows/DesignWindow.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+
+class MDI_PRINCIPAL : public QMainWindow, public windows::FrameHooks {
+    Q_OBJECT
+
+public:
+    static constexpr int kAncho = 800;  // outer size in pixels
+    static constexpr int kAlto = 600;
+
+    explicit MDI_PRINCIPAL(QWidget* parent = nullptr);
+    ~MDI_PRINCIPAL() override;
+
+    // Load step: start flags, screen test, splash, case defaults. False when
+    // the screen is too small: the program must end at once.
+    bool MDIForm_Load();
+
+    // Shows the frame at its fixed size in the centre of the screen.
+    void Mostrar();
+
+    // Closes the splash when it is loaded (free area, top menus, toolbar).
+    void Cerrar_Presentacion();
+
+    void mnuCalcularFlexion_Click();
+    void mnuCalcularFlexionT_Click();
+    void mnuCalcularConfina_Click();
+    void mnuCalcularCarac_Click();
+    void mnuPrincipalSalir_Click();
+
+    // Closes the open design window in the fixed order of the kinds, with its
+    // save question. False when the user abandoned the close: the window is
+    // still open and the calling command must stop.
+    bool Cerrar_Ventanas();
+
+    // The design window on show, or nullptr.
+    windows::DesignWindow* Ventana() const { return ventana_; }
+    QMdiSubWindow* Subventana() const { return subventana_; }
+    FM_PRESENTACION* Presentacion() const { return presentacion_; }
+    QMdiArea* Area() const { return area_; }
+
+    void setEntryEnabled(windows::FrameEntry entry, bool enabled) override;
+    bool entryEnabled(windows::FrameEntry entry) const;
+
+    QMenu* mnuPrincipal = nullptr;
+    QAction* mnuPrincipalAbrir = nullptr;
+    QAction* mnuPrincipalGuardar = nullptr;
+    QAction* mnuPrincipalGuardarcomo = nullptr;
+    QAction* mnuPrincipalNada1 = nullptr;
+    QAction* mnuPrincipalImprimir = nullptr;
+    QAction* mnuPrincipalConfigurar = nullptr;
+    QAction* mnuPrincipalNada2 = nullptr;
+    QAction* mnuPrincipalSalir = nullptr;
+    QMenu* mnuCalcular = nullptr;
+    QAction* mnuCalcularFlexion = nullptr;
+    QAction* mnuCalcularFlexionT = nullptr;
+    QAction* mnuCalcularConfina = nullptr;
+    QAction* mnuCalcularNada1 = nullptr;
+    QAction* mnuCalcularCarac = nullptr;
+    QMenu* mnuAyuda = nullptr;
+    QAction* mnuAyudaPrograma = nullptr;
+    QAction* mnuAyudaManual = nullptr;
+    QAction* mnuAyudaNada1 = nullptr;
+    QAction* mnuAyudaWeb = nullptr;
+    QAction* mnuAyudaContactar = nullptr;
+    QAction* mnuAyudaNada2 = nullptr;
+    QAction* mnuAyudaAcerca = nullptr;
+
+signals:
+    // The program ends (exit command or the frame closed).
+    void terminado();
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void Crear_Menus();
+    void MDIForm_Activate();
+    void MDIForm_Click();
+    void MDIForm_Resize();
+    void Nuevo_Caso(windows::DesignKind kind);
+    void Mostrar_Ventana(windows::DesignKind kind);
+    bool Descargar_Ventana(bool diferido = false);
+    void Cerrar_Sesion_Correo();
+    void Terminar(bool cerrarMarco);
+    void Subventana_Activada(QMdiSubWindow* sub);
+
+    QMdiArea* area_ = nullptr;
+    windows::DesignWindow* ventana_ = nullptr;
+    QMdiSubWindow* subventana_ = nullptr;
+    QPointer<FM_PRESENTACION> presentacion_;
+    bool descargando_ = false;  // the frame itself is closing the child
+    bool terminando_ = false;
+    bool pulsadoLibre_ = false;  // left button went down on the free area
+    bool botonGuardar_ = false;   // toolbar button 3
+    bool botonImprimir_ = false;  // toolbar button 4
+};

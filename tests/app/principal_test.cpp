@@ -1,0 +1,600 @@
+// The main frame: start-up, menus, the "Calcular" commands and the exit, with
+// fake design windows registered through the factories.
+#include "app/FM_PRESENTACION.h"
+#include "app/Inicio.h"
+#include "app/MDI_PRINCIPAL.h"
+#include "engine/General.h"
+#include "platform/Messages.h"
+#include "platform/Screen.h"
+#include "windows/DesignWindow.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using windows::DesignKind;
+using windows::FrameEntry;
+
+namespace {
+
+const char* Nombre(DesignKind k) {
+    switch (k) {
+    case DesignKind::Flexion: return "Flexion";
+    case DesignKind::FlexionT: return "FlexionT";
+    case DesignKind::Confina: return "Confina";
+    case DesignKind::Carac: return "Carac";
+    }
+    return "?";
+}
+
+bool& Abierto(DesignKind k) {
+    auto& c = General::Caso;
+    switch (k) {
+    case DesignKind::Flexion: return c.Flexion_Abierto;
+    case DesignKind::FlexionT: return c.FlexionT_Abierto;
+    case DesignKind::Confina: return c.Confina_Abierto;
+    case DesignKind::Carac: return c.Carac_Abierto;
+    }
+    return c.Flexion_Abierto;
+}
+
+// What the fake windows did, with the case values they saw.
+struct Diario {
+    std::vector<std::string> pasos;
+    bool guardarFalla = false;  // a "Sí" to the save question cannot complete
+
+    void Anotar(const char* paso, DesignKind k) {
+        const auto& c = General::Caso;
+        pasos.push_back(QString::asprintf("%s %s Ancho=%g Diam=%g Fck=%g", paso, Nombre(k),
+                                          c.Ancho, c.Diametro_Lado, c.Fck)
+                            .toStdString());
+    }
+};
+
+// Behaves as the design windows' steps do, as far as the frame sees them.
+class VentanaFalsa : public windows::DesignWindow {
+public:
+    VentanaFalsa(windows::FrameHooks& hooks, DesignKind kind, Diario& diario)
+        : DesignWindow(hooks), kind_(kind), diario_(diario) {
+        setWindowTitle(QString::fromLatin1(Nombre(kind)));
+        setFixedSize(400, 300);
+        campo = new QLineEdit(QStringLiteral("0,400"), this);
+        campo->move(10, 10);
+        lista = new QComboBox(this);
+        lista->setEditable(true);
+        lista->addItem(QStringLiteral("25"));
+        lista->move(10, 35);
+        boton = new QPushButton(QStringLiteral("Calcular"), this);
+        boton->move(10, 60);
+    }
+    DesignKind kind() const override { return kind_; }
+    void Form_Load() override {
+        Abierto(kind_) = true;
+        if (kind_ != DesignKind::Carac) {
+            General::Caso.Guardado = General::Caso.Abriendo_Fichero;
+            General::Caso.Sin_Nombre = !General::Caso.Abriendo_Fichero;
+        }
+        diario_.Anotar("load", kind_);
+    }
+    void Form_Activate() override {
+        const bool caso = kind_ != DesignKind::Carac;
+        hooks().setEntryEnabled(FrameEntry::Guardar, caso);
+        hooks().setEntryEnabled(FrameEntry::GuardarComo, caso);
+        hooks().setEntryEnabled(FrameEntry::Imprimir, true);
+        if (caso) hooks().setEntryEnabled(FrameEntry::BotonGuardar, true);
+        hooks().setEntryEnabled(FrameEntry::BotonImprimir, true);
+        diario_.Anotar("activate", kind_);
+    }
+    bool Form_Unload() override {
+        diario_.Anotar("unload", kind_);
+        auto& c = General::Caso;
+        if (kind_ != DesignKind::Carac && !(c.Guardado && !c.Modificado) &&
+            platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
+                                  platform::Icon::Question,
+                                  platform::Buttons::YesNo) == platform::Answer::Yes &&
+            diario_.guardarFalla) {
+            diario_.Anotar("abandon", kind_);
+            return false;
+        }
+        Abierto(kind_) = false;
+        c.Calculado = false;
+        for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
+                             FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
+            hooks().setEntryEnabled(e, false);
+        return true;
+    }
+
+    QLineEdit* campo;
+    QComboBox* lista;
+    QPushButton* boton;
+
+private:
+    DesignKind kind_;
+    Diario& diario_;
+};
+
+void Borrar_Pendientes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+constexpr DesignKind kTodas[] = {DesignKind::Flexion, DesignKind::FlexionT, DesignKind::Confina,
+                                 DesignKind::Carac};
+
+class Principal : public ::testing::Test {
+protected:
+    void SetUp() override {
+        General::Caso = General::Datos{};
+        guardadas_ = windows::designWindowFactories();
+        for (DesignKind k : kTodas) Registrar(k);
+        principal = Inicio::Main();
+        ASSERT_TRUE(principal);
+    }
+    void TearDown() override {
+        principal.reset();
+        Borrar_Pendientes();
+        windows::designWindowFactories() = guardadas_;
+    }
+    void Registrar(DesignKind k) {
+        windows::registerDesignWindow(k, [this, k](windows::FrameHooks& h) {
+            diario.Anotar("create", k);
+            return new VentanaFalsa(h, k, diario);
+        });
+    }
+    VentanaFalsa* Ventana() const { return static_cast<VentanaFalsa*>(principal->Ventana()); }
+
+    platform::ScopedScreenSize pantalla{QSize(800, 600)};
+    platform::ScopedFakeMessages mensajes;
+    Diario diario;
+    std::unique_ptr<MDI_PRINCIPAL> principal;
+
+private:
+    std::map<DesignKind, windows::DesignWindowFactory> guardadas_;
+};
+
+std::vector<QWidget*> Ventanas_Visibles() {
+    std::vector<QWidget*> v;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) v.push_back(w);
+    return v;
+}
+
+}  // namespace
+
+// ---- Start-up ------------------------------------------------------------
+
+TEST(Inicio, SetsTheStartFlagsShowsSplashAndFrameAndLoadsTheDefaults) {
+    platform::ScopedScreenSize pantalla(QSize(800, 600));
+    platform::ScopedFakeMessages mensajes;
+    auto& c = General::Caso;
+    c = General::Datos{};
+    // Every flag the wrong way round first.
+    c.Error_Datos = c.Abriendo_Fichero = c.Calculado = c.Guardado = c.Modificado = true;
+    c.Flexion_Abierto = c.FlexionT_Abierto = c.Confina_Abierto = c.Carac_Abierto = true;
+    c.Sesion_Correo = c.Presentacion_Visible = true;
+    c.Sin_Nombre = false;
+
+    auto principal = Inicio::Main();
+    ASSERT_TRUE(principal);
+    EXPECT_FALSE(c.Error_Datos || c.Abriendo_Fichero || c.Calculado || c.Guardado ||
+                 c.Modificado || c.Sesion_Correo);
+    EXPECT_FALSE(c.Flexion_Abierto || c.FlexionT_Abierto || c.Confina_Abierto || c.Carac_Abierto);
+    EXPECT_TRUE(c.Sin_Nombre);
+    // The splash loaded itself; the catalogue and the defaults are set.
+    EXPECT_TRUE(c.Presentacion_Visible);
+    ASSERT_TRUE(principal->Presentacion());
+    EXPECT_TRUE(principal->Presentacion()->isVisible());
+    EXPECT_EQ(principal->Presentacion()->TM->interval(), FM_PRESENTACION::kIntervaloTM);
+    EXPECT_EQ(c.Num_Tipos_Refuerzo, 3);
+    EXPECT_EQ(c.Fck, 25);
+    EXPECT_EQ(c.Diametro_Lado, 0.5);
+
+    EXPECT_TRUE(principal->isVisible());
+    EXPECT_EQ(principal->windowTitle(),
+              QStringLiteral("KESTRAM - Programa para el cálculo del refuerzo VORLANT®"));
+    EXPECT_EQ(principal->frameGeometry().size(), QSize(800, 600));
+    const QRect pantallaReal = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(principal->frameGeometry().center(), pantallaReal.center());
+    EXPECT_EQ(principal->Ventana(), nullptr);
+    EXPECT_TRUE(principal->Area()->subWindowList().isEmpty());
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+}
+
+TEST(Inicio, ScreenBelow800x600EndsWithTheMessageBeforeAnythingElse) {
+    struct Caso {
+        QSize pantalla;
+        bool arranca;
+    };
+    const Caso casos[] = {{{800, 600}, true},  {{1024, 480}, false}, {{640, 480}, false},
+                          {{799, 600}, false}, {{800, 599}, false},  {{1920, 1080}, true}};
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(QString::asprintf("%dx%d", caso.pantalla.width(), caso.pantalla.height())
+                         .toStdString());
+        platform::ScopedScreenSize pantalla(caso.pantalla);
+        platform::ScopedFakeMessages mensajes;
+        General::Caso = General::Datos{};
+        General::Caso.Modificado = true;
+
+        auto principal = Inicio::Main();
+        EXPECT_EQ(principal != nullptr, caso.arranca);
+        EXPECT_FALSE(General::Caso.Modificado);  // the flags come first
+        if (caso.arranca) {
+            EXPECT_TRUE(mensajes.fake.shown.empty());
+            continue;
+        }
+        ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+        const platform::Message& m = mensajes.fake.shown[0];
+        EXPECT_EQ(m.text,
+                  "La resolución mínima requerida por la aplicación es 800x600.\n"
+                  "Cambie la resolución de su ordenador y vuelva a ejecutar el programa.");
+        EXPECT_EQ(m.icon, platform::Icon::Critical);
+        EXPECT_EQ(m.buttons, platform::Buttons::Ok);
+        // No splash, no defaults, nothing on screen.
+        EXPECT_FALSE(General::Caso.Presentacion_Visible);
+        EXPECT_EQ(General::Caso.Num_Tipos_Refuerzo, 0);
+        EXPECT_EQ(General::Caso.Fck, 0);
+        EXPECT_TRUE(Ventanas_Visibles().empty());
+    }
+    Borrar_Pendientes();
+}
+
+// ---- Menus -----------------------------------------------------------------
+
+TEST_F(Principal, MenuTreeHasItsCaptionsShortcutsAndInitialStates) {
+    struct Entrada {
+        const char* nombre;
+        const char* texto;  // "-": separator
+        QKeySequence atajo;
+        bool activa;
+    };
+    struct Menu {
+        const char* nombre;
+        const char* texto;
+        std::vector<Entrada> entradas;
+    };
+    const QKeySequence no;
+    const Menu menus[] = {
+        {"mnuPrincipal",
+         "&Principal",
+         {{"mnuPrincipalAbrir", "&Abrir datos", QKeySequence("Ctrl+A"), true},
+          {"mnuPrincipalGuardar", "&Guardar datos", QKeySequence("Ctrl+S"), false},
+          {"mnuPrincipalGuardarcomo", "G&uardar datos como...", no, false},
+          {"mnuPrincipalNada1", "-", no, true},
+          {"mnuPrincipalImprimir", "&Imprimir", QKeySequence("Ctrl+I"), false},
+          {"mnuPrincipalConfigurar", "&Configurar impresora", no, true},
+          {"mnuPrincipalNada2", "-", no, true},
+          {"mnuPrincipalSalir", "&Salir", QKeySequence("F7"), true}}},
+        {"mnuCalcular",
+         "&Calcular",
+         {{"mnuCalcularFlexion", "Refuerzo a &flexión. Sección rectangular",
+           QKeySequence("Ctrl+R"), true},
+          {"mnuCalcularFlexionT", "Refuerzo a fle&xión. Sección en T", QKeySequence("Ctrl+T"),
+           true},
+          {"mnuCalcularConfina", "Refuerzo a con&finamiento", QKeySequence("Ctrl+C"), true},
+          {"mnuCalcularNada1", "-", no, true},
+          {"mnuCalcularCarac", "Ca&racterísticas mecánicas del refuerzo", no, true}}},
+        {"mnuAyuda",
+         "&Ayuda",
+         {{"mnuAyudaPrograma", "Ayuda del programa", QKeySequence("F1"), true},
+          {"mnuAyudaManual", "Manual de referencia", no, true},
+          {"mnuAyudaNada1", "-", no, true},
+          {"mnuAyudaWeb", "Kestram en la web", no, true},
+          {"mnuAyudaContactar", "Contactar con Kestram", no, true},
+          {"mnuAyudaNada2", "-", no, true},
+          {"mnuAyudaAcerca", "Acerca de...", no, true}}},
+    };
+    const QList<QAction*> barra = principal->menuBar()->actions();
+    ASSERT_EQ(barra.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const Menu& m = menus[i];
+        QMenu* menu = barra[i]->menu();
+        ASSERT_TRUE(menu);
+        EXPECT_EQ(menu->objectName(), QLatin1String(m.nombre));
+        EXPECT_EQ(menu->title(), QString::fromUtf8(m.texto));
+        EXPECT_TRUE(barra[i]->isEnabled() && barra[i]->isVisible());
+        const QList<QAction*> acciones = menu->actions();
+        ASSERT_EQ(acciones.size(), static_cast<qsizetype>(m.entradas.size())) << m.nombre;
+        for (std::size_t j = 0; j < m.entradas.size(); ++j) {
+            const Entrada& e = m.entradas[j];
+            QAction* a = acciones[static_cast<qsizetype>(j)];
+            SCOPED_TRACE(e.nombre);
+            EXPECT_EQ(a->objectName(), QLatin1String(e.nombre));
+            EXPECT_EQ(a->isSeparator(), qstrcmp(e.texto, "-") == 0);
+            if (!a->isSeparator()) {
+                EXPECT_EQ(a->text(), QString::fromUtf8(e.texto));
+            }
+            EXPECT_EQ(a->shortcut(), e.atajo);
+            EXPECT_EQ(a->isEnabled(), e.activa);
+            EXPECT_TRUE(a->isVisible());
+        }
+    }
+    EXPECT_FALSE(principal->entryEnabled(FrameEntry::BotonGuardar));
+    EXPECT_FALSE(principal->entryEnabled(FrameEntry::BotonImprimir));
+}
+
+// ---- "Calcular" commands ---------------------------------------------------
+
+TEST_F(Principal, CalcularCommandsCloseTheOpenWindowThenWriteTheirDefaultsThenShowTheirWindow) {
+    struct Comando {
+        QAction* MDI_PRINCIPAL::*entrada;
+        DesignKind kind;
+        bool defectosFlexion;
+        bool defectosConfina;
+    };
+    const Comando comandos[] = {
+        {&MDI_PRINCIPAL::mnuCalcularFlexion, DesignKind::Flexion, true, false},
+        {&MDI_PRINCIPAL::mnuCalcularFlexionT, DesignKind::FlexionT, true, false},
+        {&MDI_PRINCIPAL::mnuCalcularConfina, DesignKind::Confina, false, true},
+        {&MDI_PRINCIPAL::mnuCalcularCarac, DesignKind::Carac, false, false},
+    };
+    auto& c = General::Caso;
+    for (const Comando& cmd : comandos) {
+        SCOPED_TRACE(Nombre(cmd.kind));
+        principal->mnuCalcularFlexion->trigger();  // a rectangular case is open...
+        ASSERT_TRUE(Ventana());
+        QPointer<QWidget> vieja = Ventana();
+        c.Ancho = 0.9;  // ...with edited inputs of both kinds
+        c.Diametro_Lado = 0.9;
+        c.Fck = 40;
+        c.Modificado = true;
+        c.Abriendo_Fichero = true;
+        diario.pasos.clear();
+        mensajes.fake.clear();
+        mensajes.fake.answers.push_back(platform::Answer::No);
+
+        (principal.get()->*cmd.entrada)->trigger();
+
+        const double ancho = cmd.defectosFlexion ? 0.4 : 0.9;
+        const double diam = cmd.defectosConfina ? 0.5 : 0.9;
+        const double fck = cmd.kind == DesignKind::Carac ? 40 : 25;
+        const auto valores = QString::asprintf(" Ancho=%g Diam=%g Fck=%g", ancho, diam, fck)
+                                 .toStdString();
+        const std::string k = Nombre(cmd.kind);
+        const std::vector<std::string> esperado = {
+            "unload Flexion Ancho=0.9 Diam=0.9 Fck=40",  // before any default
+            "create " + k + valores, "load " + k + valores, "activate " + k + valores};
+        EXPECT_EQ(diario.pasos, esperado);
+        ASSERT_EQ(mensajes.fake.shown.size(), 1u);  // the save question, once
+        EXPECT_EQ(c.Abriendo_Fichero, cmd.kind == DesignKind::Carac);
+
+        ASSERT_TRUE(Ventana());
+        EXPECT_EQ(Ventana()->kind(), cmd.kind);
+        EXPECT_EQ(principal->Area()->subWindowList().size(), 1);
+        EXPECT_TRUE(vieja.isNull());  // gone before the new one was made
+        EXPECT_FALSE(c.Flexion_Abierto && cmd.kind != DesignKind::Flexion);
+    }
+}
+
+TEST_F(Principal, DesignWindowSitsInAFixedChildFrameWithoutMaximise) {
+    principal->mnuCalcularFlexion_Click();
+    QMdiSubWindow* sub = principal->Subventana();
+    ASSERT_TRUE(sub);
+    EXPECT_TRUE(sub->isVisible());
+    EXPECT_EQ(Ventana()->size(), QSize(400, 300));
+    EXPECT_EQ(sub->minimumSize(), sub->maximumSize());
+    EXPECT_FALSE(sub->windowFlags() & Qt::WindowMaximizeButtonHint);
+    sub->showMaximized();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Ventana()->size(), QSize(400, 300));
+    // The window's activation reached the frame's entries.
+    EXPECT_TRUE(principal->mnuPrincipalGuardar->isEnabled());
+    EXPECT_TRUE(principal->mnuPrincipalImprimir->isEnabled());
+    EXPECT_TRUE(principal->entryEnabled(FrameEntry::BotonGuardar));
+    principal->mnuCalcularCarac_Click();
+    EXPECT_FALSE(principal->mnuPrincipalGuardar->isEnabled());
+    EXPECT_FALSE(principal->mnuPrincipalGuardarcomo->isEnabled());
+    EXPECT_TRUE(principal->mnuPrincipalImprimir->isEnabled());
+    EXPECT_FALSE(principal->entryEnabled(FrameEntry::BotonGuardar));
+    EXPECT_TRUE(principal->entryEnabled(FrameEntry::BotonImprimir));
+}
+
+TEST_F(Principal, CommandOfAWindowNotBuiltDoesNothing) {
+    principal->mnuCalcularFlexion_Click();
+    windows::designWindowFactories().clear();
+    windows::DesignWindow* abierta = principal->Ventana();
+    General::Caso.Ancho = 0.9;
+    General::Caso.Abriendo_Fichero = true;
+    General::Caso.Modificado = true;
+    diario.pasos.clear();
+    for (QAction* a : {principal->mnuCalcularFlexion, principal->mnuCalcularFlexionT,
+                       principal->mnuCalcularConfina, principal->mnuCalcularCarac})
+        a->trigger();
+    EXPECT_TRUE(diario.pasos.empty());
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+    EXPECT_EQ(principal->Ventana(), abierta);
+    EXPECT_EQ(General::Caso.Ancho, 0.9);
+    EXPECT_TRUE(General::Caso.Abriendo_Fichero);
+}
+
+TEST_F(Principal, CaseOpenedFromAFileAndUnchangedClosesWithoutQuestion) {
+    General::Caso.Abriendo_Fichero = true;  // as the open command leaves it
+    principal->mnuCalcularCarac_Click();
+    principal->mnuCalcularConfina_Click();  // Guardado False: asks
+    EXPECT_EQ(mensajes.fake.shown.size(), 0u);  // Carac asks nothing
+    General::Caso.Guardado = true;
+    General::Caso.Modificado = false;
+    principal->mnuCalcularFlexionT_Click();
+    EXPECT_EQ(mensajes.fake.shown.size(), 0u);
+    EXPECT_EQ(Ventana()->kind(), DesignKind::FlexionT);
+}
+
+// ---- Abandoned close -----------------------------------------------------
+
+TEST_F(Principal, AbandonedCloseKeepsTheWindowAndStopsTheCommand) {
+    principal->mnuCalcularFlexion_Click();
+    VentanaFalsa* abierta = Ventana();
+    General::Caso.Ancho = 0.9;
+    General::Caso.Modificado = true;
+    General::Caso.Sesion_Correo = true;
+    diario.guardarFalla = true;
+    mensajes.fake.defaultYesNo = platform::Answer::Yes;
+    QSignalSpy fin(principal.get(), &MDI_PRINCIPAL::terminado);
+
+    struct Orden {
+        const char* nombre;
+        std::function<void()> ejecutar;
+    };
+    const Orden ordenes[] = {
+        {"FlexionT", [&] { principal->mnuCalcularFlexionT->trigger(); }},
+        {"Confina", [&] { principal->mnuCalcularConfina->trigger(); }},
+        {"Carac", [&] { principal->mnuCalcularCarac->trigger(); }},
+        {"Flexion", [&] { principal->mnuCalcularFlexion->trigger(); }},
+        {"Salir", [&] { principal->mnuPrincipalSalir->trigger(); }},
+        {"close frame", [&] { EXPECT_FALSE(principal->close()); }},
+        {"close child", [&] { principal->Subventana()->close(); }},
+    };
+    for (const Orden& o : ordenes) {
+        SCOPED_TRACE(o.nombre);
+        diario.pasos.clear();
+        o.ejecutar();
+        EXPECT_EQ(diario.pasos, (std::vector<std::string>{
+                                    "unload Flexion Ancho=0.9 Diam=0.5 Fck=25",
+                                    "abandon Flexion Ancho=0.9 Diam=0.5 Fck=25"}));
+        EXPECT_EQ(principal->Ventana(), abierta);
+        EXPECT_TRUE(abierta->isVisible());
+        EXPECT_TRUE(General::Caso.Flexion_Abierto);
+        EXPECT_EQ(General::Caso.Ancho, 0.9);
+        EXPECT_TRUE(principal->isVisible());
+        EXPECT_EQ(fin.count(), 0);
+        EXPECT_TRUE(General::Caso.Sesion_Correo);
+    }
+
+    // "No" closes without saving, and the exit goes on to its end.
+    mensajes.fake.defaultYesNo = platform::Answer::No;
+    principal->mnuPrincipalSalir->trigger();
+    EXPECT_EQ(principal->Ventana(), nullptr);
+    EXPECT_FALSE(General::Caso.Flexion_Abierto);
+    EXPECT_EQ(fin.count(), 1);
+    EXPECT_FALSE(principal->isVisible());
+    EXPECT_FALSE(General::Caso.Sesion_Correo);
+    EXPECT_FALSE(General::Caso.Presentacion_Visible);  // the splash went with it
+}
+
+TEST_F(Principal, ChildCloseButtonAndFrameCloseRunTheWindowsCloseStep) {
+    QSignalSpy fin(principal.get(), &MDI_PRINCIPAL::terminado);
+    principal->mnuCalcularConfina_Click();
+    QPointer<QMdiSubWindow> sub = principal->Subventana();
+    mensajes.fake.answers.push_back(platform::Answer::No);
+    sub->close();
+    EXPECT_EQ(principal->Ventana(), nullptr);
+    EXPECT_FALSE(General::Caso.Confina_Abierto);
+    EXPECT_FALSE(principal->mnuPrincipalImprimir->isEnabled());
+    EXPECT_EQ(mensajes.fake.shown.size(), 1u);
+    Borrar_Pendientes();
+    EXPECT_TRUE(sub.isNull());
+
+    // Closing the frame with a case open asks once, then ends.
+    principal->mnuCalcularFlexion_Click();
+    mensajes.fake.answers.push_back(platform::Answer::No);
+    EXPECT_TRUE(principal->close());
+    EXPECT_EQ(mensajes.fake.shown.size(), 2u);
+    EXPECT_EQ(principal->Ventana(), nullptr);
+    EXPECT_FALSE(General::Caso.Flexion_Abierto);
+    EXPECT_EQ(fin.count(), 1);
+}
+
+TEST_F(Principal, FrameWithNoWindowOpenClosesAtOnce) {
+    QSignalSpy fin(principal.get(), &MDI_PRINCIPAL::terminado);
+    General::Caso.Sesion_Correo = true;
+    EXPECT_TRUE(principal->close());
+    EXPECT_EQ(fin.count(), 1);
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+    EXPECT_FALSE(General::Caso.Sesion_Correo);
+    EXPECT_FALSE(General::Caso.Presentacion_Visible);
+}
+
+// ---- Shortcuts, splash and layout -----------------------------------------
+
+TEST_F(Principal, CtrlAAndCtrlCStayWithATextField) {
+    principal->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+    principal->mnuCalcularFlexion_Click();
+    General::Caso.Guardado = true;  // no question on the way
+    QSignalSpy abrir(principal->mnuPrincipalAbrir, &QAction::triggered);
+
+    Ventana()->campo->setFocus();
+    QTest::keyClick(Ventana()->campo, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Ventana()->campo, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(abrir.count(), 0);
+    EXPECT_EQ(Ventana()->kind(), DesignKind::Flexion);
+    EXPECT_EQ(Ventana()->campo->selectedText(), QStringLiteral("0,400"));  // select all ran
+    Ventana()->lista->setFocus();  // an editable list is a text field too
+    QTest::keyClick(Ventana()->lista, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Ventana()->lista, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(abrir.count(), 0);
+    EXPECT_EQ(Ventana()->kind(), DesignKind::Flexion);
+
+    Ventana()->boton->setFocus();
+    QTest::keyClick(Ventana()->boton, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(abrir.count(), 1);
+    QTest::keyClick(Ventana()->boton, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(Ventana()->kind(), DesignKind::Confina);
+}
+
+TEST_F(Principal, FreeAreaClickAndTopMenusCloseTheSplash) {
+    QWidget* libre = principal->Area()->viewport();
+    QPointer<FM_PRESENTACION> splash = principal->Presentacion();
+    principal->mnuCalcularFlexion_Click();
+    // A click on the design window is not a click on the free area.
+    QTest::mouseClick(Ventana(), Qt::LeftButton, {}, QPoint(200, 200));
+    EXPECT_TRUE(General::Caso.Presentacion_Visible);
+    QTest::mouseClick(libre, Qt::RightButton, {}, QPoint(700, 500));
+    EXPECT_TRUE(General::Caso.Presentacion_Visible);
+    QTest::mouseClick(libre, Qt::LeftButton, {}, QPoint(700, 500));
+    EXPECT_FALSE(General::Caso.Presentacion_Visible);
+    Borrar_Pendientes();
+    EXPECT_TRUE(splash.isNull());
+    // Once closed, the same actions do nothing.
+    QTest::mouseClick(libre, Qt::LeftButton, {}, QPoint(700, 500));
+    EXPECT_FALSE(General::Caso.Presentacion_Visible);
+
+    // Opening any top menu closes it.
+    for (QMenu* MDI_PRINCIPAL::*menu :
+         {&MDI_PRINCIPAL::mnuPrincipal, &MDI_PRINCIPAL::mnuCalcular, &MDI_PRINCIPAL::mnuAyuda}) {
+        auto otro = Inicio::Main();
+        ASSERT_TRUE(otro);
+        SCOPED_TRACE((otro.get()->*menu)->objectName().toStdString());
+        EXPECT_TRUE(General::Caso.Presentacion_Visible);
+        (otro.get()->*menu)->popup(QPoint(10, 10));
+        EXPECT_FALSE(General::Caso.Presentacion_Visible);
+        (otro.get()->*menu)->hide();
+    }
+}
+
+TEST_F(Principal, KeepsItsOuterSizeAgainstMaximiseButHonoursMinimise) {
+    principal->showMaximized();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(principal->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(principal->frameGeometry().size(), QSize(800, 600));
+    principal->resize(1000, 700);
+    EXPECT_EQ(principal->frameGeometry().size(), QSize(800, 600));
+    principal->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(principal->windowState() & Qt::WindowMinimized);
+}
+
+TEST_F(Principal, GrabbedFrameIsItsFixedSize) {
+    const QString png = QStringLiteral("/tmp/kestram_principal_test.png");
+    ASSERT_TRUE(principal->grab().save(png));
+    QImage leida(png);
+    ASSERT_FALSE(leida.isNull());
+    EXPECT_EQ(leida.size(), principal->size());
+    EXPECT_EQ(principal->frameGeometry().size(), QSize(800, 600));
+    EXPECT_GT(leida.width(), 780);
+    EXPECT_GT(leida.height(), 580);
+}
