@@ -1,0 +1,30 @@
+// FM_FLEXION: flexural strengthening of a rectangular section.
+#pragma once
+
+#include "windows/Ventana_Flexion.h"
+
+class FM_FLEXION : public windows::Ventana_Flexion {
+    Q_OBJECT
+public:
+    explicit FM_FLEXION(windows::FrameHooks& hooks, QWidget* parent = nullptr);
+
+    windows::DesignKind kind() const override { return windows::DesignKind::Flexion; }
+
+    // The leave handlers of the ten fields.
+    platform::LeaveResult TX_ANCHO_LostFocus();
+    platform::LeaveResult TX_CANTO_LostFocus();
+    platform::LeaveResult TX_RECUB_LostFocus();
+    platform::LeaveResult TX_ASI_LostFocus();
+    platform::LeaveResult TX_ASS_LostFocus();
+    platform::LeaveResult CO_FCK_LostFocus();
+    platform::LeaveResult CO_FYK_LostFocus();
+    platform::LeaveResult CO_ANCHOR_LostFocus();
+    platform::LeaveResult TX_MCP_LostFocus();
+    platform::LeaveResult TX_MD_LostFocus();
+
+protected:
+    void Dibujar_Seccion() override;
+    void Dibujar_Capas() override;
+    void Recoger(const fichero::Textos_Flexion& textos) override;
+    bool& Abierto() override;
+};

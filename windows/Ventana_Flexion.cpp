@@ -1,0 +1,760 @@
+#include "windows/Ventana_Flexion.h"
+
+#include "drawing/General_dibujo.h"
+#include "drawing/screen/PictureArea.h"
+#include "engine/Calculos.h"
+#include "engine/Decimales.h"
+#include "engine/General.h"
+#include "platform/Combo.h"
+#include "platform/Controls.h"
+#include "platform/FileDialogs.h"
+#include "platform/Grid.h"
+#include "platform/Messages.h"
+#include "platform/NumberText.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <cmath>
+
+namespace windows {
+
+using flexion::Campo;
+using flexion::Regla;
+using platform::twips;
+
+namespace {
+
+const QColor kAmarillo(255, 255, 0);
+const QColor kBlanco(255, 255, 255);
+const QColor kVerde(0, 128, 0);
+const QColor kRojo(255, 0, 0);
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QString Patron(int decimales) {
+    return decimales <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimales, '0');
+}
+
+// A value shown in a pattern.
+QString Numero(double v, const char* patron) { return platform::formatNumber(v, Q(patron)); }
+
+// Small pictures of the command buttons.
+QIcon Dibujo_Boton(int cual) {
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen negro(Qt::black, 2);
+    p.setPen(negro);
+    switch (cual) {
+        case 0:  // section
+            p.drawRect(9, 4, 14, 22);
+            p.fillRect(9, 26, 15, 3, Qt::red);
+            p.fillRect(11, 21, 10, 2, Qt::blue);
+            break;
+        case 1:  // anchorage length
+            p.drawLine(4, 24, 28, 24);
+            p.fillRect(8, 20, 16, 3, Qt::red);
+            p.drawLine(8, 10, 8, 16);
+            p.drawLine(24, 10, 24, 16);
+            p.drawLine(8, 13, 24, 13);
+            break;
+        case 2:  // moment against sheet area
+            p.drawLine(5, 27, 28, 27);
+            p.drawLine(5, 27, 5, 4);
+            p.setPen(QPen(Qt::red, 2));
+            p.drawLine(6, 24, 14, 14);
+            p.drawLine(14, 14, 27, 9);
+            break;
+        case 3:  // strain diagram
+            p.drawLine(10, 4, 10, 28);
+            p.setPen(QPen(Qt::blue, 2));
+            p.drawLine(4, 4, 24, 28);
+            p.drawLine(4, 4, 10, 4);
+            p.drawLine(10, 28, 24, 28);
+            break;
+        case 4:  // moment against layers
+            p.drawLine(5, 27, 28, 27);
+            p.drawLine(5, 27, 5, 4);
+            p.setPen(QPen(Qt::red, 2));
+            p.drawPolyline(QPolygon({QPoint(6, 22), QPoint(12, 22), QPoint(12, 16),
+                                     QPoint(19, 16), QPoint(19, 10), QPoint(26, 10)}));
+            break;
+        default: {  // calculate
+            QFont f(QStringLiteral("Arial"));
+            f.setPixelSize(20);
+            f.setBold(true);
+            p.setFont(f);
+            p.drawRect(3, 3, 26, 26);
+            p.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("="));
+            break;
+        }
+    }
+    return QIcon(pm);
+}
+
+QPixmap Dibujo_Logo() {
+    QPixmap pm(336, 173);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    p.fillRect(0, 140, 336, 33, QColor(214, 204, 31));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(44);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(QRect(0, 20, 336, 60), Qt::AlignCenter, QStringLiteral("KESTRAM"));
+    f.setPixelSize(28);
+    p.setFont(f);
+    p.setPen(Qt::red);
+    p.drawText(QRect(0, 80, 336, 50), Qt::AlignCenter, Q("VORLANT®"));
+    return pm;
+}
+
+}  // namespace
+
+Ventana_Flexion::Ventana_Flexion(int tipo, Grafico::Ventana ventana, FrameHooks& hooks,
+                                 QWidget* parent)
+    : DesignWindow(hooks, parent), tipo_(tipo == 2 ? 2 : 1), ventana_(ventana) {
+    setWindowTitle(tipo_ == 1 ? Q("Cálculo del refuerzo a flexión en secciones rectangulares")
+                              : Q("Cálculo del refuerzo a flexión en secciones T"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(8);
+    setFont(f);
+    Crear_Controles();
+    setFixedSize(twips(11775), twips(7815));
+}
+
+// ---------------------------------------------------------------------------
+// Controls
+
+void Ventana_Flexion::Crear_Controles() {
+    Crear_Datos();
+
+    PIC_FLEXION = new PictureArea(ventana_, this);
+    PIC_FLEXION->setObjectName(QStringLiteral("PIC_FLEXION"));
+    PIC_FLEXION->setGeometry(twips(3840), twips(240), twips(6975), twips(4215));
+    LB_INFO = new platform::NoticeLabel(PIC_FLEXION);
+    LB_INFO->setObjectName(QStringLiteral("LB_INFO"));
+    LB_INFO->setGeometry(twips(960), twips(3885), twips(4875), twips(240));
+
+    Crear_Botones();
+
+    FR_TABLA = new QGroupBox(Q("Momento último de la sección reforzada (mkN)"), this);
+    FR_TABLA->setObjectName(QStringLiteral("FR_TABLA"));
+    FR_TABLA->setGeometry(twips(240), twips(4560), twips(6615), twips(3135));
+    FG_FLEXION = new platform::Grid(FR_TABLA);
+    FG_FLEXION->setObjectName(QStringLiteral("FG_FLEXION"));
+    FG_FLEXION->setGeometry(twips(360), twips(480), twips(5895), twips(1900));
+    FG_FLEXION->setRowHeightAll(twips(300));
+    FG_FLEXION->setColWidth(0, twips(1000));
+    FG_FLEXION->setColWidth(1, twips(1595));
+    connect(FG_FLEXION, &platform::Grid::enterCell, this, [this] { FG_FLEXION_EnterCell(); });
+    connect(FG_FLEXION, &platform::Grid::gridClicked, this, [this] { FG_FLEXION_Click(); });
+
+    Crear_Resultados();
+
+    IM_LOGO = new QLabel(this);
+    IM_LOGO->setObjectName(QStringLiteral("IM_LOGO"));
+    IM_LOGO->setPixmap(Dibujo_Logo());
+    IM_LOGO->hide();
+
+    guardia_ = new platform::FieldGuard(this);
+    for (const Regla& r : flexion::Reglas(tipo_)) {
+        const Campo campo = r.campo;
+        guardia_->watch(Control(campo), [this, campo] { return Campo_LostFocus(campo); });
+    }
+}
+
+void Ventana_Flexion::Crear_Datos() {
+    FR_DATOS = new QGroupBox(Q("Datos de la sección"), this);
+    FR_DATOS->setObjectName(QStringLiteral("FR_DATOS"));
+    FR_DATOS->setGeometry(twips(240), twips(120), twips(3375), twips(4335));
+
+    const bool t = tipo_ == 2;
+    const int xLabel = 8, wLabel = 100;
+    const int xCampo = 110, wCampo = 54;
+    const int wPar = 42, xSegundo = twips(2400) - 4;  // the two-field rows of the T
+    const int xUnidad = xCampo + wCampo + 4;
+    const int alto = 19, paso = 26;
+    int y = 22;
+
+    auto etiqueta = [&](const QString& texto, int x, int yy, int w) {
+        auto* l = new QLabel(texto, FR_DATOS);
+        l->setGeometry(x, yy, w, alto);
+        return l;
+    };
+    auto linea = [&](QLineEdit*& campo, const char* nombre, int x, int w) {
+        campo = new QLineEdit(FR_DATOS);
+        campo->setObjectName(Q(nombre));
+        campo->setGeometry(x, y, w, alto);
+        return campo;
+    };
+    auto lista = [&](platform::Combo*& campo, const char* nombre) {
+        campo = new platform::Combo(platform::Combo::Style::Editable, FR_DATOS);
+        campo->setObjectName(Q(nombre));
+        campo->setGeometry(xCampo, y, wCampo, alto + 2);
+        return campo;
+    };
+    auto gamma = [&](QPushButton*& boton, const char* nombre) {
+        boton = new QPushButton(Q("γ"), FR_DATOS);
+        boton->setObjectName(Q(nombre));
+        boton->setGeometry(twips(3375) - 24, y, 20, alto + 2);
+        boton->setFocusPolicy(Qt::StrongFocus);
+    };
+
+    if (t) {
+        etiqueta(Q("Ancho - Ancho alma"), xLabel, y, wLabel);
+        linea(TX_ANCHO, "TX_ANCHO", xCampo, wPar);
+        linea(TX_ANCHOALMA, "TX_ANCHOALMA", xSegundo, twips(615));
+        etiqueta(Q("m"), xSegundo + twips(615) + 3, y, 14);
+        y += paso;
+        etiqueta(Q("Canto - Canto ala"), xLabel, y, wLabel);
+        linea(TX_CANTO, "TX_CANTO", xCampo, wPar);
+        linea(TX_CANTOALA, "TX_CANTOALA", xSegundo, twips(615));
+        etiqueta(Q("m"), xSegundo + twips(615) + 3, y, 14);
+        y += paso;
+    } else {
+        etiqueta(Q("Ancho"), xLabel, y, wLabel);
+        linea(TX_ANCHO, "TX_ANCHO", xCampo, wCampo);
+        etiqueta(Q("m"), xUnidad, y, 40);
+        y += paso;
+        etiqueta(Q("Canto"), xLabel, y, wLabel);
+        linea(TX_CANTO, "TX_CANTO", xCampo, wCampo);
+        etiqueta(Q("m"), xUnidad, y, 40);
+        y += paso;
+    }
+    const int wU = 40;
+    etiqueta(Q("Recubrimiento"), xLabel, y, wLabel);
+    linea(TX_RECUB, "TX_RECUB", xCampo, wCampo);
+    etiqueta(Q("m"), xUnidad, y, wU);
+    y += paso;
+    etiqueta(Q("Armadura inferior"), xLabel, y, wLabel);
+    linea(TX_ASI, "TX_ASI", xCampo, wCampo);
+    etiqueta(Q("cm²"), xUnidad, y, wU);
+    y += paso;
+    etiqueta(Q("Armadura superior"), xLabel, y, wLabel);
+    linea(TX_ASS, "TX_ASS", xCampo, wCampo);
+    etiqueta(Q("cm²"), xUnidad, y, wU);
+    y += paso;
+    etiqueta(Q("f<sub>ck</sub>"), xLabel, y, wLabel);
+    lista(CO_FCK, "CO_FCK");
+    etiqueta(Q("N/mm²"), xUnidad, y, 34);
+    gamma(CM_GAMMA1, "CM_GAMMA1");
+    y += paso;
+    etiqueta(Q("f<sub>yk</sub>"), xLabel, y, wLabel);
+    lista(CO_FYK, "CO_FYK");
+    etiqueta(Q("N/mm²"), xUnidad, y, 34);
+    gamma(CM_GAMMA2, "CM_GAMMA2");
+    y += paso;
+    etiqueta(Q("Ancho del refuerzo"), xLabel, y, wLabel);
+    lista(CO_ANCHOR, "CO_ANCHOR");
+    etiqueta(Q("m"), xUnidad, y, wU);
+    y += paso;
+    etiqueta(Q("Momento actual"), xLabel, y, wLabel);
+    linea(TX_MCP, "TX_MCP", xCampo, wCampo);
+    etiqueta(Q("mkN"), xUnidad, y, wU);
+    y += paso;
+    etiqueta(Q("Momento solicitante"), xLabel, y, wLabel);
+    linea(TX_MD, "TX_MD", xCampo, wCampo);
+    etiqueta(Q("mkN"), xUnidad, y, wU);
+
+    connect(CM_GAMMA1, &QPushButton::clicked, this, [this] { CM_GAMMA1_Click(); });
+    connect(CM_GAMMA2, &QPushButton::clicked, this, [this] { CM_GAMMA2_Click(); });
+
+    controles_ = {{Campo::Ancho, TX_ANCHO},
+                  {Campo::Canto, TX_CANTO},
+                  {Campo::Recubrimiento, TX_RECUB},
+                  {Campo::Armadura_Inf, TX_ASI},
+                  {Campo::Armadura_Sup, TX_ASS},
+                  {Campo::Fck, CO_FCK},
+                  {Campo::Fyk, CO_FYK},
+                  {Campo::Ancho_Refuerzo, CO_ANCHOR},
+                  {Campo::Momento_Actual, TX_MCP},
+                  {Campo::Momento_Solicitante, TX_MD}};
+    if (t) {
+        controles_[Campo::Ancho_Alma] = TX_ANCHOALMA;
+        controles_[Campo::Canto_Ala] = TX_CANTOALA;
+    }
+
+    // Focus order: the fields in their rule order, each gamma button after
+    // its strength.
+    QWidget* previo = nullptr;
+    for (const Regla& r : flexion::Reglas(tipo_)) {
+        QWidget* w = Control(r.campo);
+        if (previo) setTabOrder(previo, w);
+        previo = w;
+        if (r.campo == Campo::Fck) {
+            setTabOrder(previo, CM_GAMMA1);
+            previo = CM_GAMMA1;
+        } else if (r.campo == Campo::Fyk) {
+            setTabOrder(previo, CM_GAMMA2);
+            previo = CM_GAMMA2;
+        }
+    }
+}
+
+void Ventana_Flexion::Crear_Botones() {
+    struct Boton {
+        QPushButton*& boton;
+        const char* nombre;
+        const char* ayuda;
+        int y;
+        void (Ventana_Flexion::*accion)();
+    };
+    const Boton botones[] = {
+        {CM_SECCION, "CM_SECCION", "Sección", 240, &Ventana_Flexion::CM_SECCION_Click},
+        {CM_ANCLAJE, "CM_ANCLAJE", "Longitud de anclaje", 960, &Ventana_Flexion::CM_ANCLAJE_Click},
+        {CM_ARMADURA, "CM_ARMADURA", "Diagrama M-Ar", 1680, &Ventana_Flexion::CM_ARMADURA_Click},
+        {CM_DEFORMACIONES, "CM_DEFORMACIONES", "Diagrama de deformaciones", 2400,
+         &Ventana_Flexion::CM_DEFORMACIONES_Click},
+        {CM_CAPAS, "CM_CAPAS", "Diagrama M-Capas", 3120, &Ventana_Flexion::CM_CAPAS_Click},
+        {CM_CALCULAR, "CM_CALCULAR", "Calcula flexión", 3840, &Ventana_Flexion::CM_CALCULAR_Click},
+    };
+    int i = 0;
+    for (const Boton& b : botones) {
+        b.boton = new QPushButton(this);
+        b.boton->setObjectName(Q(b.nombre));
+        b.boton->setToolTip(Q(b.ayuda));
+        b.boton->setIcon(Dibujo_Boton(i++));
+        b.boton->setIconSize(QSize(32, 32));
+        b.boton->setGeometry(twips(10920), twips(b.y), twips(615), twips(615));
+        auto accion = b.accion;
+        connect(b.boton, &QPushButton::clicked, this, [this, accion] { (this->*accion)(); });
+    }
+    Botones_Resultados(false);
+}
+
+void Ventana_Flexion::Crear_Resultados() {
+    FR_RESULTADOS = new QGroupBox(Q("Resultados de la sección"), this);
+    FR_RESULTADOS->setObjectName(QStringLiteral("FR_RESULTADOS"));
+    FR_RESULTADOS->setGeometry(twips(6960), twips(4560), twips(4575), twips(3135));
+    LB_TIPO = new QLabel(FR_RESULTADOS);
+    LB_TIPO->setObjectName(QStringLiteral("LB_TIPO"));
+    LB_TIPO->setGeometry(twips(240), twips(480), twips(4095), twips(255));
+
+    struct Caja {
+        platform::ReadOnlyBox*& caja;
+        const char* nombre;
+        const char* etiqueta;  // rich text
+        const char* unidad;
+        const char* ayuda;
+    };
+    const Caja cajas[] = {
+        {TX_MUSR, "TX_MUSR", "M<sub>u,sr</sub>", "mkN", "Momento último de la sección sin reforzar"},
+        {TX_EPS0, "TX_EPS0", "ε<sub>0</sub>", "‰", "Predeformación de la sección"},
+        {TX_MRB, "TX_MRB", "M<sub>RB</sub>", "mkN",
+         "Momento que hace que el diagrama de rotura pase por los pivotes R y B"},
+        {TX_MLIMCR, "TX_MLIMCR", "M<sub>lím</sub>", "mkN", "Momento límite de la sección con refuerzo"},
+        {TX_PIVOTE, "TX_PIVOTE", "Pivote", "", "Pivote de rotura de la sección"},
+        {TX_FN, "TX_FN", "Prof. f.n.", "m", "Profundidad de la fibra neutra"},
+        {TX_EPSC, "TX_EPSC", "ε<sub>c</sub>", "‰", "Deformación de la fibra superior de hormigón"},
+        {TX_EPSSI, "TX_EPSSI", "ε<sub>s1</sub>", "‰", "Deformación de la armadura inferior"},
+        {TX_EPSSS, "TX_EPSSS", "ε<sub>s2</sub>", "‰", "Deformación de la armadura superior"},
+        {TX_EPSR, "TX_EPSR", "ε<sub>R</sub>", "‰", "Deformación del refuerzo VORLANT®"},
+        {TX_MU, "TX_MU", "<b>M<sub>u,cr</sub></b>", "<b>mkN</b>",
+         "Momento último de la sección con refuerzo"},
+    };
+    int i = 0;
+    for (const Caja& c : cajas) {
+        const int columna = i < 6 ? 0 : 1;
+        const int fila = i < 6 ? i : i - 6;
+        const int x = 8 + columna * 150;
+        const int y = 58 + fila * 24;
+        auto* l = new QLabel(Q(c.etiqueta), FR_RESULTADOS);
+        l->setGeometry(x, y, 50, 20);
+        c.caja = new platform::ReadOnlyBox(FR_RESULTADOS);
+        c.caja->setObjectName(Q(c.nombre));
+        c.caja->setToolTip(Q(c.ayuda));
+        c.caja->setGeometry(x + 52, y, 58, 20);
+        c.caja->setFocusPolicy(Qt::NoFocus);
+        auto* u = new QLabel(Q(c.unidad), FR_RESULTADOS);
+        u->setGeometry(x + 114, y, 30, 20);
+        ++i;
+    }
+    QFont negrita = TX_MU->font();
+    negrita.setBold(true);
+    TX_MU->setFont(negrita);
+}
+
+QWidget* Ventana_Flexion::Control(Campo campo) const {
+    auto it = controles_.find(campo);
+    return it == controles_.end() ? nullptr : it->second;
+}
+
+QString Ventana_Flexion::Texto(Campo campo) const {
+    QWidget* w = Control(campo);
+    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
+    if (auto* c = qobject_cast<platform::Combo*>(w)) return c->text();
+    return {};
+}
+
+void Ventana_Flexion::Poner_Texto(Campo campo, const QString& texto) {
+    QWidget* w = Control(campo);
+    if (auto* l = qobject_cast<QLineEdit*>(w)) l->setText(texto);
+    if (auto* c = qobject_cast<platform::Combo*>(w)) c->setText(texto);
+}
+
+void Ventana_Flexion::Seleccionar_Todo(Campo campo) {
+    QWidget* w = Control(campo);
+    if (auto* l = qobject_cast<QLineEdit*>(w)) l->selectAll();
+    if (auto* c = qobject_cast<platform::Combo*>(w)) c->selectAllText();
+}
+
+void Ventana_Flexion::Botones_Resultados(bool activos) {
+    for (QPushButton* b : {CM_ANCLAJE, CM_ARMADURA, CM_CAPAS, CM_DEFORMACIONES})
+        if (b) b->setEnabled(activos);
+}
+
+void Ventana_Flexion::Entradas_Marco(bool activas) {
+    for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
+                         FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
+        hooks().setEntryEnabled(e, activas);
+}
+
+// ---------------------------------------------------------------------------
+// Load, activation, unload
+
+void Ventana_Flexion::Form_Load() {
+    auto& c = General::Caso;
+    Abierto() = true;
+    c.Guardado = c.Abriendo_Fichero;
+    c.Sin_Nombre = !c.Abriendo_Fichero;
+    Mostrar_Datos();
+}
+
+void Ventana_Flexion::Mostrar_Datos() {
+    const auto& c = General::Caso;
+    for (const Regla& r : flexion::Reglas(tipo_)) {
+        if (qobject_cast<QLineEdit*>(Control(r.campo)))
+            Poner_Texto(r.campo, platform::formatNumber(c.*(r.valor), Patron(r.decimales)));
+    }
+    Llenar_Lista(CO_FCK, flexion::Lista_Fck, 6, c.Fck, QStringLiteral("0"));
+    Llenar_Lista(CO_FYK, flexion::Lista_Fyk, 2, c.Fyk, QStringLiteral("0"));
+    Llenar_Lista(CO_ANCHOR, flexion::Lista_Ancho_Refuerzo, 5, c.Ancho_Refuerzo,
+                 QStringLiteral("0.000"));
+}
+
+void Ventana_Flexion::Llenar_Lista(platform::Combo* lista, const double* valores, int n,
+                                   double guardado, const QString& patron) {
+    {
+        const QSignalBlocker bloqueo(lista);
+        lista->clear();
+    }
+    for (int i = 0; i < n; ++i) lista->setEntry(i, platform::formatNumber(valores[i], patron));
+    bool hallado = false;
+    for (int i = 0; i < lista->count(); ++i) {
+        bool ok = false;
+        const double v = platform::readShown(lista->entry(i), &ok);
+        if (ok && v == guardado) {
+            lista->select(i);
+            hallado = true;
+        }
+    }
+    if (!hallado) {
+        lista->setEntry(lista->count(), platform::formatNumber(guardado, patron));
+        lista->select(lista->count() - 1);
+    }
+}
+
+void Ventana_Flexion::Reescribir_Lista_Anchos() {
+    for (int i = 0; i < 5; ++i)
+        CO_ANCHOR->setEntry(i, Numero(flexion::Lista_Ancho_Refuerzo[i], "0.000"));
+}
+
+void Ventana_Flexion::Form_Activate() { Entradas_Marco(true); }
+
+bool Ventana_Flexion::Form_Unload() {
+    auto& c = General::Caso;
+    if (!(c.Guardado && !c.Modificado)) {
+        const auto respuesta =
+            platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
+                                  platform::Icon::Question, platform::Buttons::YesNo);
+        if (respuesta == platform::Answer::Yes) {
+            // A save that cannot complete keeps the window open.
+            c.Error_Datos = false;
+            Recoger(Textos());
+            if (c.Error_Datos) {
+                platform::showMessage("Los datos introducidos no son correctos.",
+                                      platform::Icon::Critical);
+                return false;
+            }
+            platform::FileRequest pide;
+            pide.kind = platform::FileRequest::Kind::Save;
+            pide.filter = "Archivos VORLANT - Flexión|*.KRF";
+            pide.filterIndex = 1;
+            pide.fileName = "flexion.krf";
+            pide.confirmOverwrite = true;
+            const auto ruta = platform::fileDialogs().ask(pide);
+            if (!ruta) {
+                c.Error_Datos = true;
+                return false;
+            }
+            c.Nombre_Fichero = *ruta;
+            fichero::Grabar_Flexion(c.Nombre_Fichero, static_cast<int16_t>(tipo_));
+            if (c.Error_Datos) return false;
+            c.Guardado = true;
+            c.Modificado = false;
+            c.Sin_Nombre = false;
+        }
+    }
+    Abierto() = false;
+    c.Calculado = false;
+    Entradas_Marco(false);
+    auto& d = General_dibujo::Dibujo;
+    d.N_Linea = d.N_Tit = d.N_Barra = d.N_Punto = d.N_Sec_rect = d.N_Sec_cir = 0;
+    return true;
+}
+
+fichero::Textos_Flexion Ventana_Flexion::Textos() const {
+    fichero::Textos_Flexion t;
+    auto s = [this](Campo campo) { return Texto(campo).toStdString(); };
+    t.TX_ANCHO = s(Campo::Ancho);
+    t.TX_CANTO = s(Campo::Canto);
+    t.TX_ANCHOALMA = s(Campo::Ancho_Alma);
+    t.TX_CANTOALA = s(Campo::Canto_Ala);
+    t.TX_RECUB = s(Campo::Recubrimiento);
+    t.TX_ASI = s(Campo::Armadura_Inf);
+    t.TX_ASS = s(Campo::Armadura_Sup);
+    t.CO_FCK = s(Campo::Fck);
+    t.CO_FYK = s(Campo::Fyk);
+    t.CO_ANCHOR = s(Campo::Ancho_Refuerzo);
+    t.TX_MCP = s(Campo::Momento_Actual);
+    t.TX_MD = s(Campo::Momento_Solicitante);
+    return t;
+}
+
+bool Ventana_Flexion::Recoger_Datos() {
+    auto& c = General::Caso;
+    const bool antes = c.Error_Datos;
+    c.Error_Datos = false;
+    Recoger(Textos());
+    const bool ok = !c.Error_Datos;
+    c.Error_Datos = antes || !ok;
+    return ok;
+}
+
+// ---------------------------------------------------------------------------
+// Field validation
+
+platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
+    const Regla* r = flexion::Buscar(tipo_, campo);
+    if (!r) return platform::LeaveResult::accepted();
+    auto& c = General::Caso;
+    const auto v = flexion::Validar(*r, Texto(campo).toStdString());
+    using R = flexion::Veredicto::Resultado;
+    switch (v.resultado) {
+        case R::Rechazado:
+            platform::showMessage(v.mensaje, platform::Icon::Critical);
+            c.*(r->valor) = v.respaldo;
+            // The stored value no longer matches the results on show.
+            c.Calculado = false;
+            return platform::LeaveResult::refused();
+        case R::Aviso:
+            c.*(r->valor) = v.valor;
+            Poner_Texto(campo, platform::formatNumber(v.valor, Patron(r->decimales)));
+            c.Modificado = true;
+            c.Calculado = false;
+            platform::showMessage(v.mensaje, platform::Icon::Critical);
+            return platform::LeaveResult::warning(Control(*v.foco));
+        case R::Aceptado:
+            break;
+    }
+    c.*(r->valor) = v.valor;
+    Poner_Texto(campo, platform::formatNumber(v.valor, Patron(r->decimales)));
+    c.Modificado = true;
+    c.Calculado = false;
+    if (r->reescribe_lista) Reescribir_Lista_Anchos();
+    Botones_Resultados(false);
+    return platform::LeaveResult::accepted();
+}
+
+// ---------------------------------------------------------------------------
+// Calculation
+
+void Ventana_Flexion::CM_CALCULAR_Click() {
+    auto& c = General::Caso;
+    const auto& reglas = flexion::Reglas(tipo_);
+
+    // Read the shown values back; each must pass its field's own tests
+    // (against the other values read here) before anything is solved.
+    std::map<Campo, double> leidos;
+    for (const Regla& r : reglas) {
+        const QString texto = Texto(r.campo);
+        bool ok = false;
+        double v = platform::readShown(texto, &ok);
+        if (!ok && platform::isNumber(texto)) {
+            v = Decimales::Convertir_Numero(Decimales::Recortar(texto.toStdString()));
+            ok = true;
+        }
+        if (!ok || !std::isfinite(v)) {
+            platform::showMessage(texto.isEmpty() ? r.vacio : r.no_numero,
+                                  platform::Icon::Critical);
+            Seleccionar_Todo(r.campo);
+            Control(r.campo)->setFocus();
+            return;
+        }
+        leidos[r.campo] = v;
+    }
+    auto lectura = [&leidos](Campo campo) {
+        auto it = leidos.find(campo);
+        return it != leidos.end() ? it->second : flexion::Guardado(campo);
+    };
+    for (const Regla& r : reglas) {
+        if (const flexion::Prueba* p = flexion::Prueba_Fallida(r, leidos[r.campo], lectura)) {
+            platform::showMessage(p->mensaje, platform::Icon::Critical);
+            Seleccionar_Todo(r.campo);
+            Control(r.campo)->setFocus();
+            return;
+        }
+    }
+    for (const Regla& r : reglas) c.*(r.valor) = leidos[r.campo];
+
+    c.Rellenando_Tabla = true;
+    if (!Calculos::Calcular_Caso_Flexion(static_cast<int16_t>(tipo_))) {
+        platform::showMessage("La predeformación de la estructura es superior al 2 por mil.",
+                              platform::Icon::Critical);
+        FG_FLEXION->hide();
+        c.Rellenando_Tabla = false;
+        // The result arrays are zero now: nothing may read them as current.
+        c.Calculado = false;
+        Botones_Resultados(false);
+        return;
+    }
+
+    switch (Calculos::Aviso_Flexion()) {
+        case Calculos::Aviso::Ninguno:
+            LB_INFO->hide();
+            break;
+        case Calculos::Aviso::No_Necesario:
+            LB_INFO->showNotice(Q(" NO ES NECESARIO REFORZAR LA SECCION "), kVerde);
+            break;
+        case Calculos::Aviso::No_Se_Puede:
+            LB_INFO->showNotice(Q(" NO SE PUEDE REFORZAR LA SECCION "), kRojo);
+            break;
+    }
+
+    c.Calculado = true;
+    Botones_Resultados(true);
+    Llenar_Tabla();
+    tabla_llena_ = true;
+    Mostrar_Resultados(1, 1);
+    c.Rellenando_Tabla = false;
+
+    FG_FLEXION->show();
+    FG_FLEXION->setFocus();
+    FG_FLEXION->setRow(1);
+    FG_FLEXION->setCol(1);
+
+    Dibujar_Capas();
+}
+
+void Ventana_Flexion::Llenar_Tabla() {
+    const auto& c = General::Caso;
+    const int nv = c.Num_Tipos_Refuerzo;
+    const int nc = c.Num_Capas_Max;
+    platform::Grid* g = FG_FLEXION;
+    g->setRows(nc + 1);
+    g->setRowHeightAll(twips(300));
+    g->setCols(nv + 1);
+    for (int j = 0; j <= nv; ++j) g->setColWidth(j, twips(1595));
+    g->setColWidth(0, twips(1000));
+    g->setCellText(0, 0, Q("Nº capas"));
+    for (int j = 1; j <= nv; ++j)
+        g->setCellText(0, j, Q(c.Nombre_Refuerzo.Leer(j).value_or("")));
+    for (int n = 1; n <= nc; ++n) {
+        g->setCellText(n, 0, QString::number(n));
+        for (int j = 1; j <= nv; ++j) {
+            const double mu = c.Mu_Capas.Leer(j, n).value_or(0.0);
+            g->setCellText(n, j, mu == General::Sin_Ganancia ? QStringLiteral("---")
+                                                             : Numero(mu, "0.0"));
+            g->setRow(n);
+            g->setCol(j);
+            g->setCellBackground(n, j, mu >= c.Momento_Solicitante ? kAmarillo : kBlanco);
+        }
+    }
+}
+
+QString Texto_Tipo(int j, int n) {
+    static const char* const nombres[] = {"VORLANT 20", "VORLANT 30", "VORLANT MM"};
+    const QString nombre = j >= 1 && j <= 3 ? Q(nombres[j - 1]) : QString();
+    return Q("Refuerzo tipo ") + nombre + Q(" - Núm. capas: ") + QLatin1Char(' ') +
+           QString::number(n);
+}
+
+void Ventana_Flexion::Mostrar_Resultados(int j, int n) {
+    const auto& c = General::Caso;
+    LB_TIPO->setText(Texto_Tipo(j, n));
+    TX_MUSR->setText(Numero(c.Mu_Sin_Refuerzo, "0.0"));
+    TX_EPS0->setText(Numero(c.Predeformacion * 1000, "0.00"));
+    const double mu = c.Mu_Capas.Leer(j, n).value_or(0.0);
+    const QString nada = QStringLiteral("---");
+    if (mu == General::Sin_Ganancia) {
+        for (platform::ReadOnlyBox* b :
+             {TX_MRB, TX_MLIMCR, TX_PIVOTE, TX_FN, TX_EPSC, TX_EPSSI, TX_EPSSS, TX_EPSR, TX_MU})
+            b->setText(nada);
+        return;
+    }
+    auto leer = [j, n](const General::Tabla2<double>& t) { return t.Leer(j, n).value_or(0.0); };
+    TX_MRB->setText(Numero(leer(c.Momento_RB), "0.0"));
+    TX_MLIMCR->setText(Numero(leer(c.Momento_Limite), "0.0"));
+    TX_PIVOTE->setText(Q(c.Pivote.Leer(j, n).value_or("")));
+    TX_FN->setText(Numero(leer(c.Fibra_Neutra), "0.000"));
+    TX_EPSC->setText(Numero(leer(c.Def_Hormigon) * 1000, "0.00"));
+    TX_EPSSI->setText(Numero(leer(c.Def_Armadura_Inf) * 1000, "0.00"));
+    TX_EPSSS->setText(Numero(std::fabs(leer(c.Def_Armadura_Sup) * 1000), "0.00"));
+    TX_EPSR->setText(Numero(leer(c.Def_Refuerzo) * 1000, "0.00"));
+    TX_MU->setText(Numero(mu, "0.0"));
+}
+
+// ---------------------------------------------------------------------------
+// Grid picks
+
+void Ventana_Flexion::FG_FLEXION_Click() { Seleccion_Celda(); }
+
+void Ventana_Flexion::FG_FLEXION_EnterCell() {
+    if (General::Caso.Rellenando_Tabla) return;
+    Seleccion_Celda();
+}
+
+void Ventana_Flexion::Seleccion_Celda() {
+    const auto& c = General::Caso;
+    const int col = FG_FLEXION->col();
+    const int fila = FG_FLEXION->row();
+    if (col == 0 || fila == 0) return;
+    // Before this window's first calculation the grid shows nothing to pick.
+    if (!tabla_llena_) return;
+    const auto mu = c.Mu_Capas.Leer(col, fila);
+    if (!mu) return;
+    Mostrar_Resultados(col, fila);
+    if (*mu == General::Sin_Ganancia) {
+        CM_DEFORMACIONES->setEnabled(false);
+    } else if (c.Calculado) {
+        CM_DEFORMACIONES->setEnabled(true);
+        if (General_dibujo::Dibujo.Ver_Deformaciones) Dibujar_Deformaciones();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Buttons
+
+void Ventana_Flexion::CM_SECCION_Click() { Dibujar_Seccion(); }
+
+void Ventana_Flexion::CM_CAPAS_Click() { Dibujar_Capas(); }
+
+// The anchorage window, the diagram against sheet area, the strain diagram
+// and the safety-coefficients dialog are not part of the program yet.
+void Ventana_Flexion::CM_ANCLAJE_Click() {}
+void Ventana_Flexion::CM_ARMADURA_Click() {}
+void Ventana_Flexion::CM_DEFORMACIONES_Click() {}
+void Ventana_Flexion::CM_GAMMA1_Click() {}
+void Ventana_Flexion::CM_GAMMA2_Click() {}
+
+}  // namespace windows
