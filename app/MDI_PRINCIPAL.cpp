@@ -1,10 +1,13 @@
 #include "app/MDI_PRINCIPAL.h"
 
 #include "app/FM_PRESENTACION.h"
+#include "app/fichero.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
+#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
+#include "windows/Grabar_Caso.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -19,6 +22,9 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+
+#include <optional>
+#include <string>
 
 using windows::DesignKind;
 using windows::FrameEntry;
@@ -164,6 +170,12 @@ void MDI_PRINCIPAL::Crear_Menus() {
     connect(mnuCalcularCarac, &QAction::triggered, this, &MDI_PRINCIPAL::mnuCalcularCarac_Click);
     connect(mnuPrincipalSalir, &QAction::triggered, this,
             &MDI_PRINCIPAL::mnuPrincipalSalir_Click);
+    connect(mnuPrincipalAbrir, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuPrincipalAbrir_Click);
+    connect(mnuPrincipalGuardar, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuPrincipalGuardar_Click);
+    connect(mnuPrincipalGuardarcomo, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuPrincipalGuardarcomo_Click);
 }
 
 bool MDI_PRINCIPAL::MDIForm_Load() {
@@ -380,6 +392,121 @@ void MDI_PRINCIPAL::mnuCalcularCarac_Click() {
     if (!windows::findDesignWindow(DesignKind::Carac)) return;
     if (!Cerrar_Ventanas()) return;
     Mostrar_Ventana(DesignKind::Carac);
+}
+
+// ---- Data files --------------------------------------------------------
+
+namespace {
+
+const char* const kFiltroAbrir =
+    "Archivos VORLANT - Flexión|*.KRF|Archivos VORLANT - Confinamiento|*.KRC|"
+    "Archivos VORLANT|*.KRC;*.KRF";
+
+// The last three characters upper-cased; a shorter name gives "".
+std::string Ultimas_Tres(const std::string& nombre) {
+    if (nombre.size() < 3) return {};
+    std::string fin = nombre.substr(nombre.size() - 3);
+    for (char& ch : fin)
+        if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    return fin;
+}
+
+}  // namespace
+
+// Any run-time failure of the command's own steps ends it quietly.
+void MDI_PRINCIPAL::mnuPrincipalAbrir_Click() {
+    try {
+        Abrir_Fichero();
+    } catch (...) {
+        General::Caso.Error_Datos = true;
+    }
+}
+
+void MDI_PRINCIPAL::mnuPrincipalGuardar_Click() {
+    try {
+        Guardar(false);
+    } catch (...) {
+        General::Caso.Error_Datos = true;
+    }
+}
+
+void MDI_PRINCIPAL::mnuPrincipalGuardarcomo_Click() {
+    try {
+        Guardar(true);
+    } catch (...) {
+        General::Caso.Error_Datos = true;
+    }
+}
+
+void MDI_PRINCIPAL::Abrir_Fichero() {
+    auto& c = General::Caso;
+    if (!Cerrar_Ventanas()) return;
+    c.Error_Datos = false;
+
+    platform::FileRequest pide;
+    pide.kind = platform::FileRequest::Kind::Open;
+    pide.filter = kFiltroAbrir;
+    pide.filterIndex = 3;
+    pide.fileName.clear();
+    pide.confirmOverwrite = true;
+    const std::optional<std::string> ruta = platform::fileDialogs().ask(pide);
+    if (!ruta) {
+        c.Error_Datos = true;
+        return;
+    }
+    c.Nombre_Fichero = *ruta;
+
+    DesignKind kind = DesignKind::Flexion;
+    const std::string fin = Ultimas_Tres(c.Nombre_Fichero);
+    if (fin == "KRF") {
+        int16_t tipo = 0;
+        fichero::Leer_Flexion(c.Nombre_Fichero, tipo);
+        kind = tipo == 2 ? DesignKind::FlexionT : DesignKind::Flexion;
+    } else if (fin == "KRC") {
+        fichero::Leer_Confina(c.Nombre_Fichero);
+        kind = DesignKind::Confina;
+    } else {
+        return;
+    }
+    if (c.Error_Datos) {
+        platform::showMessage("Los datos almacenados no son correctos.", platform::Icon::Critical);
+        return;
+    }
+    // The case now is the file's: nothing edited, nothing calculated.
+    c.Abriendo_Fichero = true;
+    c.Modificado = false;
+    c.Calculado = false;
+    Mostrar_Ventana(kind);
+}
+
+// The design window whose case a save writes: FM_FLEXION, FM_CONFINA,
+// FM_FLEXIONT in this order of their flags; none for FM_CARAC.
+windows::DesignWindow* MDI_PRINCIPAL::Ventana_Caso() const {
+    const auto& c = General::Caso;
+    const std::pair<DesignKind, bool> orden[] = {
+        {DesignKind::Flexion, c.Flexion_Abierto},
+        {DesignKind::Confina, c.Confina_Abierto},
+        {DesignKind::FlexionT, c.FlexionT_Abierto},
+    };
+    for (const auto& [kind, abierto] : orden)
+        if (abierto) return ventana_ && ventana_->kind() == kind ? ventana_ : nullptr;
+    return nullptr;
+}
+
+// Collects the open case's fields and writes its file; the dialog only
+// when asked or when the case has no file yet.
+void MDI_PRINCIPAL::Guardar(bool pedirNombre) {
+    auto& c = General::Caso;
+    c.Error_Datos = false;
+    windows::DesignWindow* w = Ventana_Caso();
+    if (!w) return;
+    if (!w->Recoger_Datos() || c.Error_Datos) {
+        c.Error_Datos = true;
+        platform::showMessage("Los datos introducidos no son correctos.", platform::Icon::Critical);
+        return;
+    }
+
+    windows::Grabar_Caso(w->kind(), pedirNombre || c.Sin_Nombre);
 }
 
 // ---- Ending ------------------------------------------------------------

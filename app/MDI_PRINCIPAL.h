@@ -39,6 +39,11 @@ public:
     void mnuCalcularCarac_Click();
     void mnuPrincipalSalir_Click();
 
+    // Open, Save and Save as of the data files.
+    void mnuPrincipalAbrir_Click();
+    void mnuPrincipalGuardar_Click();
+    void mnuPrincipalGuardarcomo_Click();
+
     // Closes the open design window in the fixed order of the kinds, with its
     // save question. False when the user abandoned the close: the window is
     // still open and the calling command must stop.
@@ -99,6 +104,9 @@ private:
     void Cerrar_Sesion_Correo();
     void Terminar(bool cerrarMarco);
     void Subventana_Activada(QMdiSubWindow* sub);
+    void Abrir_Fichero();
+    void Guardar(bool pedirNombre);
+    windows::DesignWindow* Ventana_Caso() const;
 
     QMdiArea* area_ = nullptr;
     windows::DesignWindow* ventana_ = nullptr;

@@ -60,6 +60,8 @@ std::optional<std::string> QtFileDialogService::ask(const FileRequest& request) 
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+        if (!request.defaultSuffix.empty())
+            dialog.setDefaultSuffix(QString::fromStdString(request.defaultSuffix));
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);

@@ -19,6 +19,9 @@ struct FileRequest {
     int filterIndex = 1;          // 1-based choice of the filter shown first
     std::string fileName;         // proposed name (UTF-8), may be empty
     bool confirmOverwrite = true; // Save: ask before replacing a file
+    // Save: extension (no dot) the dialog adds to a name typed without one,
+    // before it asks about replacing a file; empty: the name as typed.
+    std::string defaultSuffix{};
 };
 
 class FileDialogService {

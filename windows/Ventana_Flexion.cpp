@@ -11,6 +11,7 @@
 #include "platform/Grid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
+#include "windows/Grabar_Caso.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -486,23 +487,10 @@ bool Ventana_Flexion::Form_Unload() {
                                       platform::Icon::Critical);
                 return false;
             }
-            platform::FileRequest pide;
-            pide.kind = platform::FileRequest::Kind::Save;
-            pide.filter = "Archivos VORLANT - Flexión|*.KRF";
-            pide.filterIndex = 1;
-            pide.fileName = "flexion.krf";
-            pide.confirmOverwrite = true;
-            const auto ruta = platform::fileDialogs().ask(pide);
-            if (!ruta) {
-                c.Error_Datos = true;
+            // The dialog proposes the case's own file when it has one.
+            if (!Grabar_Caso(tipo_ == 2 ? DesignKind::FlexionT : DesignKind::Flexion, true,
+                             true))
                 return false;
-            }
-            c.Nombre_Fichero = *ruta;
-            fichero::Grabar_Flexion(c.Nombre_Fichero, static_cast<int16_t>(tipo_));
-            if (c.Error_Datos) return false;
-            c.Guardado = true;
-            c.Modificado = false;
-            c.Sin_Nombre = false;
         }
     }
     Abierto() = false;

@@ -4,6 +4,7 @@
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "engine/General.h"
+#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
 #include "windows/DesignWindow.h"
@@ -159,6 +160,7 @@ protected:
 
     platform::ScopedScreenSize pantalla{QSize(800, 600)};
     platform::ScopedFakeMessages mensajes;
+    platform::ScopedFakeFileDialogs dialogos;
     Diario diario;
     std::unique_ptr<MDI_PRINCIPAL> principal;
 
@@ -538,10 +540,18 @@ TEST_F(Principal, CtrlAAndCtrlCStayWithATextField) {
     EXPECT_EQ(abrir.count(), 0);
     EXPECT_EQ(Ventana()->kind(), DesignKind::Flexion);
 
+    // Elsewhere they are the open command (which closes the window; its
+    // dialog is cancelled here) and the confinement command.
     Ventana()->boton->setFocus();
     QTest::keyClick(Ventana()->boton, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(abrir.count(), 1);
+    EXPECT_EQ(dialogos.fake.asked.size(), 1u);
+    EXPECT_EQ(principal->Ventana(), nullptr);
+    principal->mnuCalcularFlexion_Click();
+    General::Caso.Guardado = true;
+    Ventana()->boton->setFocus();
     QTest::keyClick(Ventana()->boton, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(Ventana());
     EXPECT_EQ(Ventana()->kind(), DesignKind::Confina);
 }
 

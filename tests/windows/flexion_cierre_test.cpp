@@ -150,3 +150,21 @@ TEST_F(Flexion, CloseAnsweredYesIsAbandonedWhenTheSaveCannotComplete) {
         dialogos.fake.answers.clear();
     }
 }
+
+TEST_F(Flexion, CloseOfANamedCaseProposesItsOwnFileAndAddsTheExtension) {
+    QTemporaryDir dir;
+    auto& c = General::Caso;
+    c.Abriendo_Fichero = true;  // the case came from a file
+    c.Nombre_Fichero = dir.filePath("viga.krf").toStdString();
+    auto& f = Abrir();
+    Escribir(Campo::Canto, "0,7");  // modified: the close asks
+    mensajes.fake.clear();
+    mensajes.fake.answers.push_back(platform::Answer::Yes);
+    const std::string sin_extension = dir.filePath("viga2").toStdString();
+    dialogos.fake.answers.push_back(sin_extension);
+    EXPECT_TRUE(f.Form_Unload());
+    ASSERT_EQ(dialogos.fake.asked.size(), 1u);
+    EXPECT_EQ(dialogos.fake.asked[0].fileName, dir.filePath("viga.krf").toStdString());
+    EXPECT_EQ(c.Nombre_Fichero, sin_extension + ".krf");
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(sin_extension + ".krf")));
+}

@@ -1,0 +1,28 @@
+// Writing the open case to its data file, shared by the Save and Save as
+// commands and by a design window that saves as it closes.
+#pragma once
+
+#include <string>
+
+#include "platform/FileDialogs.h"
+#include "windows/DesignWindow.h"
+
+namespace windows {
+
+// Settings of the save dialog for a flexure or a confinement case.
+platform::FileRequest Pedir_Guardar(bool confina);
+
+// The path with the extension ext added when its file name has none (a dot
+// after the first character counts as an extension).
+std::string Con_Extension(const std::string& ruta, const char* ext);
+
+// Writes the case data (already collected from the window) for a window of
+// the given kind. With pedirNombre the save dialog asks for the file,
+// proposing the case's own file when proponerPropio and it has one; without
+// it the file Nombre_Fichero is written again. Nombre_Fichero, Guardado,
+// Modificado and Sin_Nombre change only after a successful write. Returns
+// false, with Error_Datos True, when the dialog is cancelled or the write
+// fails (the writer has shown its message).
+bool Grabar_Caso(DesignKind kind, bool pedirNombre, bool proponerPropio = false);
+
+}  // namespace windows
