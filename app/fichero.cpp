@@ -49,6 +49,31 @@ bool Flexion_Valida(int kind, const Flexion& v) {
     return true;
 }
 
+// Stores the flexure inputs of v (kind 1 or 2) into the case data; the
+// safety coefficients only when they came from a file.
+void Guardar_Flexion(int kind, const Flexion& v, bool con_coeficientes) {
+    auto& c = General::Caso;
+    c.Ancho = v.Ancho;
+    c.Canto = v.Canto;
+    if (kind == 2) {
+        c.Ancho_Alma = v.Ancho_Alma;
+        c.Canto_Ala = v.Canto_Ala;
+    }
+    c.Recubrimiento = v.Recubrimiento;
+    c.Armadura_Inf = v.Armadura_Inf;
+    c.Armadura_Sup = v.Armadura_Sup;
+    c.Fck = v.Fck;
+    c.Fyk = v.Fyk;
+    if (con_coeficientes) {
+        c.Gamma_Hormigon = v.Gamma_Hormigon;
+        c.Gamma_Acero = v.Gamma_Acero;
+        c.Gamma_Refuerzo = v.Gamma_Refuerzo;
+    }
+    c.Ancho_Refuerzo = v.Ancho_Refuerzo;
+    c.Momento_Actual = v.Momento_Actual;
+    c.Momento_Solicitante = v.Momento_Solicitante;
+}
+
 // The tests shared by the confinement reader and collector; rectangular
 // tells whether the section is the rectangle.
 bool Confina_Valida(bool rectangular, const Confina& v) {
@@ -256,21 +281,7 @@ void Recoger_Flexion(const Textos_Flexion& t, int kind) {
         General::Caso.Error_Datos = true;
         return;
     }
-    auto& c = General::Caso;
-    c.Ancho = v.Ancho;
-    c.Canto = v.Canto;
-    if (kind == 2) {
-        c.Ancho_Alma = v.Ancho_Alma;
-        c.Canto_Ala = v.Canto_Ala;
-    }
-    c.Recubrimiento = v.Recubrimiento;
-    c.Armadura_Inf = v.Armadura_Inf;
-    c.Armadura_Sup = v.Armadura_Sup;
-    c.Fck = v.Fck;
-    c.Fyk = v.Fyk;
-    c.Ancho_Refuerzo = v.Ancho_Refuerzo;
-    c.Momento_Actual = v.Momento_Actual;
-    c.Momento_Solicitante = v.Momento_Solicitante;
+    Guardar_Flexion(kind, v, false);
 }
 
 }  // namespace
@@ -333,24 +344,7 @@ void Leer_Flexion(const std::string& file, int16_t& kind) {
         if (!Flexion_Valida(tipo, v) ||
             !Coeficientes_Validos(v.Gamma_Hormigon, v.Gamma_Acero, v.Gamma_Refuerzo))
             return Veredicto::Rechazado;
-        auto& c = General::Caso;
-        c.Ancho = v.Ancho;
-        c.Canto = v.Canto;
-        if (tipo == 2) {
-            c.Ancho_Alma = v.Ancho_Alma;
-            c.Canto_Ala = v.Canto_Ala;
-        }
-        c.Recubrimiento = v.Recubrimiento;
-        c.Armadura_Inf = v.Armadura_Inf;
-        c.Armadura_Sup = v.Armadura_Sup;
-        c.Fck = v.Fck;
-        c.Fyk = v.Fyk;
-        c.Gamma_Hormigon = v.Gamma_Hormigon;
-        c.Gamma_Acero = v.Gamma_Acero;
-        c.Gamma_Refuerzo = v.Gamma_Refuerzo;
-        c.Ancho_Refuerzo = v.Ancho_Refuerzo;
-        c.Momento_Actual = v.Momento_Actual;
-        c.Momento_Solicitante = v.Momento_Solicitante;
+        Guardar_Flexion(tipo, v, true);
         return Veredicto::Leido;
     });
 }

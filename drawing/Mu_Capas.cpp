@@ -6,41 +6,19 @@
 
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
+#include "drawing/Registros.h"
 #include "drawing/Grafico.h"
 #include "engine/General.h"
 
 namespace Grafico {
 
-using General_dibujo::Elemento;
+using General_dibujo::Registro_Linea;
+using General_dibujo::Registro_Texto;
+constexpr double kNegro = General_dibujo::Color_Negro;
 
 namespace {
 
-constexpr double kNegro = 0;
 constexpr double kGranate = 128.0 + 64.0 * 65536.0;  // RGB(128, 0, 64)
-
-Elemento Linea(double x1, double y1, double x2, double y2, double color, double estilo, double grosor) {
-    Elemento e;
-    e.Tipo = General_dibujo::Elemento_Linea;
-    e.X1 = x1;
-    e.Y1 = y1;
-    e.X2 = x2;
-    e.Y2 = y2;
-    e.Color = color;
-    e.Estilo = estilo;
-    e.Grosor = grosor;
-    return e;
-}
-
-Elemento Texto(int tipo, double x, double y, double tamano, double negrita) {
-    Elemento e;
-    e.Tipo = tipo;
-    e.X1 = x;
-    e.Y1 = y;
-    e.Color = kNegro;
-    e.Grosor = tamano;
-    e.Negrita = negrita;
-    return e;
-}
 
 void Dibujar_Mu_Capas(Ventana ventana) {
     const auto& c = General::Caso;
@@ -86,8 +64,8 @@ void Dibujar_Mu_Capas(Ventana ventana) {
     const double T = nc + 1;
 
     // Axes.
-    lista.Agregar(Linea(0, 0, W, 0, kNegro, 1, 1));
-    lista.Agregar(Linea(0, 0, 0, T, kNegro, 1, 1));
+    lista.Agregar(Registro_Linea(0, 0, W, 0));
+    lista.Agregar(Registro_Linea(0, 0, 0, T));
 
     // Staircases; variant i raised by (i - 1) / 10.
     for (int i = 1; i <= nv; ++i) {
@@ -95,33 +73,33 @@ void Dibujar_Mu_Capas(Ventana ventana) {
         const double o = static_cast<double>(i - 1) / 10;
         // One-layer tread, also for a variant valid for one layer only.
         if (const auto v1 = mu(i, 1))
-            lista.Agregar(Linea(mu0 - mn, o + 1, *v1 - mn, o + 1, color, 1, 2));
+            lista.Agregar(Registro_Linea(mu0 - mn, o + 1, *v1 - mn, o + 1, color, 1, 2));
         for (int n = 1; n <= nc - 1; ++n) {
             const auto a = mu(i, n);
             const auto b = mu(i, n + 1);
             if (!a || !b) continue;
-            lista.Agregar(Linea(*a - mn, o + n, *a - mn, o + n + 1, color, 1, 2));
-            lista.Agregar(Linea(*a - mn, o + n + 1, *b - mn, o + n + 1, color, 1, 2));
+            lista.Agregar(Registro_Linea(*a - mn, o + n, *a - mn, o + n + 1, color, 1, 2));
+            lista.Agregar(Registro_Linea(*a - mn, o + n + 1, *b - mn, o + n + 1, color, 1, 2));
         }
     }
 
     // Dotted grid.
-    for (int k = 1; k <= 10; ++k) lista.Agregar(Linea(s * k, 0, s * k, T, kNegro, 3, 1));
-    for (int k = 1; k <= T; ++k) lista.Agregar(Linea(0, k, W, k, kNegro, 3, 1));
+    for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(s * k, 0, s * k, T, kNegro, 3, 1));
+    for (int k = 1; k <= T; ++k) lista.Agregar(Registro_Linea(0, k, W, k, kNegro, 3, 1));
 
     // Design moment, when it lies within the strengthened range.
-    if (mu0 <= md && md <= c.Mu_Max) lista.Agregar(Linea(md - mn, 0, md - mn, T, kGranate, 3, 3));
+    if (mu0 <= md && md <= c.Mu_Max) lista.Agregar(Registro_Linea(md - mn, 0, md - mn, T, kGranate, 3, 3));
 
     // Labels.
     for (int k = 1; k <= 9; ++k)
-        lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, s * k, -T / 10, 8, 0),
+        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, s * k, -T / 10, 8, 0),
                       Formatear(s * k + mn, 1));
     for (int k = 1; k <= nc; ++k)
-        lista.Agregar(Texto(General_dibujo::Elemento_Texto_Izquierda, 0, k, 8, 0),
+        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Izquierda, 0, k, 8, 0),
                       Alinear_Derecha(std::to_string(k), 2));
-    lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, 1.2 * D, 0, 8, 0), "Mu (mkN)");
-    lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, 0, 1.25 * nc, 8, 0), "Nº capas");
-    lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, D / 1.6, 1.35 * nc, 12, 1),
+    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, 1.2 * D, 0, 8, 0), "Mu (mkN)");
+    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, 0, 1.25 * nc, 8, 0), "Nº capas");
+    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, D / 1.6, 1.35 * nc, 12, 1),
                   "DIAGRAMA DE MOMENTOS ULTIMOS");
 
     // Legend.
@@ -129,8 +107,8 @@ void Dibujar_Mu_Capas(Ventana ventana) {
         const double color = c.Color_Refuerzo.Leer(i).value_or(General::Color{}).Valor();
         const double x = L * (i - 1);
         const double y = -2 * T / 10;
-        lista.Agregar(Linea(x, y, x + 0.3 * L, y, color, 1, 3));
-        lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, x + 0.65 * L, y, 8, 0),
+        lista.Agregar(Registro_Linea(x, y, x + 0.3 * L, y, color, 1, 3));
+        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, x + 0.65 * L, y, 8, 0),
                       c.Nombre_Refuerzo.Leer(i).value_or(std::string{}));
     }
 

@@ -1,52 +1,20 @@
 // Rectangular section drawing "SECCION".
 #include "drawing/General_dibujo.h"
+#include "drawing/Registros.h"
 #include "drawing/Grafico.h"
 #include "engine/General.h"
 
 namespace Grafico {
 
-using General_dibujo::Elemento;
+using General_dibujo::Registro_Caja;
+using General_dibujo::Registro_Linea;
+using General_dibujo::Registro_Texto;
 
 namespace {
 
-constexpr double kNegro = 0;
+constexpr int Barra = General_dibujo::Elemento_Barra;
 constexpr double kAzul = 255.0 * 65536.0;  // RGB(0, 0, 255)
 constexpr double kRojo = 255.0;            // RGB(255, 0, 0)
-
-Elemento Linea(double x1, double y1, double x2, double y2) {
-    Elemento e;
-    e.Tipo = General_dibujo::Elemento_Linea;
-    e.X1 = x1;
-    e.Y1 = y1;
-    e.X2 = x2;
-    e.Y2 = y2;
-    e.Color = kNegro;
-    e.Estilo = 1;
-    e.Grosor = 1;
-    return e;
-}
-
-Elemento Barra(double x1, double y1, double x2, double y2, double color) {
-    Elemento e;
-    e.Tipo = General_dibujo::Elemento_Barra;
-    e.X1 = x1;
-    e.Y1 = y1;
-    e.X2 = x2;
-    e.Y2 = y2;
-    e.Color = color;
-    return e;
-}
-
-Elemento Texto(int tipo, double x, double y, double tamano, double negrita) {
-    Elemento e;
-    e.Tipo = tipo;
-    e.X1 = x;
-    e.Y1 = y;
-    e.Color = kNegro;
-    e.Grosor = tamano;
-    e.Negrita = negrita;
-    return e;
-}
 
 }  // namespace
 
@@ -75,36 +43,36 @@ void Dibujar_Seccion_Rect() {
     const double tick = L / 6.66666;  // outer end of a tick (the literal, not 20/3)
 
     // Outline.
-    lista.Agregar(Linea(0, 0, 0, h));
-    lista.Agregar(Linea(0, h, b, h));
-    lista.Agregar(Linea(b, h, b, 0));
-    lista.Agregar(Linea(b, 0, 0, 0));
+    lista.Agregar(Registro_Linea(0, 0, 0, h));
+    lista.Agregar(Registro_Linea(0, h, b, h));
+    lista.Agregar(Registro_Linea(b, h, b, 0));
+    lista.Agregar(Registro_Linea(b, 0, 0, 0));
     // Steel bands grow from the level of the steel into the section.
-    if (as > 0) lista.Agregar(Barra(L / 10, r + ti, b - L / 10, r, kAzul));
-    if (as2 > 0) lista.Agregar(Barra(L / 10, h - r, b - L / 10, (h - r) - ts, kAzul));
+    if (as > 0) lista.Agregar(Registro_Caja(Barra, L / 10, r + ti, b - L / 10, r, kAzul));
+    if (as2 > 0) lista.Agregar(Registro_Caja(Barra, L / 10, h - r, b - L / 10, (h - r) - ts, kAzul));
     // Sheet under the bottom face.
-    lista.Agregar(Barra(e, 0, b - e, -L / 60, kRojo));
+    lista.Agregar(Registro_Caja(Barra, e, 0, b - e, -L / 60, kRojo));
     // Depth, width and sheet dimension lines with their ticks.
-    lista.Agregar(Linea(-L / 10, 0, -L / 10, h));
-    lista.Agregar(Linea(-tick, 0, -L / 20, 0));
-    lista.Agregar(Linea(-tick, h, -L / 20, h));
-    lista.Agregar(Linea(0, h + L / 10, b, h + L / 10));
-    lista.Agregar(Linea(0, h + L / 20, 0, h + tick));
-    lista.Agregar(Linea(b, h + L / 20, b, h + tick));
-    lista.Agregar(Linea(e, -L / 10, b - e, -L / 10));
-    lista.Agregar(Linea(e, -L / 20, e, -tick));
-    lista.Agregar(Linea(b - e, -L / 20, b - e, -tick));
+    lista.Agregar(Registro_Linea(-L / 10, 0, -L / 10, h));
+    lista.Agregar(Registro_Linea(-tick, 0, -L / 20, 0));
+    lista.Agregar(Registro_Linea(-tick, h, -L / 20, h));
+    lista.Agregar(Registro_Linea(0, h + L / 10, b, h + L / 10));
+    lista.Agregar(Registro_Linea(0, h + L / 20, 0, h + tick));
+    lista.Agregar(Registro_Linea(b, h + L / 20, b, h + tick));
+    lista.Agregar(Registro_Linea(e, -L / 10, b - e, -L / 10));
+    lista.Agregar(Registro_Linea(e, -L / 20, e, -tick));
+    lista.Agregar(Registro_Linea(b - e, -L / 20, b - e, -tick));
     // Values.
-    lista.Agregar(Texto(General_dibujo::Elemento_Texto_Izquierda, -L / 5, h / 2, 8, 0), Formatear(h, 2));
-    lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, h + L / 5, 8, 0), Formatear(b, 2));
-    lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, -L / 5, 8, 0), Formatear(bf, 3));
+    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Izquierda, -L / 5, h / 2, 8, 0), Formatear(h, 2));
+    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, h + L / 5, 8, 0), Formatear(b, 2));
+    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, -L / 5, 8, 0), Formatear(bf, 3));
     if (as > 0)
-        lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, r + L / 10, 8, 0),
+        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, r + L / 10, 8, 0),
                       Formatear(as, 2) + " cm²");
     if (as2 > 0)
-        lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, (h - r) - L / 10, 8, 0),
+        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, (h - r) - L / 10, 8, 0),
                       Formatear(as2, 2) + " cm²");
-    lista.Agregar(Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, h + L / 2, 12, 1), "SECCION");
+    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, b / 2, h + L / 2, 12, 1), "SECCION");
 
     Dibujar_Elementos(Ventana::FM_FLEXION, 1);
 }
