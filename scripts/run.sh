@@ -4,8 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DKESTRAM_BENCH=OFF >/dev/null
-cmake --build build/release -j"$(nproc)"
-if [ -x build/release/app/kestram ]; then
-  exec build/release/app/kestram
-fi
-echo "Built. The program has no window yet."
+cmake --build build/release -j"$(nproc)" --target kestram
+exec build/release/app/kestram "$@"
