@@ -95,7 +95,10 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
 }
 
 MDI_PRINCIPAL::~MDI_PRINCIPAL() {
+    // The area's children go after this object: no more activation calls.
+    area_->disconnect(this);
     if (presentacion_) {
+        presentacion_->disconnect(this);
         presentacion_->close();
         delete presentacion_.data();
     }
@@ -203,6 +206,10 @@ bool MDI_PRINCIPAL::MDIForm_Load() {
     }
 
     presentacion_ = new FM_PRESENTACION;
+    // Once the splash is gone the frame takes the keys again.
+    connect(presentacion_, &QObject::destroyed, this, [this] {
+        if (isVisible() && !isMinimized()) activateWindow();
+    });
     presentacion_->Form_Load();
     presentacion_->show();
 
@@ -251,9 +258,13 @@ bool MDI_PRINCIPAL::event(QEvent* e) {
     return QMainWindow::event(e);
 }
 
-// While the splash is loaded it stays in front of the frame.
+// While the splash is loaded it stays in front of the frame and keeps the
+// activation, so that a key press reaches it and closes it.
 void MDI_PRINCIPAL::MDIForm_Activate() {
-    if (General::Caso.Presentacion_Visible && presentacion_) presentacion_->raise();
+    if (General::Caso.Presentacion_Visible && presentacion_ && presentacion_->isVisible()) {
+        presentacion_->raise();
+        presentacion_->activateWindow();
+    }
 }
 
 void MDI_PRINCIPAL::MDIForm_Click() { Cerrar_Presentacion(); }
