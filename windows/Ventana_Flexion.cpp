@@ -571,9 +571,14 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
     auto& c = General::Caso;
     const auto& reglas = flexion::Reglas(tipo_);
 
-    // Read the shown values back; each must pass its field's own tests
-    // (against the other values read here) before anything is solved.
+    // Read the shown values back, field by field in focus order: each must
+    // pass its number test and then its own tests (against the values read
+    // here) before anything is solved.
     std::map<Campo, double> leidos;
+    auto lectura = [&leidos](Campo campo) {
+        auto it = leidos.find(campo);
+        return it != leidos.end() ? it->second : flexion::Guardado(campo);
+    };
     for (const Regla& r : reglas) {
         const QString texto = Texto(r.campo);
         bool ok = false;
@@ -582,26 +587,16 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
             v = Decimales::Convertir_Numero(Decimales::Recortar(texto.toStdString()));
             ok = true;
         }
-        if (!ok || !std::isfinite(v)) {
-            platform::showMessage(texto.isEmpty() ? r.vacio : r.no_numero,
-                                  platform::Icon::Critical);
+        const flexion::Prueba* p =
+            ok && std::isfinite(v) ? flexion::Prueba_Fallida(r, v, lectura) : nullptr;
+        if (!ok || !std::isfinite(v) || p) {
+            const std::string mensaje = p ? p->mensaje : texto.isEmpty() ? r.vacio : r.no_numero;
+            platform::showMessage(mensaje, platform::Icon::Critical);
             Seleccionar_Todo(r.campo);
             Control(r.campo)->setFocus();
             return;
         }
         leidos[r.campo] = v;
-    }
-    auto lectura = [&leidos](Campo campo) {
-        auto it = leidos.find(campo);
-        return it != leidos.end() ? it->second : flexion::Guardado(campo);
-    };
-    for (const Regla& r : reglas) {
-        if (const flexion::Prueba* p = flexion::Prueba_Fallida(r, leidos[r.campo], lectura)) {
-            platform::showMessage(p->mensaje, platform::Icon::Critical);
-            Seleccionar_Todo(r.campo);
-            Control(r.campo)->setFocus();
-            return;
-        }
     }
     for (const Regla& r : reglas) c.*(r.valor) = leidos[r.campo];
 

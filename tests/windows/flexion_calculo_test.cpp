@@ -225,6 +225,12 @@ TEST_F(Flexion, CalculationRefusesWhatTheFieldsWouldRefuse) {
         {"campo rechazado que no es un número", [] {},
          [](Flexion& t) { t.Escribir(Campo::Momento_Solicitante, "abc"); },
          Campo::Momento_Solicitante, "El momento de cálculo debe ser un número."},
+        // Field by field in focus order: the first field's own test comes
+        // before a later field's number test.
+        {"ancho 0,000 antes que un momento que no es un número",
+         [] { General::Caso.Ancho = 0.0004; },
+         [](Flexion& t) { t.w->TX_MD->setText("abc"); }, Campo::Ancho,
+         "El ancho de la sección debe ser un número mayor que cero."},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
