@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -110,8 +111,21 @@ void FM_PRESENTACION::closeEvent(QCloseEvent* e) {
 bool FM_PRESENTACION::event(QEvent* e) {
     switch (e->type()) {
     case QEvent::KeyPress:  // any key, whatever its code
-        close();
-        return true;
+        // A modifier alone is not a key press yet: with Ctrl+R the splash
+        // closes on the R, which then goes no further.
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Meta:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+            return true;
+        default:
+            close();
+            return true;
+        }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
         return eventFilter(this, e);

@@ -220,10 +220,8 @@ bool MDI_PRINCIPAL::MDIForm_Load() {
 void MDI_PRINCIPAL::Mostrar() {
     winId();  // the platform window exists, so its frame margins are known
     MDIForm_Resize();
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect r = s->geometry();
-        move(r.x() + (r.width() - kAncho) / 2, r.y() + (r.height() - kAlto) / 2);
-    }
+    Centrar();
+    centrar_ = true;
     show();
     if (presentacion_) presentacion_->raise();
 }
@@ -253,8 +251,24 @@ void MDI_PRINCIPAL::changeEvent(QEvent* e) {
         QTimer::singleShot(0, this, &MDI_PRINCIPAL::MDIForm_Resize);
 }
 
+void MDI_PRINCIPAL::Centrar() {
+    if (QScreen* s = QGuiApplication::primaryScreen()) {
+        const QRect r = s->geometry();
+        move(r.x() + (r.width() - kAncho) / 2, r.y() + (r.height() - kAlto) / 2);
+    }
+}
+
 bool MDI_PRINCIPAL::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) MDIForm_Activate();
+    if (e->type() == QEvent::WindowActivate) {
+        // A window manager tells the frame's margins only once it has
+        // framed the window: the outer size and the centring are redone.
+        MDIForm_Resize();
+        if (centrar_) {
+            centrar_ = false;
+            Centrar();
+        }
+        MDIForm_Activate();
+    }
     return QMainWindow::event(e);
 }
 

@@ -98,6 +98,7 @@ private:
     void MDIForm_Activate();
     void MDIForm_Click();
     void MDIForm_Resize();
+    void Centrar();
     void Nuevo_Caso(windows::DesignKind kind);
     void Mostrar_Ventana(windows::DesignKind kind);
     bool Descargar_Ventana(bool diferido = false);
@@ -114,6 +115,7 @@ private:
     QPointer<FM_PRESENTACION> presentacion_;
     bool descargando_ = false;  // the frame itself is closing the child
     bool terminando_ = false;
+    bool centrar_ = false;  // centre again at the first activation
     bool pulsadoLibre_ = false;  // left button went down on the free area
     bool botonGuardar_ = false;   // toolbar button 3
     bool botonImprimir_ = false;  // toolbar button 4

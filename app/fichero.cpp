@@ -186,14 +186,15 @@ int16_t Como_Tipo(double k) {
 
 enum class Veredicto { Leido, Rechazado };
 
-// Line 1 into kind, then cuantos_tipo2 values after a kind 2 and
-// cuantos_otro after any other.
+// Line 1 into kind (and into *tipo once read), then cuantos_tipo2 values
+// after a kind 2 and cuantos_otro after any other.
 Outcome Leer_Valores(const std::string& file, std::vector<double>& valores, double& kind,
-                     int cuantos_tipo2, int cuantos_otro) {
+                     int cuantos_tipo2, int cuantos_otro, int16_t* tipo) {
     std::string texto;
     if (Outcome f = fileSystem().read(file, texto)) return f;
     Lineas lineas(texto);
     if (Outcome f = lineas.Leer(kind)) return f;
+    if (tipo) *tipo = Como_Tipo(kind);
     int cuantos = kind == 2 ? cuantos_tipo2 : cuantos_otro;
     valores.assign(static_cast<std::size_t>(cuantos), 0.0);
     for (double& v : valores)
@@ -206,13 +207,13 @@ Outcome Leer_Valores(const std::string& file, std::vector<double>& valores, doub
 // back.
 template <class Almacenar>
 void Leer(const std::string& file, int cuantos_tipo2, int cuantos_otro, void (*defectos)(),
-          Almacenar almacenar) {
+          Almacenar almacenar, int16_t* tipo = nullptr) {
     Outcome fallo;
     bool rechazado = false;
     try {
         std::vector<double> valores;
         double kind = 0;
-        fallo = Leer_Valores(file, valores, kind, cuantos_tipo2, cuantos_otro);
+        fallo = Leer_Valores(file, valores, kind, cuantos_tipo2, cuantos_otro, tipo);
         if (!fallo) rechazado = almacenar(kind, valores) == Veredicto::Rechazado;
     } catch (const std::bad_alloc&) {
         fallo = Sin_Memoria();
@@ -319,7 +320,6 @@ void Grabar_Confina(const std::string& file) {
 
 void Leer_Flexion(const std::string& file, int16_t& kind) {
     Leer(file, 15, 13, Defectos_Flexion, [&](double k, const std::vector<double>& x) {
-        kind = Como_Tipo(k);
         if (k != 1 && k != 2) return Veredicto::Rechazado;
         const int tipo = static_cast<int>(k);
         std::size_t i = 0;
@@ -346,7 +346,7 @@ void Leer_Flexion(const std::string& file, int16_t& kind) {
             return Veredicto::Rechazado;
         Guardar_Flexion(tipo, v, true);
         return Veredicto::Leido;
-    });
+    }, &kind);
 }
 
 void Leer_Confina(const std::string& file) {

@@ -118,6 +118,12 @@ public:
             failure = accessDenied();
             return nullptr;
         }
+        // A file the user may not write stays as it is, although the
+        // rename over it would succeed.
+        if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+            failure = failureFromErrno(errno, true);
+            return nullptr;
+        }
         std::string folder = parentFolder(target);
         struct stat dir {};
         if (::stat(folder.c_str(), &dir) != 0 || !S_ISDIR(dir.st_mode)) {

@@ -6,9 +6,31 @@
 #include "platform/QtMessageService.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+// The toolkit's own texts (file dialogs, window menus) in the user's
+// language; key names stay as the menus write them ("Ctrl+A").
+class Textos_Qt : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        if (qstrcmp(context, "QShortcut") == 0) return {};
+        return QTranslator::translate(context, source, disambiguation, n);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    Textos_Qt qtTextos;
+    if (qtTextos.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTextos);
     platform::QtMessageService mensajes;
     platform::setMessages(&mensajes);
     platform::QtFileDialogService dialogos;

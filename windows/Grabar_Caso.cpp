@@ -23,7 +23,7 @@ platform::FileRequest Pedir_Guardar(bool confina) {
 std::string Con_Extension(const std::string& ruta, const char* ext) {
     const std::size_t barra = ruta.find_last_of('/');
     const std::string nombre = barra == std::string::npos ? ruta : ruta.substr(barra + 1);
-    if (nombre.empty() || nombre.find('.', 1) != std::string::npos) return ruta;
+    if (nombre.empty() || nombre.find('.') != std::string::npos) return ruta;
     return ruta + "." + ext;
 }
 

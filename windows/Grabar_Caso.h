@@ -12,8 +12,9 @@ namespace windows {
 // Settings of the save dialog for a flexure or a confinement case.
 platform::FileRequest Pedir_Guardar(bool confina);
 
-// The path with the extension ext added when its file name has none (a dot
-// after the first character counts as an extension).
+// The path with the extension ext added when its file name holds no dot, the
+// rule by which the save dialog adds its default suffix (so the overwrite
+// question is asked about the file that is written).
 std::string Con_Extension(const std::string& ruta, const char* ext);
 
 // Writes the case data (already collected from the window) for a window of

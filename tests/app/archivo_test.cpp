@@ -292,7 +292,7 @@ TEST_F(Archivo, NameTypedWithoutExtensionGetsTheFileKindsOne) {
     const std::pair<const char*, const char*> casos[] = {
         {"caso", "caso.krf"},           {"caso.KRF", "caso.KRF"},
         {"caso.txt", "caso.txt"},       {"v1.0/caso", "v1.0/caso.krf"},
-        {".caso", ".caso.krf"},         {"caso.", "caso."},
+        {".caso", ".caso"},         {"caso.", "caso."},
     };
     Nuevo(DesignKind::Flexion);
     for (const auto& [escrito, fichero] : casos) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -260,6 +261,33 @@ TEST_F(WriteTest, UnwritableValuesAreRefusedBeforeTheDisk) {
     EXPECT_EQ(counting.creates, 0);
 }
 
+// A file the user may not write is not replaced, even in a folder the user
+// may write (run as another user when the tests run as root).
+TEST_F(WriteTest, ReadOnlyFileIsNotReplaced) {
+    const fs::path abierta = dir / "abierta";
+    fs::create_directory(abierta);
+    ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
+    ASSERT_EQ(chmod(abierta.c_str(), 0777), 0);
+    const std::string fijo = (abierta / "fijo.krf").string();
+    writeBytes(fijo, "old");
+    ASSERT_EQ(chmod(fijo.c_str(), 0444), 0);
+    const bool root = geteuid() == 0;
+    if (root && seteuid(65534) != 0) {
+        GTEST_SKIP() << "cannot act as another user";
+    }
+    General::Caso.Error_Datos = false;
+    fichero::Grabar_Flexion(fijo, 1);
+    if (root) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    EXPECT_TRUE(General::Caso.Error_Datos);
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown()[0].text, "Error 75: No se puede acceder a la ruta o al fichero.");
+    EXPECT_EQ(shown()[0].icon, Icon::Exclamation);
+    EXPECT_EQ(readBytes(fijo), "old");
+    EXPECT_EQ(folderEntries(abierta), std::vector<std::string>{"fijo.krf"});
+}
+
 TEST_F(WriteTest, ReplacingKeepsTheFilePermissions) {
     writeBytes(path("caso.krc"), "old");
     ASSERT_EQ(chmod(path("caso.krc").c_str(), 0640), 0);
@@ -454,6 +482,9 @@ TEST_F(ReadTest, UnreadableLinesAndCutFiles) {
         EXPECT_EQ(shown()[0].icon, Icon::Exclamation);
         EXPECT_EQ(flexureInputs(), flexureDefaults());
     }
+    // The kind is handed out as soon as line 1 is read.
+    EXPECT_EQ(readFlexure(crlf(cut)), 2);
+    EXPECT_EQ(readFlexure(""), -7);
     messages.fake.clear();
     readConfinement("1\r\n0.5\r\n0.4");
     ASSERT_EQ(shown().size(), 1u);

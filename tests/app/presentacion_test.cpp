@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -54,6 +55,19 @@ TEST_F(Presentacion, AnyKeyClosesIt) {
         QTest::keyClick(splash, tecla);
         EXPECT_TRUE(Cerrada());
     }
+    // A modifier held down closes nothing yet; the key pressed with it does,
+    // and the splash takes it (it goes to no shortcut of another window).
+    SetUp();
+    for (Qt::Key modificador : {Qt::Key_Control, Qt::Key_Shift, Qt::Key_Alt, Qt::Key_Meta}) {
+        SCOPED_TRACE(modificador);
+        QTest::keyPress(splash, modificador);
+        EXPECT_FALSE(Cerrada());
+        QTest::keyRelease(splash, modificador);
+    }
+    QKeyEvent ctrlR(QEvent::KeyPress, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_TRUE(QCoreApplication::sendEvent(splash, &ctrlR));
+    EXPECT_TRUE(ctrlR.isAccepted());
+    EXPECT_TRUE(Cerrada());
 }
 
 TEST_F(Presentacion, ClicksOnItsFrameAndLabelsCloseItButNotOnThePictureOrTheName) {

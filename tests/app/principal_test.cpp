@@ -322,6 +322,7 @@ TEST_F(Principal, MenuTreeHasItsCaptionsShortcutsAndInitialStates) {
             EXPECT_EQ(a->shortcut(), e.atajo);
             EXPECT_EQ(a->isEnabled(), e.activa);
             EXPECT_TRUE(a->isVisible());
+            EXPECT_FALSE(a->isCheckable() || a->isChecked());
         }
     }
     EXPECT_FALSE(principal->entryEnabled(FrameEntry::BotonGuardar));
@@ -329,6 +330,42 @@ TEST_F(Principal, MenuTreeHasItsCaptionsShortcutsAndInitialStates) {
 }
 
 // ---- "Calcular" commands ---------------------------------------------------
+
+namespace {
+
+// The values the new-case commands write: default, and which set holds it.
+struct Valor {
+    const char* nombre;
+    double General::Datos::*campo;
+    double defecto;
+    bool flexion;
+    bool confina;
+};
+const Valor kValores[] = {
+    {"Gamma_Hormigon", &General::Datos::Gamma_Hormigon, 1.5, true, true},
+    {"Gamma_Acero", &General::Datos::Gamma_Acero, 1.15, true, true},
+    {"Gamma_Refuerzo", &General::Datos::Gamma_Refuerzo, 1.4, true, true},
+    {"Fck", &General::Datos::Fck, 25, true, true},
+    {"Fyk", &General::Datos::Fyk, 500, true, true},
+    {"Ancho", &General::Datos::Ancho, 0.4, true, false},
+    {"Canto", &General::Datos::Canto, 0.6, true, false},
+    {"Ancho_Alma", &General::Datos::Ancho_Alma, 0.2, true, false},
+    {"Canto_Ala", &General::Datos::Canto_Ala, 0.2, true, false},
+    {"Recubrimiento", &General::Datos::Recubrimiento, 0.05, true, false},
+    {"Armadura_Inf", &General::Datos::Armadura_Inf, 10, true, false},
+    {"Armadura_Sup", &General::Datos::Armadura_Sup, 0, true, false},
+    {"Ancho_Refuerzo", &General::Datos::Ancho_Refuerzo, 0.125, true, false},
+    {"Momento_Actual", &General::Datos::Momento_Actual, 0, true, false},
+    {"Momento_Solicitante", &General::Datos::Momento_Solicitante, 0, true, false},
+    {"Predeformacion", &General::Datos::Predeformacion, 0, true, false},
+    {"Coef_Poisson", &General::Datos::Coef_Poisson, 0.5, false, true},
+    {"Diametro_Lado", &General::Datos::Diametro_Lado, 0.5, false, true},
+    {"Lado_Menor", &General::Datos::Lado_Menor, 0.4, false, true},
+    {"Incremento_Necesario", &General::Datos::Incremento_Necesario, 1.0, false, true},
+    {"Axil_Actual", &General::Datos::Axil_Actual, 0, false, true},
+};
+
+}  // namespace
 
 TEST_F(Principal, CalcularCommandsCloseTheOpenWindowThenWriteTheirDefaultsThenShowTheirWindow) {
     struct Comando {
@@ -354,11 +391,29 @@ TEST_F(Principal, CalcularCommandsCloseTheOpenWindowThenWriteTheirDefaultsThenSh
         c.Fck = 40;
         c.Modificado = true;
         c.Abriendo_Fichero = true;
+        // Every other value a command may write, also off its default.
+        for (const Valor& v : kValores)
+            if (v.campo != &General::Datos::Ancho && v.campo != &General::Datos::Diametro_Lado &&
+                v.campo != &General::Datos::Fck)
+                c.*v.campo = 7.5;
+        c.Tipo_Seccion = 3;
+        const General::Datos antes = c;
         diario.pasos.clear();
         mensajes.fake.clear();
         mensajes.fake.answers.push_back(platform::Answer::No);
 
         (principal.get()->*cmd.entrada)->trigger();
+
+        // The flexure set with Predeformacion, the confinement set with
+        // Coef_Poisson and Tipo_Seccion but not Predeformacion; the
+        // characteristics command writes nothing.
+        for (const Valor& v : kValores) {
+            SCOPED_TRACE(v.nombre);
+            const bool escrito = (cmd.defectosFlexion && v.flexion) ||
+                                 (cmd.defectosConfina && v.confina);
+            EXPECT_EQ(c.*v.campo, escrito ? v.defecto : antes.*v.campo);
+        }
+        EXPECT_EQ(c.Tipo_Seccion, cmd.defectosConfina ? 1 : 3);
 
         const double ancho = cmd.defectosFlexion ? 0.4 : 0.9;
         const double diam = cmd.defectosConfina ? 0.5 : 0.9;
@@ -522,6 +577,8 @@ TEST_F(Principal, FrameWithNoWindowOpenClosesAtOnce) {
 // ---- Shortcuts, splash and layout -----------------------------------------
 
 TEST_F(Principal, CtrlAAndCtrlCStayWithATextField) {
+    principal->Cerrar_Presentacion();
+    Borrar_Pendientes();
     principal->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
     principal->mnuCalcularFlexion_Click();
@@ -553,6 +610,26 @@ TEST_F(Principal, CtrlAAndCtrlCStayWithATextField) {
     QTest::keyClick(Ventana()->boton, Qt::Key_C, Qt::ControlModifier);
     ASSERT_TRUE(Ventana());
     EXPECT_EQ(Ventana()->kind(), DesignKind::Confina);
+}
+
+// At start a key goes to the splash, not to the frame's shortcuts: the frame
+// hands its activation to the splash while it is loaded, and takes it back
+// once the splash is gone.
+TEST_F(Principal, SplashTakesTheFirstKeyThenTheFrameIsActive) {
+    QPointer<FM_PRESENTACION> splash = principal->Presentacion();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(splash.data()));
+    principal->activateWindow();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(splash.data()));
+    QTest::keyClick(QApplication::activeWindow(), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_FALSE(General::Caso.Presentacion_Visible);
+    EXPECT_EQ(principal->Ventana(), nullptr);
+    Borrar_Pendientes();
+    EXPECT_TRUE(splash.isNull());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+    QTest::keyClick(QApplication::activeWindow(), Qt::Key_R, Qt::ControlModifier);
+    ASSERT_TRUE(principal->Ventana());
+    EXPECT_EQ(principal->Ventana()->kind(), DesignKind::Flexion);
 }
 
 TEST_F(Principal, FreeAreaClickAndTopMenusCloseTheSplash) {
