@@ -12,8 +12,8 @@
 
 namespace {
 
-// The toolkit's own texts (file dialogs, window menus) in the user's
-// language; key names stay as the menus write them ("Ctrl+A").
+// The toolkit's own texts (file dialogs, window menus) in Spanish, like
+// every text of the program; key names stay as the menus write them ("Ctrl+A").
 class Textos_Qt : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char* disambiguation,
@@ -28,7 +28,7 @@ public:
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     Textos_Qt qtTextos;
-    if (qtTextos.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (qtTextos.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTextos);
     platform::QtMessageService mensajes;
