@@ -6,6 +6,7 @@
 #include "Area_Falsa.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
+#include "drawing/Registros.h"
 #include "drawing/Grafico.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
@@ -35,36 +36,12 @@ protected:
 };
 
 Elemento Linea(double x1, double y1, double x2, double y2) {
-    Elemento e;
-    e.Tipo = 1;
-    e.X1 = x1;
-    e.Y1 = y1;
-    e.X2 = x2;
-    e.Y2 = y2;
-    e.Estilo = 1;
-    e.Grosor = 1;
-    return e;
+    return General_dibujo::Registro_Linea(x1, y1, x2, y2);
 }
 Elemento Barra(double x1, double y1, double x2, double y2, double color) {
-    Elemento e;
-    e.Tipo = 5;
-    e.X1 = x1;
-    e.Y1 = y1;
-    e.X2 = x2;
-    e.Y2 = y2;
-    e.Color = color;
-    return e;
+    return General_dibujo::Registro_Caja(General_dibujo::Elemento_Barra, x1, y1, x2, y2, color);
 }
-Elemento Texto(int tipo, double x, double y, double size, double bold) {
-    Elemento e;
-    e.Tipo = tipo;
-    e.X1 = x;
-    e.Y1 = y;
-    e.Grosor = size;
-    e.Negrita = bold;
-    return e;
-}
-
+using General_dibujo::Registro_Texto;
 void Esperar_Igual(const Elemento& real, const Elemento& esperado, int i) {
     SCOPED_TRACE("record " + std::to_string(i));
     EXPECT_EQ(real.Tipo, esperado.Tipo);
@@ -104,11 +81,11 @@ TEST_F(SeccionRect, DefaultCaseRecordByRecord) {
         {Linea(e, -0.04, b - e, -0.04), ""},
         {Linea(e, -0.02, e, -t), ""},
         {Linea(b - e, -0.02, b - e, -t), ""},
-        {Texto(4, -0.08, 0.3, 8, 0), "0,60"},
-        {Texto(3, 0.2, h + 0.08, 8, 0), "0,40"},
-        {Texto(3, 0.2, -0.08, 8, 0), "0,125"},
-        {Texto(3, 0.2, 0.05 + 0.04, 8, 0), "10,00 cm²"},
-        {Texto(3, 0.2, 0.8, 12, 1), "SECCION"},
+        {Registro_Texto(4, -0.08, 0.3, 8, 0), "0,60"},
+        {Registro_Texto(3, 0.2, h + 0.08, 8, 0), "0,40"},
+        {Registro_Texto(3, 0.2, -0.08, 8, 0), "0,125"},
+        {Registro_Texto(3, 0.2, 0.05 + 0.04, 8, 0), "10,00 cm²"},
+        {Registro_Texto(3, 0.2, 0.8, 12, 1), "SECCION"},
     };
     ASSERT_EQ(lista().Num_Elementos(), 20);
     for (int i = 1; i <= 20; ++i) {

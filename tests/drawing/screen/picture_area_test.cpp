@@ -9,6 +9,7 @@
 
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
+#include "drawing/Registros.h"
 #include "drawing/Grafico.h"
 #include "drawing/screen/PictureArea.h"
 #include "engine/Caracteristicas.h"
@@ -18,16 +19,7 @@ namespace {
 
 using General_dibujo::Elemento;
 
-Elemento Caja(int tipo, double x1, double y1, double x2, double y2, double color) {
-    Elemento e;
-    e.Tipo = tipo;
-    e.X1 = x1;
-    e.Y1 = y1;
-    e.X2 = x2;
-    e.Y2 = y2;
-    e.Color = color;
-    return e;
-}
+using General_dibujo::Registro_Caja;
 
 int Contar(const QImage& img, QRgb color) {
     int n = 0;
@@ -69,10 +61,10 @@ TEST_F(PictureAreaTest, EarlierFilledShapeOnTopAndLinesOverShapes) {
     area.resize(100, 100);  // inner 98 x 98, scale 7.84, centre at pixel 50
     auto& l = General_dibujo::Dibujo.Lista_Elementos;
     const double gris = 192 + 192 * 256 + 192 * 65536;
-    l.Agregar(Caja(6, 3, 7, 7, 3, gris));  // concrete, inside
-    l.Agregar(Caja(6, 0, 10, 10, 0, 255));  // sheet around it
-    l.Agregar(Caja(7, 0, 10, 10, 0, 255 * 256));
-    Elemento linea = Caja(1, 0, 1, 10, 1, 0);
+    l.Agregar(Registro_Caja(6, 3, 7, 7, 3, gris));  // concrete, inside
+    l.Agregar(Registro_Caja(6, 0, 10, 10, 0, 255));  // sheet around it
+    l.Agregar(Registro_Caja(7, 0, 10, 10, 0, 255 * 256));
+    Elemento linea = Registro_Caja(1, 0, 1, 10, 1, 0);
     linea.Estilo = 1;
     linea.Grosor = 3;
     l.Agregar(linea);
