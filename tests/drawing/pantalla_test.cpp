@@ -40,6 +40,7 @@ TEST(ScreenFit, LineInFourHundredByTwoHundred) {
         {10, 10, 1, 16, 16, 120, 180, 280, 20},  // equal scales take the smaller
         {10, 10, 0, 32, 16, 40, 180, 360, 20},
         {10, 10, 2, 32, 16, 40, 180, 360, 20},  // any value but 1 is independent
+        {10, 1, 1, 32, 32, 40, 116, 360, 84},   // sx the smaller: sy takes it
     };
     for (const auto& c : casos) {
         const auto s = Grafico::Construir_Escena(Una_Linea(0, 0, c.x2, c.y2), 400, 200, c.iso, kMedidor);
