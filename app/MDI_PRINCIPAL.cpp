@@ -337,15 +337,11 @@ bool MDI_PRINCIPAL::entryEnabled(FrameEntry entry) const {
 // ---- Design windows ----------------------------------------------------
 
 bool MDI_PRINCIPAL::Cerrar_Ventanas() {
-    const auto& c = General::Caso;
-    const std::pair<DesignKind, const bool*> orden[] = {
-        {DesignKind::Flexion, &c.Flexion_Abierto},
-        {DesignKind::Confina, &c.Confina_Abierto},
-        {DesignKind::Carac, &c.Carac_Abierto},
-        {DesignKind::FlexionT, &c.FlexionT_Abierto},
-    };
-    for (const auto& [kind, abierto] : orden)
-        if (*abierto && ventana_ && ventana_->kind() == kind && !Descargar_Ventana())
+    const DesignKind orden[] = {DesignKind::Flexion, DesignKind::Confina, DesignKind::Carac,
+                                DesignKind::FlexionT};
+    for (DesignKind kind : orden)
+        if (windows::Bandera_Abierto(kind) && ventana_ && ventana_->kind() == kind &&
+            !Descargar_Ventana())
             return false;
     // A window that did not keep its flag still goes: one window at a time.
     return Descargar_Ventana();
@@ -507,14 +503,9 @@ void MDI_PRINCIPAL::Abrir_Fichero() {
 // The design window whose case a save writes: FM_FLEXION, FM_CONFINA,
 // FM_FLEXIONT in this order of their flags; none for FM_CARAC.
 windows::DesignWindow* MDI_PRINCIPAL::Ventana_Caso() const {
-    const auto& c = General::Caso;
-    const std::pair<DesignKind, bool> orden[] = {
-        {DesignKind::Flexion, c.Flexion_Abierto},
-        {DesignKind::Confina, c.Confina_Abierto},
-        {DesignKind::FlexionT, c.FlexionT_Abierto},
-    };
-    for (const auto& [kind, abierto] : orden)
-        if (abierto) return ventana_ && ventana_->kind() == kind ? ventana_ : nullptr;
+    const DesignKind orden[] = {DesignKind::Flexion, DesignKind::Confina, DesignKind::FlexionT};
+    for (DesignKind kind : orden)
+        if (windows::Bandera_Abierto(kind)) return ventana_ && ventana_->kind() == kind ? ventana_ : nullptr;
     return nullptr;
 }
 

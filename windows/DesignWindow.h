@@ -11,12 +11,26 @@
 
 #include <QWidget>
 
+#include "engine/General.h"
+
 #include <functional>
 #include <map>
 
 namespace windows {
 
 enum class DesignKind { Flexion, FlexionT, Confina, Carac };
+
+// The case data's open flag of a window kind (Flexion_Abierto, ...).
+inline bool& Bandera_Abierto(DesignKind kind) {
+    auto& c = General::Caso;
+    switch (kind) {
+    case DesignKind::Flexion: return c.Flexion_Abierto;
+    case DesignKind::FlexionT: return c.FlexionT_Abierto;
+    case DesignKind::Confina: return c.Confina_Abierto;
+    case DesignKind::Carac: return c.Carac_Abierto;
+    }
+    return c.Flexion_Abierto;
+}
 
 // Entries of the main frame that the design windows switch on and off.
 enum class FrameEntry {

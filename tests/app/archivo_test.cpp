@@ -53,16 +53,7 @@ std::vector<std::string> Lineas(const std::string& ruta) {
     return v;
 }
 
-bool& Abierto(DesignKind k) {
-    auto& c = General::Caso;
-    switch (k) {
-    case DesignKind::Flexion: return c.Flexion_Abierto;
-    case DesignKind::FlexionT: return c.FlexionT_Abierto;
-    case DesignKind::Confina: return c.Confina_Abierto;
-    case DesignKind::Carac: return c.Carac_Abierto;
-    }
-    return c.Flexion_Abierto;
-}
+using windows::Bandera_Abierto;
 
 // What the fake windows do and what they saw.
 struct Estado {
@@ -85,7 +76,7 @@ public:
     DesignKind kind() const override { return kind_; }
     void Form_Load() override {
         auto& c = General::Caso;
-        Abierto(kind_) = true;
+        Bandera_Abierto(kind_) = true;
         if (kind_ != DesignKind::Carac) {
             c.Guardado = c.Abriendo_Fichero;
             c.Sin_Nombre = !c.Abriendo_Fichero;
@@ -109,7 +100,7 @@ public:
                 return false;
         }
         e_.pasos.push_back("unload");
-        Abierto(kind_) = false;
+        Bandera_Abierto(kind_) = false;
         c.Calculado = false;
         for (FrameEntry f : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir})
             hooks().setEntryEnabled(f, false);
@@ -454,7 +445,7 @@ TEST_F(Archivo, OpenReadsTheFileAndShowsItsWindowWhateverTheCaseOfItsExtension) 
         EXPECT_EQ(pide.fileName, "");
         ASSERT_TRUE(principal->Ventana());
         EXPECT_EQ(principal->Ventana()->kind(), kind);
-        EXPECT_TRUE(Abierto(kind));
+        EXPECT_TRUE(Bandera_Abierto(kind));
         EXPECT_FALSE(c.Carac_Abierto);
         EXPECT_FALSE(c.Error_Datos);
         EXPECT_TRUE(c.Abriendo_Fichero);

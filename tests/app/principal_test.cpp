@@ -45,16 +45,7 @@ const char* Nombre(DesignKind k) {
     return "?";
 }
 
-bool& Abierto(DesignKind k) {
-    auto& c = General::Caso;
-    switch (k) {
-    case DesignKind::Flexion: return c.Flexion_Abierto;
-    case DesignKind::FlexionT: return c.FlexionT_Abierto;
-    case DesignKind::Confina: return c.Confina_Abierto;
-    case DesignKind::Carac: return c.Carac_Abierto;
-    }
-    return c.Flexion_Abierto;
-}
+using windows::Bandera_Abierto;
 
 // What the fake windows did, with the case values they saw.
 struct Diario {
@@ -87,7 +78,7 @@ public:
     }
     DesignKind kind() const override { return kind_; }
     void Form_Load() override {
-        Abierto(kind_) = true;
+        Bandera_Abierto(kind_) = true;
         if (kind_ != DesignKind::Carac) {
             General::Caso.Guardado = General::Caso.Abriendo_Fichero;
             General::Caso.Sin_Nombre = !General::Caso.Abriendo_Fichero;
@@ -114,7 +105,7 @@ public:
             diario_.Anotar("abandon", kind_);
             return false;
         }
-        Abierto(kind_) = false;
+        Bandera_Abierto(kind_) = false;
         c.Calculado = false;
         for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
                              FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
