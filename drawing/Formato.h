@@ -5,9 +5,7 @@
 
 namespace Grafico {
 
-// At least one digit before the separator; halves round away from zero on the
-// value's 15-digit decimal form; a value that rounds to zero has no sign.
-// Non-finite values give "0".
+// Decimales::Texto_Decimales for a drawing label; non-finite values give "0".
 std::string Texto_Decimales(double valor, int decimales, const std::string& separador);
 
 // Right-aligns text in n characters (the "@@..." pattern); longer text is kept.

@@ -103,6 +103,40 @@ std::string Recortar(const std::string& texto) {
     return texto.substr(a, b - a);
 }
 
+std::string Texto_Corto(double valor) {
+    char buf[400];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(valor), std::chars_format::fixed);
+    return std::string(buf, res.ptr);
+}
+
+std::string Texto_Decimales(double valor, int decimales, const std::string& separador) {
+    if (decimales < 0) decimales = 0;
+    const std::string corto = Texto_Corto(valor);
+    std::string entera = corto, fraccion;
+    const std::size_t punto = corto.find('.');
+    if (punto != std::string::npos) {
+        entera = corto.substr(0, punto);
+        fraccion = corto.substr(punto + 1);
+    }
+    const std::size_t d = static_cast<std::size_t>(decimales);
+    const bool subir = fraccion.size() > d && fraccion[d] >= '5';
+    fraccion.resize(d, '0');
+    std::string cifras = entera + fraccion;
+    if (subir) {
+        std::size_t i = cifras.size();
+        while (i > 0 && cifras[i - 1] == '9') cifras[--i] = '0';
+        if (i > 0)
+            ++cifras[i - 1];
+        else
+            cifras.insert(cifras.begin(), '1');
+    }
+    const std::size_t largo_entera = cifras.size() - d;
+    std::string texto = largo_entera > 0 ? cifras.substr(0, largo_entera) : "0";
+    if (d > 0) texto += separador + cifras.substr(largo_entera);
+    const bool cero = cifras.find_first_not_of('0') == std::string::npos;
+    return (std::signbit(valor) && !cero ? "-" : "") + texto;
+}
+
 bool Es_Numero(const std::string& texto) {
     const std::string s = Comas_A_Puntos(Recortar(texto));
     if (s.empty()) return false;

@@ -20,6 +20,16 @@ double Convertir_Numero(const std::string& texto);
 // and a finite value. A grouping separator ("1.250,5") is refused.
 bool Es_Numero(const std::string& texto);
 
+// Shortest plain decimal text ("0.05", "230000") of |valor| that reads back
+// as the same value; valor must be finite.
+std::string Texto_Corto(double valor);
+
+// Text of a finite value with a fixed number of decimals and the given
+// separator: at least one digit before it, halves rounded away from zero on
+// the value's shortest decimal text (0.125 -> "0.13"), no sign for a value
+// that rounds to zero (-0.0001 -> "0.000").
+std::string Texto_Decimales(double valor, int decimales, const std::string& separador = ".");
+
 // The text without its blanks (spaces and tabs) at either end.
 std::string Recortar(const std::string& texto);
 

@@ -4,7 +4,6 @@
 
 #include <QLocale>
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -28,46 +27,12 @@ bool allAts(const QString& pattern) {
     return true;
 }
 
-// Shortest fixed-notation text of |value| that reads back as the value.
-std::string shortestFixed(double value) {
-    char buffer[400];
-    auto res = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
-                             std::chars_format::fixed);
-    return std::string(buffer, res.ptr);
-}
-
-// Rounds a plain decimal text ("123.456") to `decimals`, half away from zero.
-std::string roundText(const std::string& text, int decimals) {
-    std::string whole = text, frac;
-    const std::size_t point = text.find('.');
-    if (point != std::string::npos) {
-        whole = text.substr(0, point);
-        frac = text.substr(point + 1);
-    }
-    bool up = frac.size() > static_cast<std::size_t>(decimals) && frac[decimals] >= '5';
-    frac.resize(decimals, '0');
-    std::string digits = whole + frac;
-    if (up) {
-        int i = static_cast<int>(digits.size()) - 1;
-        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-        if (i >= 0)
-            ++digits[i];
-        else
-            digits.insert(digits.begin(), '1');
-    }
-    const std::size_t wholeLength = digits.size() - decimals;
-    std::string result = digits.substr(0, wholeLength);
-    if (result.empty()) result = "0";
-    if (decimals > 0) result += "." + digits.substr(wholeLength);
-    return result;
-}
-
-QString localised(const std::string& plain, bool negative) {
+// A plain text of Decimales ("-12.5") with the locale's separator and sign.
+QString localised(const std::string& plain) {
     const QLocale locale;
-    QString text = QString::fromLatin1(plain.c_str());
+    QString text = QString::fromStdString(plain);
     text.replace(QLatin1Char('.'), locale.decimalPoint());
-    const bool zero = plain.find_first_not_of("0.") == std::string::npos;
-    if (negative && !zero) text.prepend(locale.negativeSign());
+    if (text.startsWith(QLatin1Char('-'))) text.replace(0, 1, locale.negativeSign());
     return text;
 }
 
@@ -75,10 +40,10 @@ QString localised(const std::string& plain, bool negative) {
 
 QString formatNumber(double value, const QString& pattern) {
     if (!std::isfinite(value)) return QString();
-    const bool negative = std::signbit(value);
     const int decimals = decimalsOf(pattern);
-    if (decimals >= 0) return localised(roundText(shortestFixed(value), decimals), negative);
-    const QString shortest = localised(shortestFixed(value), negative);
+    if (decimals >= 0) return localised(Decimales::Texto_Decimales(value, decimals));
+    const bool sign = std::signbit(value) && value != 0;
+    const QString shortest = localised((sign ? "-" : "") + Decimales::Texto_Corto(value));
     return allAts(pattern) ? formatText(shortest, pattern) : shortest;
 }
 
