@@ -14,7 +14,6 @@ void FM_FLEXION::Dibujar_Capas() { Grafico::Dibujar_Mu_Capas_Rect(); }
 void FM_FLEXION::Recoger(const fichero::Textos_Flexion& textos) {
     fichero::Recoger_Datos_Rect(textos);
 }
-bool& FM_FLEXION::Abierto() { return windows::Bandera_Abierto(windows::DesignKind::Flexion); }
 
 platform::LeaveResult FM_FLEXION::TX_ANCHO_LostFocus() { return Campo_LostFocus(Campo::Ancho); }
 platform::LeaveResult FM_FLEXION::TX_CANTO_LostFocus() { return Campo_LostFocus(Campo::Canto); }

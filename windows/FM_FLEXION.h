@@ -26,5 +26,4 @@ protected:
     void Dibujar_Seccion() override;
     void Dibujar_Capas() override;
     void Recoger(const fichero::Textos_Flexion& textos) override;
-    bool& Abierto() override;
 };

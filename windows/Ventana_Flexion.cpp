@@ -481,16 +481,13 @@ bool Ventana_Flexion::Form_Unload() {
         if (respuesta == platform::Answer::Yes) {
             // A save that cannot complete keeps the window open.
             c.Error_Datos = false;
-            Recoger(Textos());
-            if (c.Error_Datos) {
+            if (!Recoger_Datos()) {
                 platform::showMessage("Los datos introducidos no son correctos.",
                                       platform::Icon::Critical);
                 return false;
             }
             // The dialog proposes the case's own file when it has one.
-            if (!Grabar_Caso(tipo_ == 2 ? DesignKind::FlexionT : DesignKind::Flexion, true,
-                             true))
-                return false;
+            if (!Grabar_Caso(kind(), true, true)) return false;
         }
     }
     Abierto() = false;

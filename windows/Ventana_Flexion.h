@@ -133,7 +133,6 @@ protected:
     virtual void Dibujar_Seccion() = 0;
     virtual void Dibujar_Capas() = 0;
     virtual void Recoger(const fichero::Textos_Flexion& textos) = 0;
-    virtual bool& Abierto() = 0;
     // Strain diagram of the case on show; no builder yet.
     virtual void Dibujar_Deformaciones() {}
 
@@ -147,6 +146,7 @@ private:
     void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double guardado,
                       const QString& patron);
     void Reescribir_Lista_Anchos();
+    bool& Abierto() { return Bandera_Abierto(kind()); }
     void Botones_Resultados(bool activos);
     void Entradas_Marco(bool activas);
     void Seleccion_Celda();
