@@ -336,16 +336,9 @@ bool MDI_PRINCIPAL::entryEnabled(FrameEntry entry) const {
 
 // ---- Design windows ----------------------------------------------------
 
-bool MDI_PRINCIPAL::Cerrar_Ventanas() {
-    const DesignKind orden[] = {DesignKind::Flexion, DesignKind::Confina, DesignKind::Carac,
-                                DesignKind::FlexionT};
-    for (DesignKind kind : orden)
-        if (windows::Bandera_Abierto(kind) && ventana_ && ventana_->kind() == kind &&
-            !Descargar_Ventana())
-            return false;
-    // A window that did not keep its flag still goes: one window at a time.
-    return Descargar_Ventana();
-}
+// The frame holds at most one design window, so closing "every open window"
+// in its fixed order is closing that one; its close step may keep it.
+bool MDI_PRINCIPAL::Cerrar_Ventanas() { return Descargar_Ventana(); }
 
 // The window is destroyed at once, before a command shows the next one,
 // unless its own child frame is still busy with its close button.
@@ -432,31 +425,28 @@ std::string Ultimas_Tres(const std::string& nombre) {
     return fin;
 }
 
-}  // namespace
-
-// Any run-time failure of the command's own steps ends it quietly.
-void MDI_PRINCIPAL::mnuPrincipalAbrir_Click() {
+// Any run-time failure of a file command's own steps ends it quietly.
+template <class Paso>
+void Sin_Fallos(Paso paso) {
     try {
-        Abrir_Fichero();
+        paso();
     } catch (...) {
         General::Caso.Error_Datos = true;
     }
+}
+
+}  // namespace
+
+void MDI_PRINCIPAL::mnuPrincipalAbrir_Click() {
+    Sin_Fallos([this] { Abrir_Fichero(); });
 }
 
 void MDI_PRINCIPAL::mnuPrincipalGuardar_Click() {
-    try {
-        Guardar(false);
-    } catch (...) {
-        General::Caso.Error_Datos = true;
-    }
+    Sin_Fallos([this] { Guardar(false); });
 }
 
 void MDI_PRINCIPAL::mnuPrincipalGuardarcomo_Click() {
-    try {
-        Guardar(true);
-    } catch (...) {
-        General::Caso.Error_Datos = true;
-    }
+    Sin_Fallos([this] { Guardar(true); });
 }
 
 void MDI_PRINCIPAL::Abrir_Fichero() {
