@@ -51,4 +51,23 @@ void Dibujar_Seccion_Rect();
 void Dibujar_Mu_Capas_Rect();
 void Dibujar_Mu_Capas_T();
 
+// T section "SECCION" of FM_FLEXIONT; equal scales.
+void Dibujar_Seccion_T();
+
+// Ultimate moment against sheet area, on FM_FLEXION (_Rect) or FM_FLEXIONT (_T).
+void Dibujar_Mu_Armadura_Rect();
+void Dibujar_Mu_Armadura_T();
+
+// Strain diagram "DIAGRAMA DE PIVOTES" of the case on show in the window's
+// result panel.
+void Dibujar_Deformaciones_Rect();
+void Dibujar_Deformaciones_T();
+
+// Confinement diagram and column section of FM_CONFINA.
+void Dibujar_Diagrama_Confina();
+void Dibujar_Seccion_Confina();
+
+// Stress-strain diagram of the product variants on FM_CARAC, variant j chosen.
+void Dibujar_Diagrama_Tension(int j);
+
 }  // namespace Grafico

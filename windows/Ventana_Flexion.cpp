@@ -1,4 +1,5 @@
 #include "windows/Ventana_Flexion.h"
+#include "windows/Dialogos.h"
 
 #include "drawing/General_dibujo.h"
 #include "drawing/screen/PictureArea.h"
@@ -729,12 +730,22 @@ void Ventana_Flexion::CM_SECCION_Click() { Dibujar_Seccion(); }
 
 void Ventana_Flexion::CM_CAPAS_Click() { Dibujar_Capas(); }
 
-// The anchorage window, the diagram against sheet area, the strain diagram
-// and the safety-coefficients dialog are not part of the program yet.
-void Ventana_Flexion::CM_ANCLAJE_Click() {}
+void Ventana_Flexion::CM_ANCLAJE_Click() {
+    Calculos::Calcular_Anclaje();
+    Mostrar_FM_ANCLAJE(this);
+}
+
+// The diagram against sheet area and the strain diagram are not part of the
+// program yet.
 void Ventana_Flexion::CM_ARMADURA_Click() {}
 void Ventana_Flexion::CM_DEFORMACIONES_Click() {}
-void Ventana_Flexion::CM_GAMMA1_Click() {}
-void Ventana_Flexion::CM_GAMMA2_Click() {}
+
+// The coefficients dialog marks the case itself; whatever it did, the
+// results on show may no longer match the coefficients.
+void Ventana_Flexion::CM_GAMMA1_Click() {
+    Mostrar_FM_COEF(this);
+    Botones_Resultados(false);
+}
+void Ventana_Flexion::CM_GAMMA2_Click() { CM_GAMMA1_Click(); }
 
 }  // namespace windows
