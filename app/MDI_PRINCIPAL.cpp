@@ -179,6 +179,16 @@ void MDI_PRINCIPAL::Crear_Menus() {
             &MDI_PRINCIPAL::mnuPrincipalGuardar_Click);
     connect(mnuPrincipalGuardarcomo, &QAction::triggered, this,
             &MDI_PRINCIPAL::mnuPrincipalGuardarcomo_Click);
+    connect(mnuPrincipalImprimir, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuPrincipalImprimir_Click);
+    connect(mnuPrincipalConfigurar, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuPrincipalConfigurar_Click);
+    connect(mnuAyudaPrograma, &QAction::triggered, this, &MDI_PRINCIPAL::mnuAyudaPrograma_Click);
+    connect(mnuAyudaManual, &QAction::triggered, this, &MDI_PRINCIPAL::mnuAyudaManual_Click);
+    connect(mnuAyudaWeb, &QAction::triggered, this, &MDI_PRINCIPAL::mnuAyudaWeb_Click);
+    connect(mnuAyudaContactar, &QAction::triggered, this,
+            &MDI_PRINCIPAL::mnuAyudaContactar_Click);
+    connect(mnuAyudaAcerca, &QAction::triggered, this, &MDI_PRINCIPAL::mnuAyudaAcerca_Click);
 }
 
 bool MDI_PRINCIPAL::MDIForm_Load() {

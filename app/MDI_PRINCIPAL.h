@@ -44,6 +44,17 @@ public:
     void mnuPrincipalGuardar_Click();
     void mnuPrincipalGuardarcomo_Click();
 
+    // Print command and printer selection.
+    void mnuPrincipalImprimir_Click();
+    void mnuPrincipalConfigurar_Click();
+
+    // Help menu: help, user guide, web page, contact mail, about box.
+    void mnuAyudaPrograma_Click();
+    void mnuAyudaManual_Click();
+    void mnuAyudaWeb_Click();
+    void mnuAyudaContactar_Click();
+    void mnuAyudaAcerca_Click();
+
     // Closes the open design window in the fixed order of the kinds, with its
     // save question. False when the user abandoned the close: the window is
     // still open and the calling command must stop.

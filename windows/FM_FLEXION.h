@@ -25,5 +25,7 @@ public:
 protected:
     void Dibujar_Seccion() override;
     void Dibujar_Capas() override;
+    void Dibujar_Deformaciones() override;
+    void Dibujar_Armadura() override;
     void Recoger(const fichero::Textos_Flexion& textos) override;
 };

@@ -735,10 +735,9 @@ void Ventana_Flexion::CM_ANCLAJE_Click() {
     Mostrar_FM_ANCLAJE(this);
 }
 
-// The diagram against sheet area and the strain diagram are not part of the
-// program yet.
-void Ventana_Flexion::CM_ARMADURA_Click() {}
-void Ventana_Flexion::CM_DEFORMACIONES_Click() {}
+void Ventana_Flexion::CM_ARMADURA_Click() { Dibujar_Armadura(); }
+
+void Ventana_Flexion::CM_DEFORMACIONES_Click() { Dibujar_Deformaciones(); }
 
 // The coefficients dialog marks the case itself; whatever it did, the
 // results on show may no longer match the coefficients.

@@ -133,8 +133,10 @@ protected:
     virtual void Dibujar_Seccion() = 0;
     virtual void Dibujar_Capas() = 0;
     virtual void Recoger(const fichero::Textos_Flexion& textos) = 0;
-    // Strain diagram of the case on show; no builder yet.
-    virtual void Dibujar_Deformaciones() {}
+    // Strain diagram of the case on show, and the ultimate moment against
+    // sheet area.
+    virtual void Dibujar_Deformaciones() = 0;
+    virtual void Dibujar_Armadura() = 0;
 
 private:
     void Crear_Controles();
