@@ -1,0 +1,51 @@
+#include "windows/FM_FLEXIONT.h"
+
+using windows::flexion::Campo;
+
+FM_FLEXIONT::FM_FLEXIONT(windows::FrameHooks& hooks, QWidget* parent)
+    : windows::Ventana_Flexion(2, Grafico::Ventana::FM_FLEXIONT, hooks, parent) {
+    setObjectName(QStringLiteral("FM_FLEXIONT"));
+}
+
+void FM_FLEXIONT::Dibujar_Seccion() { Grafico::Dibujar_Seccion_T(); }
+void FM_FLEXIONT::Dibujar_Capas() { Grafico::Dibujar_Mu_Capas_T(); }
+void FM_FLEXIONT::Dibujar_Deformaciones() { Grafico::Dibujar_Deformaciones_T(); }
+void FM_FLEXIONT::Dibujar_Armadura() { Grafico::Dibujar_Mu_Armadura_T(); }
+void FM_FLEXIONT::Recoger(const fichero::Textos_Flexion& textos) {
+    fichero::Recoger_Datos_T(textos);
+}
+
+platform::LeaveResult FM_FLEXIONT::TX_ANCHO_LostFocus() { return Campo_LostFocus(Campo::Ancho); }
+platform::LeaveResult FM_FLEXIONT::TX_ANCHOALMA_LostFocus() {
+    return Campo_LostFocus(Campo::Ancho_Alma);
+}
+platform::LeaveResult FM_FLEXIONT::TX_CANTO_LostFocus() { return Campo_LostFocus(Campo::Canto); }
+platform::LeaveResult FM_FLEXIONT::TX_CANTOALA_LostFocus() {
+    return Campo_LostFocus(Campo::Canto_Ala);
+}
+platform::LeaveResult FM_FLEXIONT::TX_RECUB_LostFocus() {
+    return Campo_LostFocus(Campo::Recubrimiento);
+}
+platform::LeaveResult FM_FLEXIONT::TX_ASI_LostFocus() {
+    return Campo_LostFocus(Campo::Armadura_Inf);
+}
+platform::LeaveResult FM_FLEXIONT::TX_ASS_LostFocus() {
+    return Campo_LostFocus(Campo::Armadura_Sup);
+}
+platform::LeaveResult FM_FLEXIONT::CO_FCK_LostFocus() { return Campo_LostFocus(Campo::Fck); }
+platform::LeaveResult FM_FLEXIONT::CO_FYK_LostFocus() { return Campo_LostFocus(Campo::Fyk); }
+platform::LeaveResult FM_FLEXIONT::CO_ANCHOR_LostFocus() {
+    return Campo_LostFocus(Campo::Ancho_Refuerzo);
+}
+platform::LeaveResult FM_FLEXIONT::TX_MCP_LostFocus() {
+    return Campo_LostFocus(Campo::Momento_Actual);
+}
+platform::LeaveResult FM_FLEXIONT::TX_MD_LostFocus() {
+    return Campo_LostFocus(Campo::Momento_Solicitante);
+}
+
+namespace {
+const windows::DesignWindowRegistration registro(
+    windows::DesignKind::FlexionT,
+    [](windows::FrameHooks& hooks) -> windows::DesignWindow* { return new FM_FLEXIONT(hooks); });
+}  // namespace

@@ -1,0 +1,34 @@
+// FM_FLEXIONT: flexural strengthening of a T section. The flexure window
+// with the web width and the flange depth, the T procedures and file kind 2.
+#pragma once
+
+#include "windows/Ventana_Flexion.h"
+
+class FM_FLEXIONT : public windows::Ventana_Flexion {
+    Q_OBJECT
+public:
+    explicit FM_FLEXIONT(windows::FrameHooks& hooks, QWidget* parent = nullptr);
+
+    windows::DesignKind kind() const override { return windows::DesignKind::FlexionT; }
+
+    // The leave handlers of the twelve fields.
+    platform::LeaveResult TX_ANCHO_LostFocus();
+    platform::LeaveResult TX_ANCHOALMA_LostFocus();
+    platform::LeaveResult TX_CANTO_LostFocus();
+    platform::LeaveResult TX_CANTOALA_LostFocus();
+    platform::LeaveResult TX_RECUB_LostFocus();
+    platform::LeaveResult TX_ASI_LostFocus();
+    platform::LeaveResult TX_ASS_LostFocus();
+    platform::LeaveResult CO_FCK_LostFocus();
+    platform::LeaveResult CO_FYK_LostFocus();
+    platform::LeaveResult CO_ANCHOR_LostFocus();
+    platform::LeaveResult TX_MCP_LostFocus();
+    platform::LeaveResult TX_MD_LostFocus();
+
+protected:
+    void Dibujar_Seccion() override;
+    void Dibujar_Capas() override;
+    void Dibujar_Deformaciones() override;
+    void Dibujar_Armadura() override;
+    void Recoger(const fichero::Textos_Flexion& textos) override;
+};
