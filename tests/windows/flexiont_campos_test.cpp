@@ -1,0 +1,200 @@
+// Validation of the fields of FM_FLEXIONT: the web width and the flange
+// depth, and the rules in which the T window differs from the rectangular one.
+#include "flexiont_test_support.h"
+
+#include "windows/ReglasFlexion.h"
+
+#include <optional>
+
+using windows::flexion::Campo;
+
+namespace {
+
+enum class Fin { Rechazo, Acepta, Aviso };
+
+struct Caso {
+    Campo campo;
+    const char* texto;
+    Fin fin;
+    const char* mensaje;  // refusal or warning
+    double guardado;      // stored value afterwards
+    const char* mostrado; // text afterwards (accepted and warned cases)
+    std::optional<Campo> foco = std::nullopt;  // the other field of a warning
+};
+
+const char* const kAlma0 = "El ancho del alma de la sección debe ser un número mayor que cero.";
+const char* const kAla0 = "El canto del ala de la sección debe ser un número mayor que cero.";
+const char* const kAlaCanto = "El canto del ala no puede ser mayor que el canto de la sección.";
+const char* const kAvisoAlma =
+    "El ancho del refuerzo no puede ser mayor que el ancho del alma de la sección.";
+
+// Default case: flange 0.4 × depth 0.6, web 0.2, flange depth 0.2, sheet 0.125.
+const Caso kCasos[] = {
+    {Campo::Ancho_Alma, "", Fin::Rechazo, "Debe darse el ancho del alma de la sección.", 0.2,
+     nullptr},
+    {Campo::Ancho_Alma, "0.2x", Fin::Rechazo, "El ancho del alma de la sección debe ser un número.",
+     0.2, nullptr},
+    {Campo::Ancho_Alma, "0,009", Fin::Rechazo, kAlma0, 0.2, nullptr},
+    {Campo::Ancho_Alma, "0,125", Fin::Acepta, nullptr, 0.125, "0,125"},  // equal to the sheet
+    {Campo::Ancho_Alma, "-0,35", Fin::Acepta, nullptr, 0.35, "0,350"},
+    {Campo::Ancho_Alma, "0,01", Fin::Aviso, kAvisoAlma, 0.01, "0,010", Campo::Ancho_Refuerzo},
+    {Campo::Canto_Ala, "", Fin::Rechazo, "Debe darse el canto del ala de la sección.", 0.2,
+     nullptr},
+    {Campo::Canto_Ala, "ala", Fin::Rechazo, "El canto del ala de la sección debe ser un número.",
+     0.2, nullptr},
+    {Campo::Canto_Ala, "0,009", Fin::Rechazo, kAla0, 0.2, nullptr},
+    {Campo::Canto_Ala, "0,01", Fin::Acepta, nullptr, 0.01, "0,010"},
+    {Campo::Canto_Ala, "0,6", Fin::Acepta, nullptr, 0.6, "0,600"},  // equal to the depth
+    {Campo::Canto_Ala, "0,61", Fin::Rechazo, kAlaCanto, 0.2, nullptr},
+    // The flange width has no warning against the sheet width.
+    {Campo::Ancho, "0,1", Fin::Acepta, nullptr, 0.1, "0,100"},
+    // The depth warns against the flange depth.
+    {Campo::Canto, "0,2", Fin::Acepta, nullptr, 0.2, "0,200"},
+    {Campo::Canto, "0,15", Fin::Aviso, kAlaCanto, 0.15, "0,150", Campo::Canto_Ala},
+    // The sheet width is measured against the flange, not the web.
+    {Campo::Ancho_Refuerzo, "0,3", Fin::Acepta, nullptr, 0.3, "0,300"},
+    {Campo::Ancho_Refuerzo, "0,41", Fin::Rechazo,
+     "El ancho del refuerzo a disponer en la sección debe ser menor que el ancho de la sección.",
+     0.4, nullptr},
+};
+
+}  // namespace
+
+TEST_F(FlexionT, FieldsRefuseAcceptOrWarnByTheirRules) {
+    for (const Caso& caso : kCasos) {
+        const auto* regla = windows::flexion::Buscar(2, caso.campo);
+        ASSERT_TRUE(regla);
+        SCOPED_TRACE(std::string(regla->control) + " \"" + caso.texto + "\"");
+        SetUp();
+        Abrir();
+        Calcular();  // results current, result buttons on
+        auto& c = General::Caso;
+        ASSERT_TRUE(c.Calculado);
+        c.Modificado = false;
+        c.*(regla->valor) = 7.25;  // so a fallback shows
+        mensajes.fake.clear();
+
+        Escribir(caso.campo, QString::fromUtf8(caso.texto));
+        QWidget* ctl = t->Control(caso.campo);
+        EXPECT_EQ(c.*(regla->valor), caso.guardado);
+        EXPECT_FALSE(c.Calculado);
+        switch (caso.fin) {
+            case Fin::Rechazo:
+                ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+                EXPECT_EQ(Ultimo_Mensaje(), caso.mensaje);
+                EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
+                EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.texto));  // left as typed
+                EXPECT_EQ(t->Guardia()->refusedField(), ctl);
+                EXPECT_FALSE(c.Modificado);
+                EXPECT_TRUE(t->CM_CAPAS->isEnabled());
+                EXPECT_EQ(QApplication::focusWidget(), ctl);
+                if (auto* l = qobject_cast<QLineEdit*>(ctl)) {
+                    EXPECT_EQ(l->selectedText(), l->text());
+                }
+                break;
+            case Fin::Acepta:
+                EXPECT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
+                EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.mostrado));
+                EXPECT_TRUE(c.Modificado);
+                for (QPushButton* b :
+                     {t->CM_ANCLAJE, t->CM_ARMADURA, t->CM_CAPAS, t->CM_DEFORMACIONES})
+                    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+                EXPECT_EQ(t->Guardia()->refusedField(), nullptr);
+                break;
+            case Fin::Aviso: {
+                ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+                EXPECT_EQ(Ultimo_Mensaje(), caso.mensaje);
+                EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
+                EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.mostrado));
+                EXPECT_TRUE(c.Modificado);
+                EXPECT_TRUE(t->CM_CAPAS->isEnabled());  // a warning leaves the buttons
+                QWidget* otro = t->Control(*caso.foco);
+                EXPECT_EQ(QApplication::focusWidget(), otro);
+                const QLineEdit* l = qobject_cast<QLineEdit*>(otro);
+                if (auto* cb = qobject_cast<platform::Combo*>(otro)) l = cb->lineEdit();
+                ASSERT_TRUE(l);
+                EXPECT_FALSE(l->text().isEmpty());
+                EXPECT_EQ(l->selectedText(), l->text());
+                break;
+            }
+        }
+    }
+}
+
+TEST_F(FlexionT, WebWidthRewritesTheSheetWidthListUnlessWarned) {
+    General::Caso.Ancho_Refuerzo = 0.2;
+    auto& f = Abrir();
+    ASSERT_EQ(f.CO_ANCHOR->count(), 6);
+    EXPECT_EQ(f.CO_ANCHOR->text(), "0,200");
+
+    f.CO_ANCHOR->setEntry(0, "9");
+    Escribir(Campo::Ancho_Alma, "0,1");  // narrower than the sheet: warned
+    EXPECT_EQ(f.CO_ANCHOR->entry(0), "9");
+    EXPECT_EQ(QApplication::focusWidget(), f.CO_ANCHOR);
+    EXPECT_EQ(f.CO_ANCHOR->lineEdit()->selectedText(), "0,200");
+
+    Escribir(Campo::Ancho_Alma, "0,25");
+    const char* esperado[] = {"0,125", "0,165", "0,250", "0,330", "0,500", "0,200"};
+    ASSERT_EQ(f.CO_ANCHOR->count(), 6);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(f.CO_ANCHOR->entry(i), esperado[i]) << i;
+    EXPECT_EQ(f.CO_ANCHOR->text(), "0,200");
+    EXPECT_EQ(General::Caso.Ancho_Refuerzo, 0.2);
+
+    // The flange width rewrites it too, though it has no warning.
+    f.CO_ANCHOR->setEntry(1, "9");
+    Escribir(Campo::Ancho, "0,15");
+    EXPECT_TRUE(mensajes.fake.shown.size() == 1u);  // only the earlier warning
+    EXPECT_EQ(f.CO_ANCHOR->entry(1), "0,165");
+}
+
+TEST_F(FlexionT, TabLeadsThroughBothFieldsOfEachRowAndLeavesThem) {
+    auto& f = Abrir();
+    const QWidget* orden[] = {f.TX_ANCHO,  f.TX_ANCHOALMA, f.TX_CANTO, f.TX_CANTOALA,
+                              f.TX_RECUB,  f.TX_ASI,       f.TX_ASS,  f.CO_FCK,
+                              f.CM_GAMMA1, f.CO_FYK,       f.CM_GAMMA2, f.CO_ANCHOR,
+                              f.TX_MCP,    f.TX_MD};
+    f.TX_ANCHO->setFocus();
+    platform::settle();
+    for (std::size_t i = 0; i + 1 < std::size(orden); ++i) {
+        QWidget* actual = QApplication::focusWidget();
+        ASSERT_TRUE(actual);
+        const QWidget* dueño = qobject_cast<platform::Combo*>(actual->parentWidget())
+                                   ? actual->parentWidget()
+                                   : actual;
+        ASSERT_EQ(dueño, orden[i]) << i;
+        QTest::keyClick(actual, Qt::Key_Tab);
+        platform::settle();
+    }
+    EXPECT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
+
+    // A Tab from an unacceptable web width is a leave: refused, focus kept.
+    f.TX_ANCHOALMA->setFocus();
+    platform::settle();
+    f.TX_ANCHOALMA->setText("0,005");
+    QTest::keyClick(f.TX_ANCHOALMA, Qt::Key_Tab);
+    platform::settle();
+    EXPECT_EQ(Ultimo_Mensaje(), kAlma0);
+    EXPECT_EQ(QApplication::focusWidget(), f.TX_ANCHOALMA);
+    EXPECT_EQ(General::Caso.Ancho_Alma, 0.2);
+    // And from a flange depth deeper than the section.
+    f.TX_ANCHOALMA->setText("0,2");
+    f.TX_CANTOALA->setFocus();
+    platform::settle();
+    mensajes.fake.clear();
+    f.TX_CANTOALA->setText("0,7");
+    QTest::keyClick(f.TX_CANTOALA, Qt::Key_Tab);
+    platform::settle();
+    EXPECT_EQ(Ultimo_Mensaje(), kAlaCanto);
+    EXPECT_EQ(QApplication::focusWidget(), f.TX_CANTOALA);
+}
+
+TEST_F(FlexionT, SecondFieldsStandOnTheRowsOfTheirPartners) {
+    auto& f = Abrir();
+    EXPECT_EQ(f.TX_ANCHOALMA->y(), f.TX_ANCHO->y());
+    EXPECT_EQ(f.TX_CANTOALA->y(), f.TX_CANTO->y());
+    EXPECT_GT(f.TX_ANCHOALMA->x(), f.TX_ANCHO->geometry().right());
+    EXPECT_GT(f.TX_CANTOALA->x(), f.TX_CANTO->geometry().right());
+    EXPECT_EQ(f.TX_ANCHOALMA->size(), QSize(platform::twips(615), platform::twips(285)));
+    EXPECT_EQ(f.TX_ANCHOALMA->objectName(), "TX_ANCHOALMA");
+    EXPECT_EQ(f.TX_CANTOALA->objectName(), "TX_CANTOALA");
+}
