@@ -1,0 +1,113 @@
+// Load and close of FM_FLEXIONT: its own open flag and caption, the two
+// extra fields, the T collector and the data file of kind 2.
+#include "flexiont_test_support.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+using windows::flexion::Campo;
+
+namespace {
+
+QStringList Lineas(const QString& ruta) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QStringList l = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    for (QString& s : l) s = s.trimmed();
+    return l;
+}
+
+}  // namespace
+
+TEST_F(FlexionT, LoadSetsItsOwnFlagAndFillsTheTwelveFields) {
+    auto& c = General::Caso;
+    c.Ancho_Alma = 0.25;
+    c.Canto_Ala = 0.15;
+    auto& f = Abrir();
+    EXPECT_TRUE(c.FlexionT_Abierto);
+    EXPECT_FALSE(c.Flexion_Abierto);
+    EXPECT_EQ(f.kind(), windows::DesignKind::FlexionT);
+    EXPECT_EQ(f.objectName(), "FM_FLEXIONT");
+    EXPECT_EQ(f.windowTitle(), "Cálculo del refuerzo a flexión en secciones T");
+    EXPECT_EQ(f.TX_ANCHO->text(), "0,400");
+    EXPECT_EQ(f.TX_ANCHOALMA->text(), "0,250");
+    EXPECT_EQ(f.TX_CANTO->text(), "0,600");
+    EXPECT_EQ(f.TX_CANTOALA->text(), "0,150");
+    EXPECT_EQ(f.CO_ANCHOR->text(), "0,125");
+    EXPECT_FALSE(f.CM_CAPAS->isEnabled());
+    EXPECT_TRUE(frame.Todas(true));
+
+    // Shown again after a file was read into the case data.
+    c.Ancho_Alma = 0.3;
+    c.Canto_Ala = 0.1;
+    f.Mostrar_Datos();
+    EXPECT_EQ(f.TX_ANCHOALMA->text(), "0,300");
+    EXPECT_EQ(f.TX_CANTOALA->text(), "0,100");
+}
+
+TEST_F(FlexionT, CollectorTakesTheWebAndFlangeAsShown) {
+    auto& f = Abrir();
+    f.TX_ANCHOALMA->setText("0,3");  // not left: the collector reads what is shown
+    f.TX_CANTOALA->setText("-0,1");
+    EXPECT_EQ(f.Textos().TX_ANCHOALMA, "0,3");
+    EXPECT_TRUE(f.Recoger_Datos());
+    EXPECT_EQ(General::Caso.Ancho_Alma, 0.3);
+    EXPECT_EQ(General::Caso.Canto_Ala, 0.1);
+
+    // A sheet wider than the web passes the field (it is measured against
+    // the flange) but not the collector.
+    f.CO_ANCHOR->setText("0,33");
+    f.TX_ANCHOALMA->setText("0,2");
+    EXPECT_FALSE(f.Recoger_Datos());
+    EXPECT_EQ(General::Caso.Ancho_Alma, 0.3);  // nothing stored
+    EXPECT_TRUE(General::Caso.Error_Datos);
+}
+
+TEST_F(FlexionT, CloseAnsweredYesWritesAFileOfKind2) {
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("viga_t.krf");
+    auto& f = Abrir();
+    Escribir(Campo::Ancho_Alma, "0,25");
+    Escribir(Campo::Canto_Ala, "0,12");
+    mensajes.fake.clear();
+    mensajes.fake.answers.push_back(platform::Answer::Yes);
+    dialogos.fake.answers.push_back(ruta.toStdString());
+    EXPECT_TRUE(f.Form_Unload());
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, "Los datos no se han grabado, ¿desea grabar los datos?");
+    ASSERT_EQ(dialogos.fake.asked.size(), 1u);
+    EXPECT_EQ(dialogos.fake.asked[0].filter, "Archivos VORLANT - Flexión|*.KRF");
+    EXPECT_EQ(dialogos.fake.asked[0].fileName, "flexion.krf");
+    const auto& c = General::Caso;
+    EXPECT_FALSE(c.FlexionT_Abierto);
+    EXPECT_FALSE(c.Calculado);
+    EXPECT_TRUE(c.Guardado);
+    EXPECT_FALSE(c.Modificado);
+    EXPECT_TRUE(frame.Todas(false));
+    const QStringList l = Lineas(ruta);
+    ASSERT_EQ(l.size(), 16);
+    EXPECT_EQ(l[0], "2");
+    EXPECT_EQ(l[1], "0.4");
+    EXPECT_EQ(l[2], "0.6");
+    EXPECT_EQ(l[3], "0.25");
+    EXPECT_EQ(l[4], "0.12");
+}
+
+TEST_F(FlexionT, CloseWithASheetWiderThanTheWebIsNotSaved) {
+    auto& f = Abrir();
+    Escribir(Campo::Ancho_Refuerzo, "0,3");  // accepted: not wider than the flange
+    ASSERT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
+    mensajes.fake.answers.push_back(platform::Answer::Yes);
+    EXPECT_FALSE(f.Form_Unload());
+    ASSERT_EQ(mensajes.fake.shown.size(), 2u);
+    EXPECT_EQ(mensajes.fake.shown[1].text, "Los datos introducidos no son correctos.");
+    EXPECT_EQ(mensajes.fake.shown[1].icon, platform::Icon::Critical);
+    EXPECT_TRUE(dialogos.fake.asked.empty());
+    EXPECT_TRUE(General::Caso.FlexionT_Abierto);  // still open
+
+    // Answered No it closes without a file.
+    mensajes.fake.answers.push_back(platform::Answer::No);
+    EXPECT_TRUE(f.Form_Unload());
+    EXPECT_TRUE(dialogos.fake.asked.empty());
+    EXPECT_FALSE(General::Caso.FlexionT_Abierto);
+}
