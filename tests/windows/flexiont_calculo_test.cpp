@@ -131,3 +131,18 @@ TEST_F(FlexionT, CalculationRefusesAFlangeDeeperThanTheSection) {
     EXPECT_FALSE(General::Caso.Mu_Capas.Existe());
     EXPECT_EQ(QApplication::focusWidget(), f.TX_CANTOALA);
 }
+
+// The result arrays are shared with the rectangular window: before its own
+// first calculation the T window shows none of them on a pick.
+TEST_F(FlexionT, PickBeforeItsFirstCalculationShowsNothing) {
+    Caracteristicas::Poner_Defectos_Flexion();
+    ASSERT_TRUE(Calculos::Calcular_Caso_Flexion(1));  // left by the rectangular window
+    auto& f = Abrir();
+    f.FG_FLEXION->setRow(1);
+    f.FG_FLEXION->setCol(1);
+    QTest::mouseClick(f.FG_FLEXION->viewport(), Qt::LeftButton, {},
+                      f.FG_FLEXION->visualRect(f.FG_FLEXION->model()->index(1, 1)).center());
+    EXPECT_TRUE(f.LB_TIPO->text().isEmpty());
+    EXPECT_TRUE(f.TX_MU->text().isEmpty());
+    EXPECT_FALSE(f.CM_DEFORMACIONES->isEnabled());
+}
