@@ -143,7 +143,7 @@ TEST_F(FlexionT, WebWidthRewritesTheSheetWidthListUnlessWarned) {
     // The flange width rewrites it too, though it has no warning.
     f.CO_ANCHOR->setEntry(1, "9");
     Escribir(Campo::Ancho, "0,15");
-    EXPECT_TRUE(mensajes.fake.shown.size() == 1u);  // only the earlier warning
+    EXPECT_EQ(mensajes.fake.shown.size(), 1u);  // only the earlier warning
     EXPECT_EQ(f.CO_ANCHOR->entry(1), "0,165");
 }
 
@@ -158,10 +158,10 @@ TEST_F(FlexionT, TabLeadsThroughBothFieldsOfEachRowAndLeavesThem) {
     for (std::size_t i = 0; i + 1 < std::size(orden); ++i) {
         QWidget* actual = QApplication::focusWidget();
         ASSERT_TRUE(actual);
-        const QWidget* dueño = qobject_cast<platform::Combo*>(actual->parentWidget())
+        const QWidget* propio = qobject_cast<platform::Combo*>(actual->parentWidget())
                                    ? actual->parentWidget()
                                    : actual;
-        ASSERT_EQ(dueño, orden[i]) << i;
+        ASSERT_EQ(propio, orden[i]) << i;
         QTest::keyClick(actual, Qt::Key_Tab);
         platform::settle();
     }
