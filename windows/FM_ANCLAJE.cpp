@@ -34,9 +34,8 @@ void Cota(QPainter& p, double x1, double x2, double y, const QString& texto) {
 }
 
 // A beam on two supports with its moment diagram below, the successive
-// sheets under the beam ending staggered (15 cm, then the depth d), and
-// the anchorage length lb of the last sheet beyond the point where it is
-// no longer needed.
+// sheets under the beam ending staggered (d, then 15), and the anchorage
+// length lb of the outer sheet measured along the beam.
 QPixmap Dibujo_Anclaje() {
     const int W = 401, H = 211;
     QPixmap pm(W, H);
@@ -86,23 +85,21 @@ QPixmap Dibujo_Anclaje() {
     p.drawLine(QPointF(x0, yEje), QPointF(x1, yEje));
     p.drawText(QRectF(xm - 12, yEje + flecha - 20, 24, 14), Qt::AlignCenter, QStringLiteral("M"));
 
-    // Where each sheet stops being needed, on the diagram.
-    p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
-    for (const auto& capa : capas) {
-        const double s = (capa[0] - x0) / (x1 - x0);
-        p.drawLine(QPointF(capa[0], yBot + 12), QPointF(capa[0], yEje + 4 * flecha * s * (1 - s)));
-    }
-
-    // Dimensions on the left half: 15 and d between the staggered ends,
-    // lb the anchorage of the outer sheet.
+    // Dimensions on the left half: d and 15 between the staggered ends; lb
+    // from the outer sheet's end to the section beyond which it is needed.
     p.setPen(QPen(Qt::black, 1));
-    Cota(p, capas[1][0], capas[2][0], 22, QStringLiteral("15"));
     Cota(p, capas[0][0], capas[1][0], 22, QStringLiteral("d"));
-    p.setPen(QPen(rojo, 1));
-    Cota(p, x0 - 8, capas[0][0], 22, QStringLiteral("lb"));
+    Cota(p, capas[1][0], capas[2][0], 22, QStringLiteral("15"));
     p.setPen(QPen(Qt::gray, 1, Qt::DotLine));
-    for (double x : {x0 - 8.0, capas[0][0], capas[1][0], capas[2][0]})
-        p.drawLine(QPointF(x, 27), QPointF(x, yTop));
+    for (const auto& capa : capas) p.drawLine(QPointF(capa[0], 27), QPointF(capa[0], yTop));
+
+    const double xNecesaria = capas[0][0] + 42;
+    const double sN = (xNecesaria - x0) / (x1 - x0);
+    p.setPen(QPen(Qt::gray, 1, Qt::DashLine));
+    p.drawLine(QPointF(xNecesaria, yBot + 10), QPointF(xNecesaria, yEje + 4 * flecha * sN * (1 - sN)));
+    p.drawLine(QPointF(capas[0][0], yBot + 10), QPointF(capas[0][0], yBot + 30));
+    p.setPen(QPen(rojo, 1));
+    Cota(p, capas[0][0], xNecesaria, yBot + 26, QStringLiteral("lb"));
 
     p.setPen(Qt::black);
     p.drawText(QRectF(0, H - 20, W, 16), Qt::AlignCenter,

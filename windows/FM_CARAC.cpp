@@ -97,6 +97,9 @@ FM_CARAC::FM_CARAC(windows::FrameHooks& hooks, QWidget* parent) : DesignWindow(h
     FG_EPSD = new platform::Grid(FR_VORLANT);
     FG_EPSD->setObjectName(QStringLiteral("FG_EPSD"));
     FG_EPSD->setGeometry(twips(240), twips(2640), twips(3375), twips(1900));
+    QFont pequena = FG_EPSD->font();
+    pequena.setPointSize(7);
+    FG_EPSD->setFont(pequena);
     FG_EPSD->setRows(2);
     FG_EPSD->setCols(4);
 

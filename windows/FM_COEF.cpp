@@ -70,9 +70,9 @@ FM_COEF::FM_COEF(QWidget* parent) : QDialog(parent) {
         const char* sub;
         int y;
     } filas[] = {
-        {TX_GC, "TX_GC", "Coeficiente de seguridad del hormigón", 2775, "c", 120},
-        {TX_GS, "TX_GS", "Coeficiente de seguridad del acero", 2775, "s", 480},
-        {TX_GR, "TX_GR", "Coeficiente de seguridad del VORLANT®", 3015, "R", 840},
+        {TX_GC, "TX_GC", "Coeficiente de seguridad del hormigón", 3195, "c", 120},
+        {TX_GS, "TX_GS", "Coeficiente de seguridad del acero", 3195, "s", 480},
+        {TX_GR, "TX_GR", "Coeficiente de seguridad del VORLANT®", 3195, "R", 840},
     };
     int i = 0;
     for (const auto& fila : filas) {
