@@ -6,6 +6,8 @@
 
 #include <QLabel>
 
+#include <cmath>
+
 namespace {
 
 using Tabla = std::vector<std::vector<QString>>;

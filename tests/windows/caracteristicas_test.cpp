@@ -35,7 +35,7 @@ public:
     // strain and stress for every layer count.
     void Esperar_Variante(const FM_CARAC& f, int j) {
         SCOPED_TRACE("variant " + std::to_string(j));
-        auto c = General::Caso;  // the engine works on a copy
+        const auto c = General::Caso;  // the engine writes the shared case: restored below
         Caracteristicas::Cargar_Refuerzo(j);
         Calculos::Calcular_Km();
         const auto& e = General::Caso;
