@@ -18,6 +18,4 @@ void Dibujar_Diagrama_Confina() {}
 
 void Dibujar_Seccion_Confina() {}
 
-void Dibujar_Diagrama_Tension(int) {}
-
 }  // namespace Grafico

@@ -63,6 +63,16 @@ void FieldGuard::watch(QWidget* field, LeaveHandler handler) {
     clearAutoDefault();
 }
 
+void FieldGuard::exempt(QWidget* widget) {
+    if (widget) exempt_.emplace_back(widget);
+}
+
+bool FieldGuard::isExempt(const QWidget* widget) const {
+    for (const QPointer<QWidget>& e : exempt_)
+        if (e && inside(widget, e)) return true;
+    return false;
+}
+
 void FieldGuard::clearAutoDefault() {
     for (QPushButton* b : window_->findChildren<QPushButton*>()) {
         b->setAutoDefault(false);
@@ -78,6 +88,7 @@ bool FieldGuard::held(const QObject* target) const {
     // A refused field the program has since disabled or hidden cannot take
     // the focus back; it holds nothing.
     if (!refused_ || !refused_->isEnabled() || !refused_->isVisibleTo(window_)) return false;
+    if (target->isWidgetType() && isExempt(static_cast<const QWidget*>(target))) return false;
     return inWindow(target) && !inside(static_cast<const QWidget*>(target), refused_);
 }
 
@@ -131,7 +142,7 @@ void FieldGuard::onFocusChanged(QWidget* old, QWidget* now) {
     // A popup (menu, a combo's list) or another window taking the focus is
     // not the user leaving the field; nor is the focus leaving the window.
     if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
-    if (!now || !inWindow(now) || inside(now, old)) return;
+    if (!now || !inWindow(now) || inside(now, old) || isExempt(now)) return;
     // The widget that held the focus while the guard moves it on.
     if (pendingMoves_ > 0 && old != refused_) return;
     const bool byMouse = reason == Qt::MouseFocusReason;
@@ -204,7 +215,8 @@ bool clickAsUser(QAbstractButton* button) {
     for (FieldGuard* g : guards())
         if (g->inWindow(button)) guard = g;
     if (guard) {
-        if (QWidget* field = guard->focusedField(); field && field != button) {
+        QWidget* field = guard->isExempt(button) ? nullptr : guard->focusedField();
+        if (field && field != button) {
             if (guard->leave(field) != LeaveResult::Kind::Accepted) {
                 settle();
                 return false;

@@ -37,6 +37,7 @@
 
 #include <functional>
 #include <map>
+#include <vector>
 
 class QAbstractButton;
 class QWidget;
@@ -72,6 +73,11 @@ public:
 
     void watch(QWidget* field, LeaveHandler handler);
 
+    // A command that abandons the window's fields (a dialog's "Cancelar"):
+    // a refused field never holds it, and moving the focus to it is not a
+    // leave of the field.
+    void exempt(QWidget* widget);
+
     // The field refused last and not accepted since (nullptr when none).
     QWidget* refusedField() const { return refused_; }
 
@@ -94,10 +100,12 @@ private:
     void moveFocusLater(QWidget* target);
     bool inWindow(const QObject* object) const;
     bool held(const QObject* target) const;
+    bool isExempt(const QWidget* widget) const;
     void clearAutoDefault();
 
     QWidget* window_;
     std::map<QWidget*, LeaveHandler> handlers_;
+    std::vector<QPointer<QWidget>> exempt_;
     QPointer<QWidget> refused_;
     QWidget* lastOut_ = nullptr;   // watched field of the last focus-out
     int lastOutReason_ = 0;        // its Qt::FocusReason
@@ -115,7 +123,8 @@ void leaveField(QWidget* field);
 // Test hook: a user's click on a command of a guarded window, shown or not:
 // the field holding the window's focus is left first; the button is clicked
 // (and takes the focus) only when that leave was accepted and no field is
-// refused. Returns whether the command ran. (button->click() alone would
+// refused; an exempt command is clicked without the leave. Returns whether
+// the command ran. (button->click() alone would
 // skip the leave.)
 bool clickAsUser(QAbstractButton* button);
 

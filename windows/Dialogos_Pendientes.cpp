@@ -4,8 +4,4 @@
 
 namespace windows {
 
-void Mostrar_FM_COEF(QWidget*) {}
-
-void Mostrar_FM_ANCLAJE(QWidget*) {}
-
 }  // namespace windows

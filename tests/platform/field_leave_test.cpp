@@ -168,6 +168,37 @@ TEST(FieldLeave, NoCommandRunsWhileRefused) {
     EXPECT_EQ(f.clicks, 2);
 }
 
+// A command that abandons the fields runs without leaving them, also while
+// one is refused; the other commands stay held.
+TEST(FieldLeave, ExemptCommandIsNeverHeldAndLeavesNothing) {
+    Form f;
+    auto* cancelar = new QPushButton("Cancelar", &f.window);
+    f.window.layout()->addWidget(cancelar);
+    cancelar->show();
+    int cancelado = 0;
+    QObject::connect(cancelar, &QPushButton::clicked, [&] { ++cancelado; });
+    f.guard->exempt(cancelar);
+    platform::settle();
+
+    QTest::mouseClick(cancelar, Qt::LeftButton);  // from a, with the focus
+    EXPECT_EQ(cancelado, 1);
+    EXPECT_TRUE(f.ran.empty());
+
+    f.answerA = [] { return LeaveResult::refused(); };
+    f.a->setFocus();
+    QTest::keyClick(f.a, Qt::Key_Tab);
+    platform::settle();
+    ASSERT_EQ(f.guard->refusedField(), f.a);
+    QTest::mouseClick(f.button, Qt::LeftButton);  // held, and a refused leave again
+    platform::settle();
+    QTest::mouseClick(cancelar, Qt::LeftButton);
+    f.a->setFocus();
+    EXPECT_TRUE(platform::clickAsUser(cancelar));
+    EXPECT_EQ(f.clicks, 0);
+    EXPECT_EQ(cancelado, 3);
+    EXPECT_EQ(f.ran.size(), 2u);
+}
+
 TEST(FieldLeave, WarningMovesFocusToTheNamedField) {
     Form f;
     f.answerA = [&f] { return LeaveResult::warning(f.combo); };
