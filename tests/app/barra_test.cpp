@@ -232,6 +232,11 @@ TEST(Encaje, EveryDesignWindowShowsWholeBelowTheToolbar) {
         EXPECT_TRUE(libre.contains(sub->geometry()))
             << "free " << libre.width() << "x" << libre.height() << ", window "
             << sub->width() << "x" << sub->height();
+        // It would still fit if a window manager took 22 pixels of the
+        // 800 x 600 for its title bar and borders.
+        const int libreConGestor = MDI_PRINCIPAL::kAlto - 22 - principal->menuWidget()->height() -
+                                   principal->TB_BARRA->height();
+        EXPECT_LE(sub->height(), libreConGestor);
         // The bar sits above the free area, not over it.
         EXPECT_LE(principal->TB_BARRA->geometry().bottom(),
                   principal->Area()->mapTo(principal.get(), QPoint(0, 0)).y());
