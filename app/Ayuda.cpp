@@ -87,7 +87,13 @@ void Abrir_Pdf(const std::string& fichero) {
 }
 
 void Abrir_Web(const std::string& direccion) {
-    if (!Lanzar("x-scheme-handler/" + Esquema(direccion), direccion))
+    // A browser registered for plain http also takes an https address.
+    const std::string esquema = Esquema(direccion);
+    const bool abierta =
+        Lanzar("x-scheme-handler/" + esquema, direccion) ||
+        (esquema == "https" && !platform::findDesktopHandler("x-scheme-handler/https") &&
+         Lanzar("x-scheme-handler/http", direccion));
+    if (!abierta)
         platform::showMessage(kSinNavegador, platform::Icon::Critical);
 }
 

@@ -242,12 +242,23 @@ TEST(Web, OpenedInTheRegisteredBrowser) {
     EXPECT_EQ(mensajes.fake.shown[0].text, kSinNavegador);
     EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
 
+    // A browser of plain http only, then one of https over it.
+    e.Programa("antiguo");
+    e.Registrar("x-scheme-handler/http", "antiguo.desktop", "antiguo %u");
+    mensajes.fake.clear();
+    Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
+    EXPECT_EQ(e.Recibidos("antiguo"), (std::vector<std::string>{Ayuda::kDireccionWeb}));
     e.Programa("navegador");
     e.Registrar("x-scheme-handler/https", "navegador.desktop", "navegador");
-    mensajes.fake.clear();
     Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
     EXPECT_EQ(e.Recibidos("navegador"), (std::vector<std::string>{Ayuda::kDireccionWeb}));
     EXPECT_TRUE(mensajes.fake.shown.empty());
+    // A registered https browser that cannot start is not passed over.
+    QFile::remove(e.Ruta("bin/navegador"));
+    Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, kSinNavegador);
+    EXPECT_FALSE(e.Recibidos("antiguo", 300).has_value());
 }
 
 // ---- Contact mail -------------------------------------------------------------
