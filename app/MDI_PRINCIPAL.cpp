@@ -1,6 +1,8 @@
 #include "app/MDI_PRINCIPAL.h"
 
+#include "app/Ayuda.h"
 #include "app/FM_PRESENTACION.h"
+#include "app/TB_BARRA.h"
 #include "app/fichero.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
@@ -91,6 +93,7 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
     connect(area_, &QMdiArea::subWindowActivated, this, &MDI_PRINCIPAL::Subventana_Activada);
 
     Crear_Menus();
+    Crear_Barra();
     MDIForm_Resize();
 }
 
@@ -328,8 +331,14 @@ void MDI_PRINCIPAL::setEntryEnabled(FrameEntry entry, bool enabled) {
     case FrameEntry::Guardar: mnuPrincipalGuardar->setEnabled(enabled); break;
     case FrameEntry::GuardarComo: mnuPrincipalGuardarcomo->setEnabled(enabled); break;
     case FrameEntry::Imprimir: mnuPrincipalImprimir->setEnabled(enabled); break;
-    case FrameEntry::BotonGuardar: botonGuardar_ = enabled; break;
-    case FrameEntry::BotonImprimir: botonImprimir_ = enabled; break;
+    case FrameEntry::BotonGuardar:
+        botonGuardar_ = enabled;
+        Activar_Boton(TB_BARRA, "Guardar", enabled);
+        break;
+    case FrameEntry::BotonImprimir:
+        botonImprimir_ = enabled;
+        Activar_Boton(TB_BARRA, "Imprimir", enabled);
+        break;
     }
 }
 
@@ -381,6 +390,7 @@ void MDI_PRINCIPAL::Mostrar_Ventana(DesignKind kind) {
                                            Qt::WindowMinimizeButtonHint |
                                            Qt::WindowCloseButtonHint);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    Compactar_Subventana(sub);
     sub->setFixedSize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
     sub->installEventFilter(this);
     sub->move(0, 0);
@@ -546,10 +556,7 @@ void MDI_PRINCIPAL::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
-void MDI_PRINCIPAL::Cerrar_Sesion_Correo() {
-    // No mail session can be open yet; the flag is cleared all the same.
-    General::Caso.Sesion_Correo = false;
-}
+void MDI_PRINCIPAL::Cerrar_Sesion_Correo() { Ayuda::Cerrar_Sesion_Correo(); }
 
 // Ends the program; any window still loaded (the splash) goes with it.
 void MDI_PRINCIPAL::Terminar(bool cerrarMarco) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class Barra_Herramientas;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
@@ -55,6 +56,10 @@ public:
     void mnuAyudaContactar_Click();
     void mnuAyudaAcerca_Click();
 
+    // Toolbar click: closes the splash and runs the command of the key;
+    // no failure escapes it.
+    void TB_BARRA_ButtonClick(const QString& clave);
+
     // Closes the open design window in the fixed order of the kinds, with its
     // save question. False when the user abandoned the close: the window is
     // still open and the calling command must stop.
@@ -92,6 +97,7 @@ public:
     QAction* mnuAyudaContactar = nullptr;
     QAction* mnuAyudaNada2 = nullptr;
     QAction* mnuAyudaAcerca = nullptr;
+    Barra_Herramientas* TB_BARRA = nullptr;
 
 signals:
     // The program ends (exit command or the frame closed).
@@ -106,6 +112,8 @@ protected:
 
 private:
     void Crear_Menus();
+    void Crear_Barra();
+    static void Compactar_Subventana(QMdiSubWindow* sub);
     void MDIForm_Activate();
     void MDIForm_Click();
     void MDIForm_Resize();

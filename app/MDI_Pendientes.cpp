@@ -6,12 +6,3 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {}
 
 void MDI_PRINCIPAL::mnuPrincipalConfigurar_Click() {}
 
-void MDI_PRINCIPAL::mnuAyudaPrograma_Click() {}
-
-void MDI_PRINCIPAL::mnuAyudaManual_Click() {}
-
-void MDI_PRINCIPAL::mnuAyudaWeb_Click() {}
-
-void MDI_PRINCIPAL::mnuAyudaContactar_Click() {}
-
-void MDI_PRINCIPAL::mnuAyudaAcerca_Click() {}

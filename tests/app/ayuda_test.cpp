@@ -1,0 +1,361 @@
+// The help viewer by open window, and the guide, web page and contact mail
+// through stand-in desktop programs registered in a private XDG tree.
+#include "app/Ayuda.h"
+#include "app/FM_AYUDA.h"
+#include "marco_test_support.h"
+#include "platform/DesktopHandler.h"
+#include "platform/Launcher.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QThread>
+
+using namespace marco_test;
+
+namespace {
+
+// A private desktop: XDG folders and a bin folder first on PATH, with the
+// real launcher so the stand-in programs really start.
+class Escritorio {
+public:
+    Escritorio() {
+        for (const char* v : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME",
+                              "XDG_DATA_DIRS", "PATH"})
+            guardadas_.append({v, qgetenv(v)});
+        for (const char* d : {"config", "etc", "data/applications", "share/applications", "bin", "out"})
+            QDir().mkpath(Ruta(d));
+        qputenv("XDG_CONFIG_HOME", Ruta("config").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", Ruta("etc").toUtf8());
+        qputenv("XDG_DATA_HOME", Ruta("data").toUtf8());
+        qputenv("XDG_DATA_DIRS", Ruta("share").toUtf8());
+        qputenv("PATH", Ruta("bin").toUtf8() + ':' + qgetenv("PATH"));
+        platform::setLauncher(&lanzador_);
+    }
+    ~Escritorio() {
+        platform::setLauncher(nullptr);
+        for (const auto& [v, valor] : guardadas_) qputenv(v, valor);
+    }
+
+    QString Ruta(const QString& r) const { return dir_.filePath(r); }
+
+    // A program on PATH that writes its arguments, NUL-separated, to out/<name>.
+    void Programa(const QString& nombre) {
+        const QString ruta = Ruta("bin/" + nombre);
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        const QString salida = Ruta("out/" + nombre);
+        f.write(QStringLiteral("#!/bin/sh\nprintf '%s\\0' \"$@\" > '%1.tmp'\nmv '%1.tmp' '%1'\n")
+                    .arg(salida)
+                    .toUtf8());
+        f.close();
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+
+    // Registers a .desktop file as the default of a type in a mimeapps.list.
+    void Registrar(const QString& tipo, const QString& id, const QString& exec,
+                   const QString& lista = QStringLiteral("config/mimeapps.list"),
+                   const QString& extra = {}) {
+        Escribir(lista, QStringLiteral("[Default Applications]\n%1=%2;\n").arg(tipo, id), true);
+        Escribir("data/applications/" + id,
+                 QStringLiteral("[Desktop Entry]\nType=Application\nName=X\nExec=%1\n%2").arg(exec, extra));
+    }
+    void Escribir(const QString& ruta, const QString& texto, bool anadir = false) {
+        QFile f(Ruta(ruta));
+        ASSERT_TRUE(f.open(anadir ? QIODevice::Append : QIODevice::WriteOnly));
+        f.write(texto.toUtf8());
+    }
+
+    // The arguments a stand-in program received; waits a bounded time for it.
+    std::optional<std::vector<std::string>> Recibidos(const QString& nombre, int ms = 5000) {
+        const QString salida = Ruta("out/" + nombre);
+        QDeadlineTimer plazo(ms);
+        while (!QFile::exists(salida) && !plazo.hasExpired()) QThread::msleep(5);
+        QFile f(salida);
+        if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+        std::vector<std::string> args;
+        for (const QByteArray& a : f.readAll().split('\0')) args.push_back(a.toStdString());
+        args.pop_back();  // after the last NUL
+        f.close();
+        f.remove();
+        return args;
+    }
+
+private:
+    QTemporaryDir dir_;
+    QList<QPair<const char*, QByteArray>> guardadas_;
+    platform::QtLauncher lanzador_;
+};
+
+const char* const kSinLector =
+    "No se ha encontrado ningún lector de ficheros PDF. En el CD de instalación está "
+    "disponible el Adobe Acrobat Reader.";
+const char* const kSinNavegador = "No se ha encontrado ningún navegador asociado en su ordenador.";
+const char* const kSinCorreo = "No se ha podido establecer la aplicación de correo electrónico.";
+
+FM_AYUDA* Visor() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* v = qobject_cast<FM_AYUDA*>(w); v && v->isVisible()) return v;
+    return nullptr;
+}
+
+}  // namespace
+
+// ---- Help --------------------------------------------------------------------
+
+TEST(Ayuda, TopicOfTheOpenWindowInItsOrder) {
+    struct Caso {
+        bool flexion, carac, confina, flexionT;
+        int tema;
+    };
+    const Caso casos[] = {
+        {false, false, false, false, Ayuda::kTemaIndice}, {true, false, false, false, 32},
+        {false, true, false, false, 31},  {false, false, true, false, 33},
+        {false, false, false, true, 34},  {true, true, true, true, 32},
+        {false, true, true, true, 31},    {false, false, true, true, 33},
+    };
+    auto& c = General::Caso;
+    for (const Caso& k : casos) {
+        c.Flexion_Abierto = k.flexion;
+        c.Carac_Abierto = k.carac;
+        c.Confina_Abierto = k.confina;
+        c.FlexionT_Abierto = k.flexionT;
+        EXPECT_EQ(Ayuda::Tema_Abierto(), k.tema);
+    }
+    c = General::Datos{};
+}
+
+class Ayuda_Marco : public Marco {
+protected:
+    void SetUp() override {
+        Marco::SetUp();
+        Ayuda::Poner_Carpeta(QStringLiteral(KESTRAM_CARPETA_AYUDA));
+    }
+    void TearDown() override {
+        Ayuda::Poner_Carpeta({});
+        Marco::TearDown();
+    }
+};
+
+TEST_F(Ayuda_Marco, HelpOpensAtTheTopicAndReusesItsViewer) {
+    principal->mnuAyudaPrograma->trigger();  // F1 with no window: the table of topics
+    FM_AYUDA* visor = Visor();
+    ASSERT_TRUE(visor);
+    EXPECT_EQ(visor->Ancla(), "temas");
+    EXPECT_FALSE(visor->isModal());
+    EXPECT_TRUE(visor->TX_AYUDA->toPlainText().contains("Temas de ayuda"));
+
+    const std::pair<void (MDI_PRINCIPAL::*)(), const char*> pasos[] = {
+        {&MDI_PRINCIPAL::mnuCalcularFlexion_Click, "tema32"},
+        {&MDI_PRINCIPAL::mnuCalcularCarac_Click, "tema31"},
+        {&MDI_PRINCIPAL::mnuCalcularConfina_Click, "tema33"},
+        {&MDI_PRINCIPAL::mnuCalcularFlexionT_Click, "tema34"},
+    };
+    for (const auto& [abrir, ancla] : pasos) {
+        (principal.get()->*abrir)();
+        principal->TB_BARRA_ButtonClick(QStringLiteral("Ayuda"));
+        EXPECT_EQ(Visor(), visor);  // the same window, still there
+        EXPECT_EQ(visor->Ancla(), ancla);
+        // The anchor exists: the view moved away from the top.
+        EXPECT_GT(visor->TX_AYUDA->verticalScrollBar()->value(), 0) << ancla;
+    }
+    visor->CM_TEMAS->click();
+    EXPECT_EQ(visor->Ancla(), "temas");
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+}
+
+TEST_F(Ayuda_Marco, MissingHelpOrGuideIsNamed) {
+    QTemporaryDir vacia;
+    Ayuda::Poner_Carpeta(vacia.path());
+    platform::ScopedFakeLauncher lanzador;
+    principal->mnuAyudaPrograma_Click();
+    principal->mnuAyudaManual_Click();
+    EXPECT_FALSE(Visor());
+    EXPECT_TRUE(lanzador.fake.calls.empty());
+    ASSERT_EQ(mensajes.fake.shown.size(), 2u);
+    EXPECT_NE(mensajes.fake.shown[0].text.find(QDir(vacia.path()).filePath("vorlant.html").toStdString()),
+              std::string::npos);
+    EXPECT_NE(mensajes.fake.shown[1].text.find(QDir(vacia.path()).filePath("guia_vorlant.pdf").toStdString()),
+              std::string::npos);
+}
+
+// The guide made at build time holds the help's topics.
+TEST(Guia, MadeFromTheHelpFile) {
+    const QString guia = QStringLiteral(KESTRAM_CARPETA_AYUDA "/guia_vorlant.pdf");
+    ASSERT_TRUE(QFile::exists(guia));
+    QProcess texto;
+    texto.start(QStringLiteral("pdftotext"), {guia, QStringLiteral("-")});
+    if (!texto.waitForStarted(5000)) GTEST_SKIP() << "pdftotext not installed";
+    ASSERT_TRUE(texto.waitForFinished(10000));
+    const QString leido = QString::fromUtf8(texto.readAllStandardOutput());
+    for (const char* titulo : {"Refuerzo a flexión. Sección rectangular", "Refuerzo a flexión. Sección en T",
+                               "Refuerzo a confinamiento", "Características mecánicas del refuerzo",
+                               "Coeficientes de seguridad de los materiales"})
+        EXPECT_TRUE(leido.contains(QString::fromUtf8(titulo))) << titulo;
+}
+
+// ---- Guide and web page ------------------------------------------------------
+
+TEST(Guia, OpenedInTheRegisteredReaderAsOneArgument) {
+    platform::ScopedFakeMessages mensajes;
+    Escritorio e;
+    const QString carpeta = e.Ruta("Mis documentos/año 2026");
+    ASSERT_TRUE(QDir().mkpath(carpeta));
+    const std::string guia = QDir(carpeta).filePath("guia_vorlant.pdf").toStdString();
+    QFile(QString::fromStdString(guia)).open(QIODevice::WriteOnly);
+
+    // No reader registered: the message, nothing started.
+    Ayuda::Abrir_Pdf(guia);
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, kSinLector);
+    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
+
+    // A registered reader gets the path, blanks and "ñ" included, whole.
+    e.Programa("lector");
+    e.Registrar("application/pdf", "lector.desktop", "lector --pagina=1 %f");
+    mensajes.fake.clear();
+    Ayuda::Abrir_Pdf(guia);
+    EXPECT_EQ(e.Recibidos("lector"), (std::vector<std::string>{"--pagina=1", guia}));
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+
+    // A registered reader that cannot start: the message.
+    e.Registrar("application/pdf", "roto.desktop", "no-existe-este-lector %U",
+                QStringLiteral("etc/mimeapps.list"));
+    QFile::remove(e.Ruta("config/mimeapps.list"));
+    Ayuda::Abrir_Pdf(guia);
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, kSinLector);
+}
+
+TEST(Web, OpenedInTheRegisteredBrowser) {
+    platform::ScopedFakeMessages mensajes;
+    Escritorio e;
+    Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, kSinNavegador);
+    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
+
+    // A browser of plain http only, then one of https over it.
+    e.Programa("antiguo");
+    e.Registrar("x-scheme-handler/http", "antiguo.desktop", "antiguo %u");
+    mensajes.fake.clear();
+    Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
+    EXPECT_EQ(e.Recibidos("antiguo"), (std::vector<std::string>{Ayuda::kDireccionWeb}));
+    e.Programa("navegador");
+    e.Registrar("x-scheme-handler/https", "navegador.desktop", "navegador");
+    Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
+    EXPECT_EQ(e.Recibidos("navegador"), (std::vector<std::string>{Ayuda::kDireccionWeb}));
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+    // A registered https browser that cannot start is not passed over.
+    QFile::remove(e.Ruta("bin/navegador"));
+    Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, kSinNavegador);
+    EXPECT_FALSE(e.Recibidos("antiguo", 300).has_value());
+}
+
+// ---- Contact mail -------------------------------------------------------------
+
+TEST(Correo, LinkCarriesTheSubjectEncoded) {
+    EXPECT_EQ(Ayuda::Enlace_Correo(),
+              std::string("mailto:") + Ayuda::kBuzonInformacion +
+                  "?subject=INFORMACION%20SOBRE%20EL%20ZIVIVUR%20DE%20REFUERZO%20VORLANT%C2%AE");
+}
+
+TEST_F(Marco, ContactSignsOnOnceAndTheExitSignsOff) {
+    Escritorio e;
+    auto& c = General::Caso;
+    // No mail client: the sign-on fails and is tried again next time.
+    principal->mnuAyudaContactar_Click();
+    EXPECT_FALSE(c.Sesion_Correo);
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, kSinCorreo);
+    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
+
+    e.Programa("correo");
+    e.Registrar("x-scheme-handler/mailto", "correo.desktop", "correo --compose %u");
+    mensajes.fake.clear();
+    principal->TB_BARRA_ButtonClick(QStringLiteral("Mail"));
+    EXPECT_TRUE(c.Sesion_Correo);
+    EXPECT_EQ(e.Recibidos("correo"), (std::vector<std::string>{"--compose", Ayuda::Enlace_Correo()}));
+
+    // Signed on: the second contact uses the client found, not the register.
+    QFile::remove(e.Ruta("config/mimeapps.list"));
+    principal->mnuAyudaContactar_Click();
+    EXPECT_TRUE(e.Recibidos("correo").has_value());
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+
+    // A client that stops starting: the message, the session stays.
+    QFile::remove(e.Ruta("bin/correo"));
+    principal->mnuAyudaContactar_Click();
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, kSinCorreo);
+    EXPECT_TRUE(c.Sesion_Correo);
+
+    principal->mnuPrincipalSalir_Click();
+    EXPECT_FALSE(c.Sesion_Correo);
+}
+
+// ---- Finding the desktop's program ----------------------------------------------
+
+TEST(Escritorio, ExecLineToArguments) {
+    struct Caso {
+        const char* exec;
+        std::vector<std::string> esperado;  // program first
+    };
+    const std::string t = "/tmp/a b/ñ.pdf";
+    const Caso casos[] = {
+        {"lector %f", {"lector", t}},
+        {"lector", {"lector", t}},
+        {"lector %U --nuevo", {"lector", t, "--nuevo"}},
+        {"\"/opt/mi lector/bin/lector\" --abrir=%u", {"/opt/mi lector/bin/lector", "--abrir=" + t}},
+        {"lector %i %c %k 100%% %F", {"lector", "100%", t}},
+        {"sh -c \"echo \\\"$0\\\"\" %f", {"sh", "-c", "echo \"$0\"", t}},
+        {"lector \"sin cerrar %f", {}},
+    };
+    for (const Caso& k : casos) {
+        SCOPED_TRACE(k.exec);
+        const std::vector<std::string> palabras = platform::splitExec(k.exec);
+        if (k.esperado.empty()) {
+            EXPECT_TRUE(palabras.empty());
+            continue;
+        }
+        ASSERT_FALSE(palabras.empty());
+        platform::DesktopHandler h{"x.desktop", palabras[0], {palabras.begin() + 1, palabras.end()}};
+        std::vector<std::string> todo{h.program};
+        for (const std::string& a : platform::handlerArguments(h, t)) todo.push_back(a);
+        EXPECT_EQ(todo, k.esperado);
+    }
+}
+
+TEST(Escritorio, PrecedenceOfTheRegisters) {
+    Escritorio e;
+    const std::string tipo = "application/pdf";
+    auto id = [&tipo] {
+        auto h = platform::findDesktopHandler(tipo);
+        return h ? h->desktopId : std::string("-");
+    };
+    // The system cache only.
+    e.Escribir("share/applications/mimeinfo.cache", "[MIME Cache]\napplication/pdf=cache.desktop;\n");
+    e.Escribir("share/applications/cache.desktop", "[Desktop Entry]\nType=Application\nExec=cache %f\n");
+    EXPECT_EQ(id(), "cache.desktop");
+    // An association the user removed is passed over.
+    e.Escribir("config/mimeapps.list", "[Removed Associations]\napplication/pdf=cache.desktop;\n");
+    EXPECT_EQ(id(), "-");
+    // A system default; a user default over it; a hidden one is skipped.
+    e.Registrar(QString::fromStdString(tipo), "sistema.desktop", "sistema %f", "etc/mimeapps.list");
+    EXPECT_EQ(id(), "sistema.desktop");
+    e.Registrar(QString::fromStdString(tipo), "usuario.desktop", "usuario %f");
+    EXPECT_EQ(id(), "usuario.desktop");
+    e.Escribir("data/applications/usuario.desktop",
+               "[Desktop Entry]\nType=Application\nExec=usuario %f\nHidden=true\n");
+    EXPECT_EQ(id(), "sistema.desktop");
+    EXPECT_EQ(platform::findDesktopHandler("x-scheme-handler/https"), std::nullopt);
+}

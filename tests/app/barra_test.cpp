@@ -1,0 +1,247 @@
+// The toolbar: its buttons, its click handler and its fit in the frame; the
+// about command.
+#include "app/FM_ACERCADE.h"
+#include "app/FM_PRESENTACION.h"
+#include "app/TB_BARRA.h"
+#include "marco_test_support.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace marco_test;
+
+namespace {
+
+QToolButton* Boton(MDI_PRINCIPAL& m, const char* clave) {
+    QAction* a = m.TB_BARRA->Boton_Clave(QString::fromLatin1(clave));
+    return a ? qobject_cast<QToolButton*>(m.TB_BARRA->widgetForAction(a)) : nullptr;
+}
+
+}  // namespace
+
+TEST_F(Marco, ToolbarHasItsFifteenPositionsInOrder) {
+    struct Fila {
+        const char* clave;  // nullptr: separator
+        const char* ayuda;
+        bool activo;
+    };
+    const Fila filas[] = {
+        {nullptr, nullptr, true},
+        {"Abrir", "Abrir", true},
+        {"Guardar", "Guardar", false},
+        {"Imprimir", "Imprimir", false},
+        {nullptr, nullptr, true},
+        {"Carac", "Características mecánicas", true},
+        {"FlexionR", "Refuerzo a flexión. Sección rectangular", true},
+        {"FlexionT", "Refuerzo a flexión. Sección en T", true},
+        {"Confina", "Refuerzo de confinamiento", true},
+        {nullptr, nullptr, true},
+        {"Ayuda", "Ayuda del programa", true},
+        {"Guia", "Manual de referencia", true},
+        {"Web", "Kestram en la web", true},
+        {"Mail", "Contactar con Kestram", true},
+        {"Info", "Acerca de...", true},
+    };
+    Barra_Herramientas* barra = principal->TB_BARRA;
+    ASSERT_TRUE(barra);
+    EXPECT_EQ(barra->objectName(), "TB_BARRA");
+    EXPECT_EQ(barra->iconSize(), QSize(16, 15));
+    EXPECT_EQ(barra->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    const QList<QAction*> posiciones = barra->Posiciones();
+    ASSERT_EQ(posiciones.size(), 15);
+    for (int i = 0; i < 15; ++i) {
+        SCOPED_TRACE(i + 1);
+        QAction* a = posiciones[i];
+        EXPECT_TRUE(a->isVisible());
+        if (!filas[i].clave) {
+            EXPECT_TRUE(a->isSeparator());
+            continue;
+        }
+        EXPECT_EQ(a->objectName(), filas[i].clave);
+        EXPECT_EQ(a->toolTip(), QString::fromUtf8(filas[i].ayuda));
+        EXPECT_EQ(a->isEnabled(), filas[i].activo);
+        EXPECT_TRUE(a->text().isEmpty());
+        EXPECT_FALSE(a->icon().isNull());
+    }
+    // Twelve different pictures of 16 x 15.
+    for (int k = 1; k <= 12; ++k) {
+        const QImage img = Barra_Herramientas::Imagen(k).toImage();
+        EXPECT_EQ(img.size(), QSize(16, 15));
+        for (int j = 1; j < k; ++j) EXPECT_NE(img, Barra_Herramientas::Imagen(j).toImage()) << k;
+    }
+}
+
+TEST_F(Marco, ClickClosesTheSplashBeforeTheCommand) {
+    ASSERT_TRUE(General::Caso.Presentacion_Visible);
+    QTest::mouseClick(Boton(*principal, "FlexionR"), Qt::LeftButton);
+    EXPECT_FALSE(General::Caso.Presentacion_Visible);
+    ASSERT_TRUE(principal->Ventana());
+    EXPECT_EQ(principal->Ventana()->kind(), DesignKind::Flexion);
+    EXPECT_FALSE(diario.splashAlCargar);
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+}
+
+TEST_F(Marco, KeysMatchExactly) {
+    for (const char* clave : {"flexionr", "FlexionR ", " Carac", "INFO", ""}) {
+        SCOPED_TRACE(clave);
+        principal->TB_BARRA_ButtonClick(QString::fromLatin1(clave));
+        EXPECT_FALSE(principal->Ventana());
+        EXPECT_FALSE(General::Caso.Presentacion_Visible);
+    }
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+    EXPECT_TRUE(dialogos.fake.asked.empty());
+}
+
+TEST_F(Marco, SaveAndPrintButtonsFollowTheOpenWindow) {
+    auto estado = [this] {
+        return std::pair{Boton(*principal, "Guardar")->isEnabled(),
+                         Boton(*principal, "Imprimir")->isEnabled()};
+    };
+    EXPECT_EQ(estado(), std::pair(false, false));
+    // A disabled button cannot be clicked.
+    QTest::mouseClick(Boton(*principal, "Guardar"), Qt::LeftButton);
+    EXPECT_TRUE(dialogos.fake.asked.empty());
+
+    QTest::mouseClick(Boton(*principal, "FlexionR"), Qt::LeftButton);
+    EXPECT_EQ(estado(), std::pair(true, true));
+    QTest::mouseClick(Boton(*principal, "Carac"), Qt::LeftButton);
+    EXPECT_EQ(estado(), std::pair(false, true));
+    QTest::mouseClick(Boton(*principal, "Confina"), Qt::LeftButton);
+    EXPECT_EQ(estado(), std::pair(true, true));
+    ASSERT_TRUE(principal->Cerrar_Ventanas());
+    EXPECT_EQ(estado(), std::pair(false, false));
+}
+
+TEST_F(Marco, FailuresOfACommand) {
+    // A cancelled open dialog: no window, Error_Datos, and no message.
+    QTest::mouseClick(Boton(*principal, "Abrir"), Qt::LeftButton);
+    EXPECT_EQ(dialogos.fake.asked.size(), 1u);
+    EXPECT_TRUE(General::Caso.Error_Datos);
+    EXPECT_FALSE(principal->Ventana());
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+
+    // A failure nobody reported: one exclamation message.
+    General::Caso.Error_Datos = false;
+    diario.crearFalla = true;
+    QTest::mouseClick(Boton(*principal, "FlexionT"), Qt::LeftButton);
+    EXPECT_TRUE(General::Caso.Error_Datos);
+    EXPECT_FALSE(principal->Ventana());
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Exclamation);
+
+    // The frame goes on working.
+    diario.crearFalla = false;
+    QTest::mouseClick(Boton(*principal, "FlexionT"), Qt::LeftButton);
+    EXPECT_TRUE(principal->Ventana());
+}
+
+// ---- About box -------------------------------------------------------------
+
+TEST_F(Marco, AboutCollectsTheOpenCaseFirst) {
+    platform::ScopedModalScript guion;
+    // No window, and the characteristics window: shown, nothing collected.
+    principal->mnuAyudaAcerca_Click();
+    principal->mnuCalcularCarac_Click();
+    principal->TB_BARRA_ButtonClick(QStringLiteral("Info"));
+    EXPECT_EQ(guion.shown, (std::vector<QString>{"FM_ACERCADE", "FM_ACERCADE"}));
+    EXPECT_TRUE(diario.pasos.size() == 1 && diario.pasos[0] == "load");
+
+    // A flexure case whose fields fail: nothing shown, nothing said.
+    principal->mnuCalcularFlexion_Click();
+    diario.recogerFalla = true;
+    principal->mnuAyudaAcerca_Click();
+    EXPECT_EQ(guion.shown.size(), 2u);
+    EXPECT_TRUE(General::Caso.Error_Datos);
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+    // Corrected: shown.
+    diario.recogerFalla = false;
+    principal->mnuAyudaAcerca_Click();
+    EXPECT_EQ(guion.shown.size(), 3u);
+    EXPECT_FALSE(General::Caso.Error_Datos);
+}
+
+TEST_F(Marco, AboutBoxClosesWithAceptarEnterAndEsc) {
+    platform::ScopedModalScript guion;
+    int pasos = 0;
+    auto comprobar = [&pasos](QDialog& d) {
+        ++pasos;
+        auto& caja = static_cast<FM_ACERCADE&>(d);
+        EXPECT_EQ(caja.windowTitle(), "Acerca de VORLANT®");
+        EXPECT_EQ(caja.lblTitle->text(), "KESTRAM - VORLANT®");
+        EXPECT_EQ(caja.lblVersion->text(), "Versión 1.0");
+        EXPECT_EQ(caja.Label1->text(), "Programa realizado por ");
+        EXPECT_EQ(caja.Label3->text(), "ingeniería");
+        EXPECT_EQ(caja.Image1->size(), QSize(60, 39));
+        EXPECT_EQ(caja.cmdOK->text(), "Aceptar");
+        EXPECT_TRUE(caja.cmdOK->isDefault());
+    };
+    int resultado = -1;
+    guion.push([&](QDialog& d) {
+        comprobar(d);
+        QTest::mouseClick(static_cast<FM_ACERCADE&>(d).cmdOK, Qt::LeftButton);
+        resultado = d.result();
+    });
+    guion.push([&](QDialog& d) {
+        QTest::keyClick(&d, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+        ++pasos;
+    });
+    guion.push([&](QDialog& d) {
+        QTest::keyClick(&d, Qt::Key_Escape);
+        EXPECT_FALSE(d.isVisible());
+        ++pasos;
+    });
+    for (int i = 0; i < 3; ++i) principal->mnuAyudaAcerca_Click();
+    EXPECT_EQ(pasos, 3);
+    EXPECT_EQ(resultado, QDialog::Accepted);
+}
+
+// ---- Fit -------------------------------------------------------------------
+
+// The real design windows, each whole inside the free area below the bar.
+TEST(Encaje, EveryDesignWindowShowsWholeBelowTheToolbar) {
+    platform::ScopedScreenSize pantalla(QSize(800, 600));
+    platform::ScopedFakeMessages mensajes;
+    General::Caso = General::Datos{};
+    auto principal = Inicio::Main();
+    ASSERT_TRUE(principal);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(principal.get()));
+    QTest::qWait(200);  // a window manager frames the window, the frame refits
+    principal->Cerrar_Presentacion();
+    int vistas = 0;
+    for (DesignKind k : {DesignKind::Flexion, DesignKind::FlexionT, DesignKind::Confina,
+                         DesignKind::Carac}) {
+        if (!windows::findDesignWindow(k)) continue;
+        SCOPED_TRACE(static_cast<int>(k));
+        switch (k) {
+        case DesignKind::Flexion: principal->mnuCalcularFlexion_Click(); break;
+        case DesignKind::FlexionT: principal->mnuCalcularFlexionT_Click(); break;
+        case DesignKind::Confina: principal->mnuCalcularConfina_Click(); break;
+        case DesignKind::Carac: principal->mnuCalcularCarac_Click(); break;
+        }
+        QCoreApplication::processEvents();
+        QMdiSubWindow* sub = principal->Subventana();
+        ASSERT_TRUE(sub);
+        const QRect libre = principal->Area()->viewport()->rect();
+        EXPECT_TRUE(libre.contains(sub->geometry()))
+            << "free " << libre.width() << "x" << libre.height() << ", window "
+            << sub->width() << "x" << sub->height();
+        // It would still fit if a window manager took 22 pixels of the
+        // 800 x 600 for its title bar and borders.
+        const int libreConGestor = MDI_PRINCIPAL::kAlto - 22 - principal->menuWidget()->height() -
+                                   principal->TB_BARRA->height();
+        EXPECT_LE(sub->height(), libreConGestor);
+        // The bar sits above the free area, not over it.
+        EXPECT_LE(principal->TB_BARRA->geometry().bottom(),
+                  principal->Area()->mapTo(principal.get(), QPoint(0, 0)).y());
+        ++vistas;
+        ASSERT_TRUE(principal->Cerrar_Ventanas());
+    }
+    EXPECT_GE(vistas, 1);
+}

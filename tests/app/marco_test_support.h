@@ -1,0 +1,106 @@
+// A started main frame with simple stand-in design windows, for the tests of
+// the toolbar and the help menu.
+#pragma once
+
+#include "app/Inicio.h"
+#include "app/MDI_PRINCIPAL.h"
+#include "engine/General.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "platform/Modal.h"
+#include "platform/Screen.h"
+#include "windows/DesignWindow.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace marco_test {
+
+using windows::DesignKind;
+using windows::FrameEntry;
+
+// What the stand-in windows saw.
+struct Diario {
+    std::vector<std::string> pasos;
+    bool recogerFalla = false;     // Recoger_Datos refuses the fields
+    bool crearFalla = false;       // the window cannot be created (throws)
+    bool splashAlCargar = false;   // Presentacion_Visible at the last load
+};
+
+// Switches the frame's entries as the real windows do; keeps its case.
+class Ventana_Simple : public windows::DesignWindow {
+public:
+    Ventana_Simple(windows::FrameHooks& hooks, DesignKind kind, Diario& diario)
+        : DesignWindow(hooks), kind_(kind), diario_(diario) {
+        setFixedSize(300, 200);
+    }
+    DesignKind kind() const override { return kind_; }
+    void Form_Load() override {
+        windows::Bandera_Abierto(kind_) = true;
+        diario_.splashAlCargar = General::Caso.Presentacion_Visible;
+        diario_.pasos.push_back("load");
+    }
+    void Form_Activate() override {
+        const bool caso = kind_ != DesignKind::Carac;
+        hooks().setEntryEnabled(FrameEntry::Guardar, caso);
+        hooks().setEntryEnabled(FrameEntry::GuardarComo, caso);
+        hooks().setEntryEnabled(FrameEntry::Imprimir, true);
+        if (caso) hooks().setEntryEnabled(FrameEntry::BotonGuardar, true);
+        hooks().setEntryEnabled(FrameEntry::BotonImprimir, true);
+    }
+    bool Form_Unload() override {
+        windows::Bandera_Abierto(kind_) = false;
+        for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
+                             FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
+            hooks().setEntryEnabled(e, false);
+        return true;
+    }
+    bool Recoger_Datos() override {
+        diario_.pasos.push_back("recoger");
+        if (diario_.recogerFalla) General::Caso.Error_Datos = true;
+        return !diario_.recogerFalla;
+    }
+
+private:
+    DesignKind kind_;
+    Diario& diario_;
+};
+
+class Marco : public ::testing::Test {
+protected:
+    void SetUp() override {
+        General::Caso = General::Datos{};
+        guardadas_ = windows::designWindowFactories();
+        for (DesignKind k : {DesignKind::Flexion, DesignKind::FlexionT, DesignKind::Confina,
+                             DesignKind::Carac})
+            windows::registerDesignWindow(k, [this, k](windows::FrameHooks& h) -> windows::DesignWindow* {
+                if (diario.crearFalla) throw std::runtime_error("sin memoria");
+                return new Ventana_Simple(h, k, diario);
+            });
+        principal = Inicio::Main();
+        ASSERT_TRUE(principal);
+    }
+    void TearDown() override {
+        principal.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        windows::designWindowFactories() = guardadas_;
+    }
+
+    platform::ScopedScreenSize pantalla{QSize(800, 600)};
+    platform::ScopedFakeMessages mensajes;
+    platform::ScopedFakeFileDialogs dialogos;
+    Diario diario;
+    std::unique_ptr<MDI_PRINCIPAL> principal;
+
+private:
+    std::map<DesignKind, windows::DesignWindowFactory> guardadas_;
+};
+
+}  // namespace marco_test
