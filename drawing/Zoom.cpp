@@ -10,7 +10,12 @@ namespace Grafico {
 namespace {
 
 // Pointer positions arrive in single precision; corners keep that value.
-double Simple(double v) { return static_cast<double>(static_cast<float>(v)); }
+// Through a volatile: GCC 12 at -O2 drops the float round trip when both
+// corners are stored together.
+double Simple(double v) {
+    volatile float f = static_cast<float>(v);
+    return f;
+}
 
 template <class T>
 void Copiar_Existentes(std::vector<T>& destino, const std::vector<T>& origen) {
@@ -64,8 +69,8 @@ void Zoom_MouseMove(Area_Dibujo& area, double x, double y) {
         // the rectangle keeps its geometry.
         m->Visible = true;
     }
-    d.Zoom_X2 = X;
-    d.Zoom_Y2 = Y;
+    d.Zoom_X2 = Simple(X);
+    d.Zoom_Y2 = Simple(Y);
     area.Repintar();
 }
 
