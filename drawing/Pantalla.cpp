@@ -80,6 +80,8 @@ Ajuste Ajustar(const Lista& lista, double W, double H, int16_t iso) {
 Escena Construir_Escena(const Lista& lista, double W, double H, int16_t iso,
                         const Medidor_Texto& medidor, bool con_barras) {
     Escena s;
+    s.Origen = std::make_shared<const Lista>(lista);
+    s.Con_Barras = con_barras;
     s.Ajuste_Vista = Ajustar(lista, W, H, iso);
     const Ajuste& a = s.Ajuste_Vista;
     const int n = lista.Num_Elementos();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,10 @@ struct Escena {
     std::vector<Forma_Pantalla> Barra;
     std::vector<Forma_Pantalla> Sec_rect;
     std::vector<Forma_Pantalla> Sec_cir;  // circle: diameter the smaller side, centred
+    // The records this render drew and whether kind 5 had an array: the full
+    // view places these elements again from them.
+    std::shared_ptr<const General_dibujo::Lista> Origen;
+    bool Con_Barras = true;
 };
 
 inline constexpr double Lado_Punto = 7;
@@ -87,6 +92,8 @@ Escena Construir_Escena(const General_dibujo::Lista& lista, double W, double H, 
 // Record colour to a 24-bit RGB value (rounded, held to 0..0xFFFFFF).
 uint32_t Color_Entero(double color);
 
+struct Marco_Zoom;
+
 // A picture area that can receive a render (implemented by the Qt widget, or
 // by a fake in tests).
 class Area_Dibujo {
@@ -97,6 +104,13 @@ public:
     virtual const Medidor_Texto& Medidor() const = 0;
     // Replaces the elements of the previous render.
     virtual void Mostrar(Escena escena) = 0;
+
+    // For the zoom (Zoom.h): the elements of this area's last render
+    // (nullptr before its first), its rubber band, and a repaint after
+    // either moved.
+    virtual Escena* Escena_Render() { return nullptr; }
+    virtual Marco_Zoom* Window_zoom() { return nullptr; }
+    virtual void Repintar() {}
 };
 
 }  // namespace Grafico

@@ -4,16 +4,6 @@
 
 namespace Grafico {
 
-void Dibujar_Seccion_T() {}
-
-void Dibujar_Mu_Armadura_Rect() {}
-
-void Dibujar_Mu_Armadura_T() {}
-
-void Dibujar_Deformaciones_Rect() {}
-
-void Dibujar_Deformaciones_T() {}
-
 void Dibujar_Diagrama_Confina() {}
 
 void Dibujar_Seccion_Confina() {}

@@ -13,6 +13,7 @@
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "windows/Grabar_Caso.h"
+#include "windows/Panel_Resultados.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -132,6 +133,7 @@ Ventana_Flexion::Ventana_Flexion(int tipo, Grafico::Ventana ventana, FrameHooks&
     setFont(f);
     Crear_Controles();
     setFixedSize(twips(11775), twips(7815));
+    Registrar_Panel_Resultados(this, ventana_);
 }
 
 // ---------------------------------------------------------------------------

@@ -1,6 +1,9 @@
 #include "drawing/screen/PictureArea.h"
 
+#include <QBitmap>
 #include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPen>
@@ -56,6 +59,13 @@ bool Recortar(double& x1, double& y1, double& x2, double& y2) {
     return true;
 }
 
+// Whether a box reaches into the painted area (elements wholly outside it are
+// not painted).
+bool Se_Ve(const QRectF& r, const QRectF& area) {
+    return r.right() >= area.left() && r.left() <= area.right() && r.bottom() >= area.top() &&
+           r.top() <= area.bottom();
+}
+
 QRectF Caja(const Grafico::Forma_Pantalla& f) {
     const double l = Limitar(f.Left), t = Limitar(f.Top);
     const double r = Limitar(f.Left + f.Width), b = Limitar(f.Top + f.Height);
@@ -84,6 +94,9 @@ PictureArea::PictureArea(Grafico::Ventana ventana, QWidget* parent, bool fuente_
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     setAutoFillBackground(true);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);  // Esc reaches the area once it was clicked
+    setCursor(Cursor_Lupa());
     Grafico::Registrar_Area(ventana_, this);
 }
 
@@ -102,7 +115,60 @@ const Grafico::Medidor_Texto& PictureArea::Medidor() const { return *medidor_; }
 
 void PictureArea::Mostrar(Grafico::Escena escena) {
     escena_ = std::move(escena);
+    renderizado_ = true;
     update();
+}
+
+Grafico::Escena* PictureArea::Escena_Render() { return renderizado_ ? &escena_ : nullptr; }
+
+QCursor PictureArea::Cursor_Lupa() {
+    // Monochrome: the bitmap's set pixels are black, the mask's set pixels
+    // are drawn; a white lens inside a black ring, and a black handle.
+    QBitmap forma(32, 32), mascara(32, 32);
+    forma.fill(Qt::color0);
+    mascara.fill(Qt::color0);
+    {
+        QPainter m(&mascara);
+        m.setPen(QPen(Qt::color1, 1));
+        m.setBrush(Qt::color1);
+        m.drawEllipse(QPointF(9, 8), 7.5, 7.5);
+        m.setPen(QPen(Qt::color1, 4, Qt::SolidLine, Qt::RoundCap));
+        m.drawLine(QPointF(15, 14), QPointF(27, 26));
+        QPainter f(&forma);
+        f.setPen(QPen(Qt::color1, 2));
+        f.setBrush(Qt::NoBrush);
+        f.drawEllipse(QPointF(9, 8), 6.5, 6.5);
+        f.setPen(QPen(Qt::color1, 4, Qt::SolidLine, Qt::RoundCap));
+        f.drawLine(QPointF(15, 14), QPointF(27, 26));
+    }
+    return QCursor(forma, mascara, 9, 8);
+}
+
+void PictureArea::mousePressEvent(QMouseEvent* event) {
+    QFrame::mousePressEvent(event);
+    const QPointF pos = event->position() - QPointF(contentsRect().topLeft());
+    int boton = 0;
+    if (event->button() == Qt::LeftButton)
+        boton = 1;
+    else if (event->button() == Qt::RightButton)
+        boton = 2;
+    Grafico::Zoom_MouseDown(*this, ventana_, boton, pos.x(), pos.y());
+    event->accept();
+}
+
+void PictureArea::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF pos = event->position() - QPointF(contentsRect().topLeft());
+    Grafico::Zoom_MouseMove(*this, pos.x(), pos.y());
+    event->accept();
+}
+
+void PictureArea::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        Grafico::Zoom_KeyPress(*this, 27);
+        event->accept();
+        return;
+    }
+    QFrame::keyPressEvent(event);
 }
 
 QFont PictureArea::Fuente(double puntos, bool negrita) const {
@@ -119,6 +185,7 @@ void PictureArea::paintEvent(QPaintEvent* event) {
     const QRect cr = contentsRect();
     p.setClipRect(cr);
     p.translate(cr.topLeft());
+    const QRectF visible(0, 0, cr.width(), cr.height());
     const QColor contorno = palette().color(QPalette::WindowText);
 
     // Filled shapes first, the earlier record on top of the later ones.
@@ -134,8 +201,9 @@ void PictureArea::paintEvent(QPaintEvent* event) {
                      [](const Forma& a, const Forma& b) { return a.f->Registro > b.f->Registro; });
     p.setPen(QPen(contorno, 1));
     for (const auto& [f, tipo] : formas) {
-        p.setBrush(Color_Qt(f->Color));
         const QRectF r = Caja(*f);
+        if (!Se_Ve(r.adjusted(-1, -1, 1, 1), visible)) continue;
+        p.setBrush(Color_Qt(f->Color));
         if (tipo == General_dibujo::Elemento_Barra) {
             p.drawRect(r);
         } else if (tipo == General_dibujo::Elemento_Sec_Rect) {
@@ -165,21 +233,36 @@ void PictureArea::paintEvent(QPaintEvent* event) {
         }
         p.setPen(pen);
         double x1 = l.x1, y1 = l.y1, x2 = l.x2, y2 = l.y2;
-        if (Recortar(x1, y1, x2, y2)) p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        if (!Recortar(x1, y1, x2, y2)) continue;
+        const double g = l.Grosor;
+        if (!Se_Ve(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized().adjusted(-g, -g, g, g), visible)) continue;
+        p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
     }
 
     // Markers: outline only.
     for (const auto& m : escena_.Punto) {
+        if (!Se_Ve(Caja(m).adjusted(-1, -1, 1, 1), visible)) continue;
         p.setPen(QPen(Color_Qt(m.Color), 1));
         p.drawEllipse(Caja(m));
     }
 
     // Labels, transparent, drawn at the baseline.
     for (const auto& t : escena_.Tit) {
+        if (!std::isfinite(t.Left) || !std::isfinite(t.Top) ||
+            !Se_Ve(QRectF(t.Left, t.Top, std::max(t.Width, 0.0), std::max(t.Height, 0.0)), visible))
+            continue;
         const QFont f = Fuente(t.Size, t.Bold);
         p.setFont(f);
         p.setPen(Color_Qt(t.Color));
         const QFontMetricsF fm(f, this);
         p.drawText(QPointF(Limitar(t.Left), Limitar(t.Top) + fm.ascent()), QString::fromStdString(t.Caption));
+    }
+
+    // The zoom's rubber band, over everything.
+    if (window_zoom_.Visible) {
+        p.setPen(QPen(QColor(128, 0, 0), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(Limitar(window_zoom_.Left), Limitar(window_zoom_.Top), Limitar(window_zoom_.Width),
+                          Limitar(window_zoom_.Height)));
     }
 }

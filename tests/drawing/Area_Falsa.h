@@ -6,6 +6,7 @@
 
 #include "drawing/Grafico.h"
 #include "drawing/Pantalla.h"
+#include "drawing/Zoom.h"
 
 namespace prueba {
 
@@ -29,8 +30,13 @@ public:
         escena = std::move(e);
         ++renders;
     }
+    Grafico::Escena* Escena_Render() override { return renders ? &escena : nullptr; }
+    Grafico::Marco_Zoom* Window_zoom() override { return &marco; }
+    void Repintar() override { ++repintados; }
     Grafico::Escena escena;
+    Grafico::Marco_Zoom marco;
     int renders = 0;
+    int repintados = 0;
 
 private:
     Grafico::Ventana v_;

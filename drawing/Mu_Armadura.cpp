@@ -1,0 +1,129 @@
+// "DIAGRAMA DE MOMENTOS ULTIMOS": ultimate moment against the area of the
+// bonded sheets, one polyline per product variant.
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "drawing/Formato.h"
+#include "drawing/General_dibujo.h"
+#include "drawing/Registros.h"
+#include "drawing/Grafico.h"
+#include "engine/General.h"
+
+namespace Grafico {
+
+using General_dibujo::Registro_Linea;
+using General_dibujo::Registro_Texto;
+
+namespace {
+
+constexpr double kNegro = General_dibujo::Color_Negro;
+constexpr double kGranate = 128.0 + 64.0 * 65536.0;  // RGB(128, 0, 64)
+constexpr int Centrado = General_dibujo::Elemento_Texto_Centrado;
+
+void Dibujar_Mu_Armadura(Ventana ventana) {
+    const auto& c = General::Caso;
+    // Before the first calculation there is nothing to draw.
+    if (!c.Mu_Capas.Existe()) return;
+    const int nv = std::min<int>(c.Num_Tipos_Refuerzo, c.Mu_Capas.Limite1());
+    const int nc = std::min<int>(c.Num_Capas_Max, c.Mu_Capas.Limite2());
+    if (nv < 1 || nc < 1) return;
+
+    auto& d = General_dibujo::Dibujo;
+    auto& lista = d.Lista_Elementos;
+    lista.Limpiar();
+    d.Ver_Armadura = true;
+    d.Ver_Deformaciones = false;
+    d.Ver_Seccion = false;
+    d.Ver_Capas = false;
+
+    // A value is valid when it exists and is not the no-gain marker.
+    auto mu = [&](int i, int n) -> std::optional<double> {
+        auto v = c.Mu_Capas.Leer(i, n);
+        if (!v || *v == General::Sin_Ganancia) return std::nullopt;
+        return v;
+    };
+    const double bf = c.Ancho_Refuerzo;
+    // Sheet area in mm²: width in mm times thickness times layers.
+    auto area = [&](int i, int n) {
+        const double t = c.Datos_Refuerzo.Leer(i, 1).value_or(0.0);
+        return bf * t * 1000 * n;
+    };
+    const double mu0 = c.Mu_Sin_Refuerzo;
+    const double md = c.Momento_Solicitante;
+
+    // Ranges over the valid values (and Mu0 with them). The smallest moment
+    // starts from the values themselves, so any size of moment fits.
+    double mx = 0;
+    std::optional<double> menor;
+    double A = 0;
+    for (int i = 1; i <= nv; ++i) {
+        for (int n = 1; n <= nc; ++n) {
+            const auto v = mu(i, n);
+            if (!v) continue;
+            mx = std::max({mx, *v, mu0});
+            menor = std::min({menor.value_or(*v), *v, mu0});
+            A = std::max(A, area(i, n));
+        }
+    }
+    const double mn = menor.value_or(mu0);
+    const double D = mx - mn;
+    const double W = 1.1 * D;
+    const double s = W / 10;
+    const double H = 1.1 * A;
+    const double h = H / 10;
+    const double L = W / nv;
+
+    // Axes.
+    lista.Agregar(Registro_Linea(0, 0, W, 0));
+    lista.Agregar(Registro_Linea(0, 0, 0, H));
+
+    // Polylines, from the unstrengthened section without sheet.
+    for (int i = 1; i <= nv; ++i) {
+        const double color = c.Color_Refuerzo.Leer(i).value_or(General::Color{}).Valor();
+        if (const auto v1 = mu(i, 1))
+            lista.Agregar(Registro_Linea(mu0 - mn, 0, *v1 - mn, area(i, 1), color, 1, 2));
+        for (int n = 1; n <= nc - 1; ++n) {
+            const auto a = mu(i, n);
+            const auto b = mu(i, n + 1);
+            if (!a || !b) continue;
+            lista.Agregar(Registro_Linea(*a - mn, area(i, n), *b - mn, area(i, n + 1), color, 1, 2));
+        }
+    }
+
+    // Dotted grid.
+    for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(s * k, 0, s * k, H, kNegro, 3, 1));
+    for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(0, h * k, W, h * k, kNegro, 3, 1));
+
+    // Design moment, when it lies within the strengthened range.
+    if (mu0 <= md && md <= c.Mu_Max) lista.Agregar(Registro_Linea(md - mn, 0, md - mn, H, kGranate, 3, 3));
+
+    // Labels.
+    for (int k = 1; k <= 9; ++k)
+        lista.Agregar(Registro_Texto(Centrado, s * k, -A / 10, 8, 0), Formatear(s * k + mn, 1));
+    for (int k = 1; k <= 9; ++k)
+        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Izquierda, 0, h * k, 8, 0),
+                      Alinear_Derecha(Formatear(h * k, 0), 4));
+    lista.Agregar(Registro_Texto(Centrado, 1.2 * D, 0, 8, 0), "Mu (mkN)");
+    lista.Agregar(Registro_Texto(Centrado, 0, 1.2 * A, 8, 0), "Ar (mm²)");
+    lista.Agregar(Registro_Texto(Centrado, D / 1.6, 1.35 * A, 12, 1), "DIAGRAMA DE MOMENTOS ULTIMOS");
+
+    // Legend.
+    for (int i = 1; i <= nv; ++i) {
+        const double color = c.Color_Refuerzo.Leer(i).value_or(General::Color{}).Valor();
+        const double x = L * (i - 1);
+        const double y = -A / 5;
+        lista.Agregar(Registro_Linea(x, y, x + 0.3 * L, y, color, 1, 3));
+        lista.Agregar(Registro_Texto(Centrado, x + 0.65 * L, y, 8, 0),
+                      c.Nombre_Refuerzo.Leer(i).value_or(std::string{}));
+    }
+
+    Dibujar_Elementos(ventana, 0);
+}
+
+}  // namespace
+
+void Dibujar_Mu_Armadura_Rect() { Dibujar_Mu_Armadura(Ventana::FM_FLEXION); }
+void Dibujar_Mu_Armadura_T() { Dibujar_Mu_Armadura(Ventana::FM_FLEXIONT); }
+
+}  // namespace Grafico
