@@ -14,10 +14,6 @@ void Dibujar_Deformaciones_Rect() {}
 
 void Dibujar_Deformaciones_T() {}
 
-void Dibujar_Diagrama_Confina() {}
-
-void Dibujar_Seccion_Confina() {}
-
 void Dibujar_Diagrama_Tension(int) {}
 
 }  // namespace Grafico
