@@ -92,7 +92,9 @@ TEST_F(Confina, EveryFieldAtBelowAndBeyondItsBound) {
         }
         EXPECT_FALSE(c.Calculado);  // a fallback also makes the results stale
         for (const auto& r : reglas) {
-            if (r.campo == k.campo) EXPECT_DOUBLE_EQ(c.*(r.valor), k.guardado);
+            if (r.campo == k.campo) {
+                EXPECT_DOUBLE_EQ(c.*(r.valor), k.guardado);
+            }
         }
         EXPECT_EQ(w->Texto(k.campo), QString::fromUtf8(k.mostrado));
         w.reset();
