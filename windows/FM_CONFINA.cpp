@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <cmath>
 
 using windows::confina::Campo;
@@ -429,6 +430,10 @@ void FM_CONFINA::Form_Load() {
     c.Sin_Nombre = !c.Abriendo_Fichero;
 
     for (const char* s : {"CIRCULAR", "CUADRADA", "RECTANGULAR"}) CO_SECCION->addEntry(Q(s));
+    // Wide enough for its longest entry, within its frame.
+    const int ancho = std::min(CO_SECCION->sizeHint().width(),
+                               FR_DATOS->width() - CO_SECCION->x() - 4);
+    if (ancho > CO_SECCION->width()) CO_SECCION->resize(ancho, CO_SECCION->height());
     // The selection runs the section-type logic, as a user's pick does.
     if (c.Tipo_Seccion >= 1 && c.Tipo_Seccion <= 3) CO_SECCION->select(c.Tipo_Seccion - 1);
     c.Coef_Forma = windows::confina::Coef_Forma(c.Tipo_Seccion, c.Diametro_Lado, c.Lado_Menor);
