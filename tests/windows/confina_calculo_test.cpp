@@ -78,19 +78,24 @@ TEST_F(Confina, RequiredIncreaseAboveEveryResultShowsTheRedNotice) {
 TEST_F(Confina, InitialStrainAboveTheLimitIsRefusedAndHidesTheGrid) {
     auto& f = Abrir();
     auto& c = General::Caso;
-    // Axial force of an initial strain of exactly 0.002, to two decimals.
+    // The largest axial force, as its field shows it, within the limit:
+    // the initial strain comes within a hair of 0.002 and is calculated.
     const double ec = 8500 * std::cbrt(25.0 + 8);
     const double a = (3.141592 * 0.25 / 4) * (1 + 0.004 * 200000 / ec);
-    const double n0 = std::floor(0.002 * a * ec * 1000 * 100) / 100;
+    const QString exacto =
+        platform::formatNumber(std::floor(0.002 * a * ec * 1000 * 100) / 100, "0.00");
 
-    Escribir(Campo::Axil_Actual, platform::formatNumber(n0, "0.00"));
+    Escribir(Campo::Axil_Actual, exacto);
     Calcular();
     EXPECT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
-    EXPECT_TRUE(c.Calculado);
     EXPECT_LE(c.Predeformacion, 0.002);
-    const QString panel = f.TX_RESU->text();
+    EXPECT_NEAR(c.Predeformacion, 0.002, 1e-7);
+    EXPECT_TRUE(c.Calculado);
+    EXPECT_EQ(f.TX_EPS0->text(), "2,00");
+    EXPECT_EQ(f.TX_RESU->text(), "1,00");  // next to no strain left for the sheet
+    const QString panel = f.LB_TIPO->text();
 
-    Escribir(Campo::Axil_Actual, platform::formatNumber(n0 + 0.01, "0.00"));
+    Escribir(Campo::Axil_Actual, platform::formatNumber(platform::readShown(exacto) + 0.01, "0.00"));
     Calcular();
     EXPECT_GT(c.Predeformacion, 0.002);
     ASSERT_EQ(mensajes.fake.shown.size(), 1u);
@@ -100,7 +105,8 @@ TEST_F(Confina, InitialStrainAboveTheLimitIsRefusedAndHidesTheGrid) {
     EXPECT_FALSE(f.FG_CONFINA->isVisible());
     EXPECT_FALSE(c.Calculado);
     EXPECT_FALSE(f.CM_CONFINA->isEnabled());
-    EXPECT_EQ(f.TX_RESU->text(), panel);  // the panel keeps the previous case
+    EXPECT_EQ(f.TX_EPS0->text(), "2,00");  // the panel keeps the previous case
+    EXPECT_EQ(f.LB_TIPO->text(), panel);
     EXPECT_EQ(c.Incremento_Resistencia(1, 1), 0.0);
 
     Escribir(Campo::Axil_Actual, "0");
