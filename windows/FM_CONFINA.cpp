@@ -1,0 +1,765 @@
+#include "windows/FM_CONFINA.h"
+
+#include "windows/Dialogos.h"
+#include "windows/Grabar_Caso.h"
+#include "windows/Ventana_Flexion.h"
+
+#include "drawing/General_dibujo.h"
+#include "drawing/Grafico.h"
+#include "drawing/screen/PictureArea.h"
+#include "engine/Calculos.h"
+#include "engine/Decimales.h"
+#include "engine/General.h"
+#include "platform/Combo.h"
+#include "platform/Controls.h"
+#include "platform/Grid.h"
+#include "platform/Messages.h"
+#include "platform/NumberText.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+#include <cmath>
+
+using windows::confina::Campo;
+using windows::confina::Regla;
+using platform::twips;
+
+namespace {
+
+const QColor kAmarillo(255, 255, 0);
+const QColor kBlanco(255, 255, 255);
+const QColor kRojo(255, 0, 0);
+
+const char* const kPredeformacion = "La predeformación de la estructura es superior al 2 por mil.";
+const char* const kNoCalculable =
+    "Los valores de la sección no se pueden calcular: revise los datos de la sección.";
+
+QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
+
+QString Patron(int decimales) {
+    return decimales <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimales, '0');
+}
+
+QString Numero(double v, const char* patron) { return platform::formatNumber(v, Q(patron)); }
+
+// Small pictures of the command buttons: 0 section, 1 diagram, 2 calculate.
+QIcon Dibujo_Boton(int cual) {
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1));
+    switch (cual) {
+        case 0:
+            p.setBrush(Qt::red);
+            p.drawEllipse(4, 4, 24, 24);
+            p.setBrush(QColor(192, 192, 192));
+            p.drawEllipse(7, 7, 18, 18);
+            break;
+        case 1:
+            p.setPen(QPen(Qt::black, 2));
+            p.drawLine(4, 28, 29, 28);
+            p.drawLine(4, 28, 4, 3);
+            p.setPen(QPen(Qt::black, 1));
+            p.setBrush(QColor(255, 0, 0));
+            p.drawRect(7, 18, 5, 10);
+            p.setBrush(QColor(0, 0, 255));
+            p.drawRect(14, 12, 5, 16);
+            p.setBrush(QColor(0, 160, 0));
+            p.drawRect(21, 7, 5, 21);
+            break;
+        default: {
+            QFont f(QStringLiteral("Arial"));
+            f.setPixelSize(20);
+            f.setBold(true);
+            p.setFont(f);
+            p.setPen(QPen(Qt::black, 2));
+            p.drawRect(3, 3, 26, 26);
+            p.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("="));
+            break;
+        }
+    }
+    return QIcon(pm);
+}
+
+QPixmap Dibujo_Logo() {
+    QPixmap pm(336, 173);
+    pm.fill(Qt::white);
+    QPainter p(&pm);
+    p.fillRect(0, 140, 336, 33, QColor(214, 204, 31));
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(44);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(QRect(0, 20, 336, 60), Qt::AlignCenter, QStringLiteral("KESTRAM"));
+    f.setPixelSize(28);
+    p.setFont(f);
+    p.setPen(Qt::red);
+    p.drawText(QRect(0, 80, 336, 50), Qt::AlignCenter, Q("VORLANT®"));
+    return pm;
+}
+
+// Every confinement result of the last calculation is a finite number.
+bool Resultados_Finitos() {
+    const auto& c = General::Caso;
+    const int nv = c.Num_Tipos_Refuerzo;
+    const int nc = c.Num_Capas_Max;
+    if (!std::isfinite(c.Predeformacion) || !std::isfinite(c.Incremento_Max)) return false;
+    for (int j = 1; j <= nv; ++j) {
+        if (!std::isfinite(c.Vol_Hormigon.Leer(j).value_or(0.0))) return false;
+        for (int n = 1; n <= nc; ++n)
+            for (const General::Tabla2<double>* t :
+                 {&c.Vol_Refuerzo, &c.Cuantia_Volumetrica, &c.Def_Refuerzo_Confina,
+                  &c.Tension_Refuerzo, &c.Tension_Confinamiento, &c.Incremento_Resistencia})
+                if (!std::isfinite(t->Leer(j, n).value_or(0.0))) return false;
+    }
+    return true;
+}
+
+// The seven result arrays created afresh, every element 0.
+void Vaciar_Resultados() {
+    auto& c = General::Caso;
+    const int nv = c.Num_Tipos_Refuerzo;
+    const int nc = c.Num_Capas_Max;
+    for (General::Tabla2<double>* t :
+         {&c.Vol_Refuerzo, &c.Cuantia_Volumetrica, &c.Def_Refuerzo_Confina, &c.Tension_Refuerzo,
+          &c.Tension_Confinamiento, &c.Incremento_Resistencia})
+        t->Crear(nv, nc);
+    c.Vol_Hormigon.Crear(nv);
+}
+
+}  // namespace
+
+FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
+    : windows::DesignWindow(hooks, parent) {
+    setObjectName(QStringLiteral("FM_CONFINA"));
+    setWindowTitle(Q("Refuerzo a confinamiento"));
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(8);
+    setFont(f);
+
+    Crear_Datos();
+    Crear_Valores();
+
+    PIC_CONFINA = new PictureArea(Grafico::Ventana::FM_CONFINA, this, false);
+    PIC_CONFINA->setObjectName(QStringLiteral("PIC_CONFINA"));
+    PIC_CONFINA->setGeometry(twips(4080), twips(360), twips(6855), twips(3855));
+    LB_INFO = new platform::NoticeLabel(PIC_CONFINA);
+    LB_INFO->setObjectName(QStringLiteral("LB_INFO"));
+    LB_INFO->setGeometry(twips(960), twips(3560), twips(4875), twips(240));
+
+    Crear_Botones();
+
+    FR_TABLA = new QGroupBox(Q("Incremento de resistencia debido al confinamiento"), this);
+    FR_TABLA->setObjectName(QStringLiteral("FR_TABLA"));
+    FR_TABLA->setGeometry(twips(240), twips(4320), twips(6735), twips(2895));
+    FG_CONFINA = new platform::Grid(FR_TABLA);
+    FG_CONFINA->setObjectName(QStringLiteral("FG_CONFINA"));
+    FG_CONFINA->setGeometry(twips(480), twips(480), twips(5895), twips(1900));
+    FG_CONFINA->setRowHeightAll(twips(300));
+    FG_CONFINA->setRows(2);
+    FG_CONFINA->setCols(2);
+    FG_CONFINA->setColWidth(0, twips(1000));
+    FG_CONFINA->setColWidth(1, twips(1595));
+    connect(FG_CONFINA, &platform::Grid::enterCell, this, [this] { FG_CONFINA_EnterCell(); });
+    connect(FG_CONFINA, &platform::Grid::gridClicked, this, [this] { FG_CONFINA_Click(); });
+
+    Crear_Resultados();
+
+    IM_LOGO = new QLabel(this);
+    IM_LOGO->setObjectName(QStringLiteral("IM_LOGO"));
+    IM_LOGO->setPixmap(Dibujo_Logo());
+    IM_LOGO->hide();
+
+    guardia_ = new platform::FieldGuard(this);
+    for (const Regla& r : windows::confina::Reglas()) {
+        const Campo campo = r.campo;
+        guardia_->watch(Control(campo), [this, campo] { return Campo_LostFocus(campo); });
+    }
+    setFixedSize(twips(11775), twips(7335));
+}
+
+// ---------------------------------------------------------------------------
+// Controls
+
+void FM_CONFINA::Crear_Datos() {
+    FR_DATOS = new QGroupBox(Q("Datos de la sección"), this);
+    FR_DATOS->setObjectName(QStringLiteral("FR_DATOS"));
+    FR_DATOS->setGeometry(twips(240), twips(240), twips(3615), twips(2655));
+
+    const int xCampo = twips(1800);
+    const int wCampo = twips(1095), hCampo = twips(285);
+    const int xUnidad = xCampo + wCampo + 4;
+    auto etiqueta = [this](const QString& texto, int x, int y, int w) {
+        auto* l = new QLabel(texto, FR_DATOS);
+        l->setGeometry(x, y, w, twips(285));
+        return l;
+    };
+    auto linea = [&](QLineEdit*& campo, const char* nombre, int y) {
+        campo = new QLineEdit(FR_DATOS);
+        campo->setObjectName(Q(nombre));
+        campo->setGeometry(xCampo, twips(y), wCampo, hCampo);
+    };
+
+    etiqueta(Q("Tipo de sección"), 8, twips(375), xCampo - 10);
+    CO_SECCION = new platform::Combo(platform::Combo::Style::List, FR_DATOS);
+    CO_SECCION->setObjectName(QStringLiteral("CO_SECCION"));
+    CO_SECCION->setGeometry(xCampo, twips(360), twips(1575), twips(315));
+
+    etiqueta(Q("Diámetro/Lado"), 8, twips(720), xCampo - 10);
+    linea(TX_DIAM, "TX_DIAM", 720);
+    etiqueta(Q("m"), xUnidad, twips(720), 20);
+
+    LB_LM = etiqueta(Q("Lado menor"), 8, twips(1080), xCampo - 10);
+    LB_LM->setObjectName(QStringLiteral("LB_LM"));
+    linea(TX_LADOMENOR, "TX_LADOMENOR", 1080);
+    LB_LMU = etiqueta(Q("m"), xUnidad, twips(1080), 20);
+    LB_LMU->setObjectName(QStringLiteral("LB_LMU"));
+
+    etiqueta(Q("f<sub>ck</sub>"), 8, twips(1440), xCampo - 10);
+    CM_GAMMA1 = new QPushButton(Q("γ"), FR_DATOS);
+    CM_GAMMA1->setObjectName(QStringLiteral("CM_GAMMA1"));
+    CM_GAMMA1->setGeometry(xCampo, twips(1440), twips(375), twips(315));
+    CM_GAMMA1->setFocusPolicy(Qt::StrongFocus);
+    CO_FCK = new platform::Combo(platform::Combo::Style::Editable, FR_DATOS);
+    CO_FCK->setObjectName(QStringLiteral("CO_FCK"));
+    CO_FCK->setGeometry(twips(2280), twips(1440), twips(615), twips(315));
+    etiqueta(Q("N/mm²"), xUnidad, twips(1440), 40);
+
+    etiqueta(Q("Axil actual"), 8, twips(1800), xCampo - 10);
+    linea(TX_NCP, "TX_NCP", 1800);
+    etiqueta(Q("kN"), xUnidad, twips(1800), 30);
+
+    etiqueta(Q("Incr. de resistencia"), 8, twips(2160), xCampo - 10);
+    linea(TX_INCR, "TX_INCR", 2160);
+
+    connect(CM_GAMMA1, &QPushButton::clicked, this, [this] { CM_GAMMA1_Click(); });
+    connect(CO_SECCION, &platform::Combo::selected, this, [this] { CO_SECCION_Click(); });
+    connect(CO_SECCION, &platform::Combo::keyDown, this, [this](int) { CO_SECCION_KeyDown(); });
+    connect(CO_SECCION, &platform::Combo::keyUp, this, [this](int) { CO_SECCION_KeyUp(); });
+
+    controles_ = {{Campo::Diametro_Lado, TX_DIAM},
+                  {Campo::Lado_Menor, TX_LADOMENOR},
+                  {Campo::Fck, CO_FCK},
+                  {Campo::Axil_Actual, TX_NCP},
+                  {Campo::Incremento_Necesario, TX_INCR}};
+
+    setTabOrder(CO_SECCION, TX_DIAM);
+    setTabOrder(TX_DIAM, TX_LADOMENOR);
+    setTabOrder(TX_LADOMENOR, CM_GAMMA1);
+    setTabOrder(CM_GAMMA1, CO_FCK);
+    setTabOrder(CO_FCK, TX_NCP);
+    setTabOrder(TX_NCP, TX_INCR);
+}
+
+void FM_CONFINA::Crear_Valores() {
+    FR_VALORES = new QGroupBox(Q("Valores adoptados en el cálculo"), this);
+    FR_VALORES->setObjectName(QStringLiteral("FR_VALORES"));
+    FR_VALORES->setGeometry(twips(240), twips(3000), twips(3615), twips(1215));
+    auto caja = [this](platform::ReadOnlyBox*& b, const char* nombre, const char* etiqueta,
+                       int y) {
+        auto* l = new QLabel(Q(etiqueta), FR_VALORES);
+        l->setGeometry(8, twips(y), twips(1800) - 10, twips(285));
+        b = new platform::ReadOnlyBox(FR_VALORES);
+        b->setObjectName(Q(nombre));
+        b->setGeometry(twips(1800), twips(y), twips(1095), twips(285));
+        b->setFocusPolicy(Qt::NoFocus);
+    };
+    caja(TX_NU, "TX_NU", "Coef. Poisson", 360);
+    caja(TX_ALFAN, "TX_ALFAN", "Coeficiente de forma", 720);
+}
+
+void FM_CONFINA::Crear_Botones() {
+    struct Boton {
+        QPushButton*& boton;
+        const char* nombre;
+        const char* ayuda;
+        int y;
+        void (FM_CONFINA::*accion)();
+    };
+    const Boton botones[] = {
+        {CM_SECCION, "CM_SECCION", "Sección", 2160, &FM_CONFINA::CM_SECCION_Click},
+        {CM_CONFINA, "CM_CONFINA", "Diagrama Capas-Incremento de resistencia", 2880,
+         &FM_CONFINA::CM_CONFINA_Click},
+        {CM_CALCULAR, "CM_CALCULAR", "Calcular confinamiento", 3600,
+         &FM_CONFINA::CM_CALCULAR_Click},
+    };
+    int i = 0;
+    for (const Boton& b : botones) {
+        b.boton = new QPushButton(this);
+        b.boton->setObjectName(Q(b.nombre));
+        b.boton->setToolTip(Q(b.ayuda));
+        b.boton->setIcon(Dibujo_Boton(i++));
+        b.boton->setIconSize(QSize(32, 32));
+        b.boton->setGeometry(twips(11040), twips(b.y), twips(615), twips(615));
+        auto accion = b.accion;
+        connect(b.boton, &QPushButton::clicked, this, [this, accion] { (this->*accion)(); });
+    }
+    CM_CONFINA->setEnabled(false);
+}
+
+void FM_CONFINA::Crear_Resultados() {
+    FR_RESULTADOS = new QGroupBox(Q("Resultados de la sección"), this);
+    FR_RESULTADOS->setObjectName(QStringLiteral("FR_RESULTADOS"));
+    FR_RESULTADOS->setGeometry(twips(7080), twips(4320), twips(4575), twips(2895));
+    LB_TIPO = new QLabel(FR_RESULTADOS);
+    LB_TIPO->setObjectName(QStringLiteral("LB_TIPO"));
+    LB_TIPO->setGeometry(twips(240), twips(480), twips(4095), twips(255));
+
+    struct Caja {
+        platform::ReadOnlyBox*& caja;
+        const char* nombre;
+        const char* etiqueta;  // rich text
+        const char* unidad;
+        const char* ayuda;
+    };
+    const Caja cajas[] = {
+        {TX_WC, "TX_WC", "W<sub>c</sub>", "m³/m", "Volumen de hormigón confinado"},
+        {TX_WR, "TX_WR", "W<sub>R</sub>", "m³/m", "Volumen de refuerzo VORLANT® de confinamiento"},
+        {TX_WWD, "TX_WWD", "W<sub>wd</sub>", "", "Cuantía volumétrica"},
+        {TX_EPS0, "TX_EPS0", "ε<sub>0</sub>", "‰", "Predeformación de la sección"},
+        {TX_EPSR, "TX_EPSR", "ε<sub>R</sub>", "‰", "Deformación del refuerzo VORLANT®"},
+        {TX_SIGMAR, "TX_SIGMAR", "σ<sub>R</sub>", "N/mm²", "Tensión del refuerzo VORLANT®"},
+        {TX_TENSCONF, "TX_TENSCONF", "σ<sub>con</sub>", "", "Tensión de confinamiento"},
+        {TX_RESU, "TX_RESU", "<b>Incremento de resistencia</b>", "", "Incremento de resistencia"},
+    };
+    int i = 0;
+    for (const Caja& c : cajas) {
+        int xEtiqueta = 8, wEtiqueta = 40, xCaja = 50, wCaja = 80, y = 60 + i * 26;
+        if (i >= 4 && i < 7) {  // right column
+            xEtiqueta = 166;
+            wEtiqueta = 34;
+            xCaja = 202;
+            wCaja = 62;
+            y = 60 + (i - 4) * 26;
+        } else if (i == 7) {  // below them, at the right
+            xEtiqueta = 40;
+            wEtiqueta = 158;
+            xCaja = 202;
+            wCaja = 62;
+            y = 164;
+        }
+        auto* l = new QLabel(Q(c.etiqueta), FR_RESULTADOS);
+        l->setGeometry(xEtiqueta, y, wEtiqueta, 20);
+        if (i == 7) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        c.caja = new platform::ReadOnlyBox(FR_RESULTADOS);
+        c.caja->setObjectName(Q(c.nombre));
+        c.caja->setToolTip(Q(c.ayuda));
+        c.caja->setGeometry(xCaja, y, wCaja, 20);
+        c.caja->setFocusPolicy(Qt::NoFocus);
+        auto* u = new QLabel(Q(c.unidad), FR_RESULTADOS);
+        u->setGeometry(xCaja + wCaja + 4, y, 34, 20);
+        ++i;
+    }
+    QFont negrita = TX_RESU->font();
+    negrita.setBold(true);
+    TX_RESU->setFont(negrita);
+}
+
+QWidget* FM_CONFINA::Control(Campo campo) const {
+    auto it = controles_.find(campo);
+    return it == controles_.end() ? nullptr : it->second;
+}
+
+QString FM_CONFINA::Texto(Campo campo) const {
+    QWidget* w = Control(campo);
+    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
+    if (auto* c = qobject_cast<platform::Combo*>(w)) return c->text();
+    return {};
+}
+
+void FM_CONFINA::Poner_Texto(Campo campo, const QString& texto) {
+    QWidget* w = Control(campo);
+    if (auto* l = qobject_cast<QLineEdit*>(w)) l->setText(texto);
+    if (auto* c = qobject_cast<platform::Combo*>(w)) c->setText(texto);
+}
+
+void FM_CONFINA::Seleccionar_Todo(Campo campo) {
+    QWidget* w = Control(campo);
+    if (auto* l = qobject_cast<QLineEdit*>(w)) l->selectAll();
+    if (auto* c = qobject_cast<platform::Combo*>(w)) c->selectAllText();
+}
+
+// The focus moves on a queued call, after the event that asked for it (a
+// list's own popup gives the focus back to the list as it closes). A window
+// not on screen yet (its load step) keeps the focus where it is.
+void FM_CONFINA::Dar_Foco(QWidget* campo) {
+    if (!isVisible()) return;
+    QMetaObject::invokeMethod(
+        this,
+        [campo] {
+            if (auto* l = qobject_cast<QLineEdit*>(campo)) l->selectAll();
+            if (auto* c = qobject_cast<platform::Combo*>(campo)) c->selectAllText();
+            if (campo->isEnabled()) campo->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+}
+
+void FM_CONFINA::Entradas_Marco(bool activas) {
+    for (auto e : {windows::FrameEntry::Guardar, windows::FrameEntry::GuardarComo,
+                   windows::FrameEntry::Imprimir, windows::FrameEntry::BotonGuardar,
+                   windows::FrameEntry::BotonImprimir})
+        hooks().setEntryEnabled(e, activas);
+}
+
+void FM_CONFINA::Controles_Lado_Menor(bool activos) {
+    LB_LM->setEnabled(activos);
+    TX_LADOMENOR->setEnabled(activos);
+    LB_LMU->setEnabled(activos);
+}
+
+void FM_CONFINA::Mostrar_Coef_Forma() {
+    TX_ALFAN->setText(Numero(General::Caso.Coef_Forma, "0.000"));
+}
+
+// ---------------------------------------------------------------------------
+// Load, activation, unload
+
+void FM_CONFINA::Form_Load() {
+    auto& c = General::Caso;
+    c.Confina_Abierto = true;
+    c.Guardado = c.Abriendo_Fichero;
+    c.Sin_Nombre = !c.Abriendo_Fichero;
+
+    for (const char* s : {"CIRCULAR", "CUADRADA", "RECTANGULAR"}) CO_SECCION->addEntry(Q(s));
+    // Wide enough for its longest entry, within its frame.
+    const int ancho = std::min(CO_SECCION->sizeHint().width(),
+                               FR_DATOS->width() - CO_SECCION->x() - 4);
+    if (ancho > CO_SECCION->width()) CO_SECCION->resize(ancho, CO_SECCION->height());
+    // The selection runs the section-type logic, as a user's pick does.
+    if (c.Tipo_Seccion >= 1 && c.Tipo_Seccion <= 3) CO_SECCION->select(c.Tipo_Seccion - 1);
+    c.Coef_Forma = windows::confina::Coef_Forma(c.Tipo_Seccion, c.Diametro_Lado, c.Lado_Menor);
+
+    TX_DIAM->setText(Numero(c.Diametro_Lado, "0.000"));
+    TX_LADOMENOR->setText(Numero(c.Lado_Menor, "0.000"));
+    TX_NCP->setText(Numero(c.Axil_Actual, "0.00"));
+    TX_INCR->setText(Numero(c.Incremento_Necesario, "0.00"));
+    TX_NU->setText(Numero(c.Coef_Poisson, "0.00"));
+    Mostrar_Coef_Forma();
+
+    Controles_Lado_Menor(c.Tipo_Seccion == 3);
+    Llenar_Lista_Fck();
+}
+
+void FM_CONFINA::Llenar_Lista_Fck() {
+    const double fck = General::Caso.Fck;
+    const QString patron = QStringLiteral("0");
+    {
+        const QSignalBlocker bloqueo(CO_FCK);
+        CO_FCK->clear();
+    }
+    for (double v : windows::flexion::Lista_Fck) CO_FCK->addEntry(platform::formatNumber(v, patron));
+    bool hallado = false;
+    for (int i = 0; i < CO_FCK->count(); ++i) {
+        bool ok = false;
+        const double v = platform::readShown(CO_FCK->entry(i), &ok);
+        if (ok && v == fck) {
+            CO_FCK->select(i);
+            hallado = true;
+        }
+    }
+    if (!hallado) {
+        CO_FCK->addEntry(platform::formatNumber(fck, patron));
+        CO_FCK->select(CO_FCK->count() - 1);
+    }
+}
+
+void FM_CONFINA::Form_Activate() { Entradas_Marco(true); }
+
+bool FM_CONFINA::Form_Unload() {
+    auto& c = General::Caso;
+    if (!(c.Guardado && !c.Modificado)) {
+        const auto respuesta =
+            platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
+                                  platform::Icon::Question, platform::Buttons::YesNo);
+        if (respuesta == platform::Answer::Yes) {
+            // A save that cannot complete keeps the window open, as in the
+            // flexure windows: closing would lose the case.
+            c.Error_Datos = false;
+            if (!Recoger_Datos()) {
+                platform::showMessage("Los datos introducidos no son correctos.",
+                                      platform::Icon::Critical);
+                return false;
+            }
+            if (!windows::Grabar_Caso(kind(), true, true)) return false;
+        }
+    }
+    c.Confina_Abierto = false;
+    c.Calculado = false;
+    Entradas_Marco(false);
+    auto& d = General_dibujo::Dibujo;
+    d.N_Linea = d.N_Tit = d.N_Barra = d.N_Punto = d.N_Sec_rect = d.N_Sec_cir = 0;
+    return true;
+}
+
+fichero::Textos_Confina FM_CONFINA::Textos() const {
+    fichero::Textos_Confina t;
+    t.TX_DIAM = TX_DIAM->text().toStdString();
+    t.TX_LADOMENOR = TX_LADOMENOR->text().toStdString();
+    t.CO_FCK = CO_FCK->text().toStdString();
+    t.TX_NCP = TX_NCP->text().toStdString();
+    t.TX_INCR = TX_INCR->text().toStdString();
+    t.CO_SECCION = CO_SECCION->selectedIndex();
+    return t;
+}
+
+bool FM_CONFINA::Recoger_Datos() {
+    auto& c = General::Caso;
+    const bool antes = c.Error_Datos;
+    c.Error_Datos = false;
+    fichero::Recoger_Datos_Confina(Textos());
+    const bool ok = !c.Error_Datos;
+    c.Error_Datos = antes || !ok;
+    return ok;
+}
+
+// ---------------------------------------------------------------------------
+// Fields and section type
+
+platform::LeaveResult FM_CONFINA::TX_DIAM_LostFocus() { return Campo_LostFocus(Campo::Diametro_Lado); }
+platform::LeaveResult FM_CONFINA::TX_LADOMENOR_LostFocus() {
+    return Campo_LostFocus(Campo::Lado_Menor);
+}
+platform::LeaveResult FM_CONFINA::CO_FCK_LostFocus() { return Campo_LostFocus(Campo::Fck); }
+platform::LeaveResult FM_CONFINA::TX_NCP_LostFocus() { return Campo_LostFocus(Campo::Axil_Actual); }
+platform::LeaveResult FM_CONFINA::TX_INCR_LostFocus() {
+    return Campo_LostFocus(Campo::Incremento_Necesario);
+}
+
+platform::LeaveResult FM_CONFINA::Campo_LostFocus(Campo campo) {
+    const Regla& r = windows::confina::Buscar(campo);
+    auto& c = General::Caso;
+    const auto v = windows::confina::Validar(r, Texto(campo).toStdString(), c.Tipo_Seccion);
+    if (!v.aceptado) {
+        platform::showMessage(v.mensaje, platform::Icon::Critical);
+        c.*(r.valor) = r.respaldo;
+        // The stored value no longer matches the results on show.
+        c.Calculado = false;
+        return platform::LeaveResult::refused();
+    }
+    c.*(r.valor) = v.valor;
+    Poner_Texto(campo, platform::formatNumber(v.valor, Patron(r.decimales)));
+    c.Modificado = true;
+    c.Calculado = false;
+    CM_CONFINA->setEnabled(false);
+    if (campo == Campo::Diametro_Lado || campo == Campo::Lado_Menor) {
+        const int p = CO_SECCION->selectedIndex();
+        if (p >= 0)
+            c.Coef_Forma = windows::confina::Coef_Forma(static_cast<int16_t>(p + 1),
+                                                        c.Diametro_Lado, c.Lado_Menor);
+        Mostrar_Coef_Forma();
+    }
+    return platform::LeaveResult::accepted();
+}
+
+void FM_CONFINA::CO_SECCION_Click() { Logica_Seccion(true); }
+void FM_CONFINA::CO_SECCION_KeyDown() { Logica_Seccion(false); }
+void FM_CONFINA::CO_SECCION_KeyUp() { Logica_Seccion(false); }
+
+void FM_CONFINA::Logica_Seccion(bool desactivar_resultado) {
+    auto& c = General::Caso;
+    const int p = CO_SECCION->selectedIndex();
+    if (p >= 0 && p <= 2) {
+        c.Tipo_Seccion = static_cast<int16_t>(p + 1);
+        c.Coef_Forma =
+            windows::confina::Coef_Forma(c.Tipo_Seccion, c.Diametro_Lado, c.Lado_Menor);
+    }
+    if (c.Tipo_Seccion == 3) {
+        Controles_Lado_Menor(true);
+        if (c.Diametro_Lado < c.Lado_Menor) {
+            platform::showMessage(windows::confina::Mensaje_Lado_Menor, platform::Icon::Critical);
+            Dar_Foco(TX_LADOMENOR);
+        }
+        if (windows::confina::Razon_Excesiva(c.Diametro_Lado, c.Lado_Menor)) {
+            platform::showMessage(windows::confina::Mensaje_Razon, platform::Icon::Critical);
+            Dar_Foco(TX_LADOMENOR);
+        }
+    } else {
+        Controles_Lado_Menor(false);
+    }
+    Mostrar_Coef_Forma();
+    c.Modificado = true;
+    c.Calculado = false;
+    if (desactivar_resultado) CM_CONFINA->setEnabled(false);
+}
+
+// ---------------------------------------------------------------------------
+// Calculation
+
+void FM_CONFINA::Rechazar_Calculo(const char* mensaje) {
+    auto& c = General::Caso;
+    platform::showMessage(mensaje, platform::Icon::Critical);
+    FG_CONFINA->hide();
+    // The result arrays are zero now: nothing may read them as current.
+    c.Calculado = false;
+    CM_CONFINA->setEnabled(false);
+}
+
+void FM_CONFINA::CM_CALCULAR_Click() {
+    auto& c = General::Caso;
+    const bool rectangulo = CO_SECCION->selectedIndex() == 2;
+
+    // Read the four shown values back, then apply each field's own tests to
+    // them before anything is solved. The sides of a rectangle are tested
+    // on the shorter side, so a refusal of their ratio leads there.
+    const Campo leidos_en_orden[] = {Campo::Diametro_Lado, Campo::Lado_Menor, Campo::Fck,
+                                     Campo::Axil_Actual};
+    std::map<Campo, double> leidos;
+    for (Campo campo : leidos_en_orden) {
+        const Regla& r = windows::confina::Buscar(campo);
+        const QString texto = Texto(campo);
+        bool ok = false;
+        double v = platform::readShown(texto, &ok);
+        if (!ok && platform::isNumber(texto)) {
+            v = Decimales::Convertir_Numero(Decimales::Recortar(texto.toStdString()));
+            ok = true;
+        }
+        if (campo == Campo::Lado_Menor && !rectangulo) {
+            // Not used by the solver for a circle or a square.
+            leidos[campo] = ok && std::isfinite(v) ? v : c.Lado_Menor;
+            continue;
+        }
+        if (!ok || !std::isfinite(v)) {
+            platform::showMessage(texto.isEmpty() ? r.vacio : r.no_numero,
+                                  platform::Icon::Critical);
+            Seleccionar_Todo(campo);
+            Control(campo)->setFocus();
+            return;
+        }
+        leidos[campo] = v;
+    }
+    auto lectura = [&leidos](Campo campo) {
+        auto it = leidos.find(campo);
+        return it != leidos.end() ? it->second : windows::confina::Mostrado(campo);
+    };
+    for (Campo campo : leidos_en_orden) {
+        if (campo == Campo::Lado_Menor && !rectangulo) continue;
+        const Regla& r = windows::confina::Buscar(campo);
+        // Type 0: the diameter's own ratio test is left to the shorter side.
+        const int16_t tipo = campo == Campo::Diametro_Lado ? 0 : 3;
+        if (const auto* p = windows::confina::Prueba_Fallida(r, leidos[campo], tipo, lectura)) {
+            platform::showMessage(p->mensaje, platform::Icon::Critical);
+            Seleccionar_Todo(campo);
+            Control(campo)->setFocus();
+            return;
+        }
+    }
+    c.Diametro_Lado = leidos[Campo::Diametro_Lado];
+    c.Lado_Menor = leidos[Campo::Lado_Menor];
+    c.Fck = leidos[Campo::Fck];
+    c.Axil_Actual = leidos[Campo::Axil_Actual];
+
+    if (!Calculos::Calcular_Caso_Confina()) {
+        const bool excesiva = std::isfinite(c.Predeformacion) && c.Predeformacion > 0.002 &&
+                              c.Tipo_Seccion >= 1 && c.Tipo_Seccion <= 3;
+        Rechazar_Calculo(excesiva ? kPredeformacion : kNoCalculable);
+        return;
+    }
+    if (!Resultados_Finitos()) {
+        Vaciar_Resultados();
+        Rechazar_Calculo(kNoCalculable);
+        return;
+    }
+
+    if (Calculos::Aviso_Confina() == Calculos::Aviso::Ninguno)
+        LB_INFO->hide();
+    else
+        LB_INFO->showNotice(Q(" NO SE PUEDE REFORZAR LA SECCION "), kRojo);
+
+    c.Calculado = true;
+    CM_CONFINA->setEnabled(true);
+    CM_SECCION->setEnabled(true);
+    tabla_llena_ = true;
+    Llenar_Tabla_Confina();
+    Mostrar_Resultados_Confina(1, 1);
+
+    FG_CONFINA->show();
+    FG_CONFINA->setFocus();
+    FG_CONFINA->setRow(1);
+    FG_CONFINA->setCol(1);
+
+    Grafico::Dibujar_Diagrama_Confina();
+}
+
+void FM_CONFINA::Llenar_Tabla_Confina() {
+    const auto& c = General::Caso;
+    const int nv = c.Num_Tipos_Refuerzo;
+    const int nc = c.Num_Capas_Max;
+    platform::Grid* g = FG_CONFINA;
+    g->setRows(nc + 1);
+    g->setRowHeightAll(twips(300));
+    g->setCols(nv + 1);
+    for (int j = 0; j <= nv; ++j) g->setColWidth(j, twips(1595));
+    g->setColWidth(0, twips(1000));
+    g->setCellText(0, 0, Q("Nº capas"));
+    for (int j = 1; j <= nv; ++j)
+        g->setCellText(0, j, QString::fromStdString(c.Nombre_Refuerzo.Leer(j).value_or("")));
+    // Every move of the current cell runs the grid pick: the panel follows.
+    for (int n = 1; n <= nc; ++n) {
+        g->setCellText(n, 0, QString::number(n));
+        for (int j = 1; j <= nv; ++j) {
+            const double k = c.Incremento_Resistencia.Leer(j, n).value_or(0.0);
+            g->setCellText(n, j, Numero(k, "0.00"));
+            g->setRow(n);
+            g->setCol(j);
+            g->setCellBackground(n, j, k >= c.Incremento_Necesario ? kAmarillo : kBlanco);
+        }
+    }
+}
+
+void FM_CONFINA::Mostrar_Resultados_Confina(int j, int n) {
+    const auto& c = General::Caso;
+    auto leer = [j, n](const General::Tabla2<double>& t) { return t.Leer(j, n).value_or(0.0); };
+    LB_TIPO->setText(windows::Texto_Tipo(j, n));
+    TX_WC->setText(Numero(c.Vol_Hormigon.Leer(j).value_or(0.0), "0.000000"));
+    TX_WR->setText(Numero(leer(c.Vol_Refuerzo), "0.000000"));
+    TX_WWD->setText(Numero(leer(c.Cuantia_Volumetrica), "0.000000"));
+    TX_EPS0->setText(Numero(c.Predeformacion * 1000, "0.00"));
+    TX_EPSR->setText(Numero(leer(c.Def_Refuerzo_Confina) * 1000, "0.00"));
+    TX_SIGMAR->setText(Numero(leer(c.Tension_Refuerzo), "0.0"));
+    TX_TENSCONF->setText(Numero(leer(c.Tension_Confinamiento), "0.000"));
+    TX_RESU->setText(Numero(leer(c.Incremento_Resistencia), "0.00"));
+}
+
+// ---------------------------------------------------------------------------
+// Grid picks
+
+void FM_CONFINA::FG_CONFINA_Click() { FG_CONFINA_EnterCell(); }
+
+void FM_CONFINA::FG_CONFINA_EnterCell() {
+    // Before this window's first calculation the grid shows nothing to pick.
+    if (!tabla_llena_) return;
+    const int col = FG_CONFINA->col();
+    const int fila = FG_CONFINA->row();
+    if (col == 0 || fila == 0) return;
+    if (!General::Caso.Incremento_Resistencia.Leer(col, fila)) return;
+    Mostrar_Resultados_Confina(col, fila);
+}
+
+// ---------------------------------------------------------------------------
+// Buttons
+
+void FM_CONFINA::CM_SECCION_Click() { Grafico::Dibujar_Seccion_Confina(); }
+
+void FM_CONFINA::CM_CONFINA_Click() { Grafico::Dibujar_Diagrama_Confina(); }
+
+// Whatever the coefficients dialog did, the results on show may no longer
+// match the coefficients.
+void FM_CONFINA::CM_GAMMA1_Click() {
+    windows::Mostrar_FM_COEF(this);
+    CM_CONFINA->setEnabled(false);
+}
+
+namespace {
+const windows::DesignWindowRegistration registro(
+    windows::DesignKind::Confina,
+    [](windows::FrameHooks& hooks) -> windows::DesignWindow* { return new FM_CONFINA(hooks); });
+}  // namespace
