@@ -2,10 +2,6 @@
 // its own source replaces it here.
 #include "app/MDI_PRINCIPAL.h"
 
-void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {}
-
-void MDI_PRINCIPAL::mnuPrincipalConfigurar_Click() {}
-
 void MDI_PRINCIPAL::mnuAyudaPrograma_Click() {}
 
 void MDI_PRINCIPAL::mnuAyudaManual_Click() {}
