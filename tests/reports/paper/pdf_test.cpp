@@ -327,6 +327,7 @@ TEST_F(Pdf, RectangularWindowSnapshotAndReport) {
     Grafico::Poner_Formateador([](double v, int d) {
         return platform::formatNumber(v, d <= 0 ? QString("0") : "0." + QString(d, '0')).toStdString();
     });
+    General::Caso.Momento_Solicitante = 280;  // needs the sheets
     Marco marco;
     FM_FLEXION w(marco);
     w.Form_Load();
@@ -341,7 +342,9 @@ TEST_F(Pdf, RectangularWindowSnapshotAndReport) {
     EXPECT_EQ(f.LB_INFO_Visible, !w.LB_INFO->isHidden());
     EXPECT_FALSE(f.IM_LOGO.Vacia());
 
-    if (!f.LB_INFO_Visible && !Rehusa_Flexion(f)) {
+    ASSERT_FALSE(f.LB_INFO_Visible);
+    ASSERT_FALSE(Rehusa_Flexion(f));
+    {
         const QString ruta = Ruta("ventana.pdf");
         ASSERT_EQ(Imprimir_En("Archivo PDF", ruta,
                               [&](Superficie& s) {
