@@ -70,6 +70,12 @@ struct Numeros {
 };
 Numeros Numeros_Con_Separador(const std::string& separador);
 
+// The text of a result box read as a number and written again with its
+// decimals, then the unit. A text that is no number prints as shown
+// (trimmed), and an empty box prints nothing.
+std::string Valor_Mostrado(const Numeros& num, const std::string& caja, int decimales,
+                           const std::string& unidad);
+
 // ---- Snapshots of the windows ------------------------------------------
 
 struct Foto_Flexion {

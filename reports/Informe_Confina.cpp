@@ -20,8 +20,7 @@ Resultado Imprimir_Confina(Superficie& s, const Foto_Confina& foto, const Numero
 
     auto f = [&](double v, int d, const char* u) { return num.Formatear(v, d) + u; };
     auto caja = [&](const std::string& texto, int d, const char* u) {
-        const std::optional<double> v = num.Leer(texto);
-        return (v ? num.Formatear(*v, d) : Decimales::Recortar(texto)) + u;
+        return Valor_Mostrado(num, texto, d, u);
     };
 
     const double xl = Margen;

@@ -6,19 +6,6 @@
 
 namespace Imprimir {
 
-namespace {
-
-// A result box printed again with its pattern; a text that is no number
-// (which the window never shows with a current result) prints as shown.
-std::string Resultado_Caja(const Numeros& num, const std::string& caja, int decimales,
-                           const std::string& unidad) {
-    const std::optional<double> v = num.Leer(caja);
-    if (!v) return Decimales::Recortar(caja) + unidad;
-    return num.Formatear(*v, decimales) + unidad;
-}
-
-}  // namespace
-
 Dibujos_Flexion Dibujos_Grafico_Flexion(int tipo) {
     if (tipo == 2)
         return {Grafico::Dibujar_Deformaciones_T, Grafico::Dibujar_Seccion_T,
@@ -77,7 +64,7 @@ Resultado Imprimir_Flexion(Superficie& s, const Foto_Flexion& foto, const Numero
     const double rl = Margen + Columna_Derecha;
     const double rv = rl + Columna_Valor;
     auto caja = [&](const std::string& texto, int d, const char* u) {
-        return Resultado_Caja(num, texto, d, u);
+        return Valor_Mostrado(num, texto, d, u);
     };
     Encabezado(imp, rl, Fila_Encabezado, "RESULTADOS DE LA SECCION");
     imp.CurrentX = rl;

@@ -106,6 +106,13 @@ Numeros Numeros_Con_Separador(const std::string& separador) {
     return n;
 }
 
+std::string Valor_Mostrado(const Numeros& num, const std::string& caja, int decimales,
+                           const std::string& unidad) {
+    if (const std::optional<double> v = num.Leer(caja)) return num.Formatear(*v, decimales) + unidad;
+    const std::string t = Decimales::Recortar(caja);
+    return t.empty() ? t : t + unidad;
+}
+
 int Variante_Elegida(const Foto_Carac& foto) {
     if (foto.OP_V20) return 1;
     if (foto.OP_V30) return 2;

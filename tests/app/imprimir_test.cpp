@@ -263,6 +263,9 @@ TEST_F(Imprimir_Cmd, PrinterDialogListsPreselectsAndSelects) {
             EXPECT_EQ(f.CO_IMPRESORA->currentIndex(), c.preseleccion);
             EXPECT_TRUE(f.CO_IMPRESORA->isEnabled());
             EXPECT_FALSE(f.CO_IMPRESORA->isEditable());
+            const QByteArray copia = qgetenv("KESTRAM_INFORMES");
+            if (!copia.isEmpty())
+                f.grab().save(QString::fromLocal8Bit(copia) + QStringLiteral("/config_impr_%1.png").arg(c.items.size()));
             // Selecting the preselected one keeps the printer; the dialog stays.
             f.CM_SELECCIONAR->click();
             EXPECT_EQ(platform::currentPrinter(), c.items[c.preseleccion]);

@@ -412,6 +412,9 @@ TEST_F(Informes, NumbersHaveNoGroupingAndReadBack) {
     EXPECT_EQ(n.Leer("---"), std::nullopt);
     EXPECT_EQ(n.Leer(""), std::nullopt);
     EXPECT_EQ(n.Leer("1,2,3"), std::nullopt);
+    EXPECT_EQ(Valor_Mostrado(n, " 0,4 ", 2, " ‰"), "0,40 ‰");
+    EXPECT_EQ(Valor_Mostrado(n, " R ", 2, " m"), "R m");
+    EXPECT_EQ(Valor_Mostrado(n, "  ", 2, " m"), "");
 }
 
 }  // namespace
