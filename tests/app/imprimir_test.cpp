@@ -207,7 +207,36 @@ TEST_F(Imprimir_Cmd, RefusalsAndCancelPrintNothing) {
     EXPECT_EQ(dialogos.fake.asked.size(), 1u);
 }
 
+// Records whether the hourglass was on when a message was shown.
+struct MensajesReloj : platform::FakeMessages {
+    platform::Answer show(const platform::Message& m) override {
+        reloj.push_back(QApplication::overrideCursor() != nullptr);
+        return FakeMessages::show(m);
+    }
+    std::vector<bool> reloj;
+};
+
+TEST_F(Imprimir_Cmd, CharacteristicsComeFirstAndNeedNoCalculation) {
+    Abrir(DesignKind::Carac);
+    General::Caso.Flexion_Abierto = true;  // a stale flag further down the order
+    General::Caso.Calculado = false;
+    const QString ruta = dir.filePath("c.pdf");
+    dialogos.fake.answers.push_back(ruta.toStdString());
+    principal->mnuPrincipalImprimir_Click();
+    EXPECT_TRUE(mensajes.fake.shown.empty());
+    ASSERT_EQ(dialogos.fake.asked.size(), 1u);
+    EXPECT_EQ(dialogos.fake.asked[0].fileName, "caracteristicas.pdf");
+    EXPECT_EQ(Paginas(ruta), 1);
+    General::Caso.Flexion_Abierto = false;
+}
+
 TEST_F(Imprimir_Cmd, AFailedPrintGivesOneMessageAndChangesNothing) {
+    MensajesReloj reloj;
+    platform::setMessages(&reloj);
+    struct Devolver {
+        platform::FakeMessages* f;
+        ~Devolver() { platform::setMessages(f); }
+    } devolver{&mensajes.fake};
     Abrir(DesignKind::Confina);
     auto& c = General::Caso;
     c.Calculado = true;
@@ -216,8 +245,8 @@ TEST_F(Imprimir_Cmd, AFailedPrintGivesOneMessageAndChangesNothing) {
     const std::string ruta = dir.filePath("no/existe/confina.pdf").toStdString();
     dialogos.fake.answers.push_back(ruta);
     principal->mnuPrincipalImprimir_Click();
-    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-    const platform::Message& m = mensajes.fake.shown[0];
+    ASSERT_EQ(reloj.shown.size(), 1u);
+    const platform::Message& m = reloj.shown[0];
     EXPECT_EQ(m.icon, platform::Icon::Exclamation);
     EXPECT_EQ(m.text.rfind("No se ha podido imprimir el informe.\n", 0), 0u) << m.text;
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -227,14 +256,15 @@ TEST_F(Imprimir_Cmd, AFailedPrintGivesOneMessageAndChangesNothing) {
     EXPECT_TRUE(c.Confina_Abierto);
 
     // A listed printer that cannot be opened: the same single message.
-    mensajes.fake.clear();
+    reloj.clear();
     impresoras.fake.list = {"Oficina"};
     impresoras.fake.defaultPrinter = "Oficina";
     principal->mnuPrincipalImprimir_Click();
-    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Exclamation);
+    ASSERT_EQ(reloj.shown.size(), 1u);
+    EXPECT_EQ(reloj.shown[0].icon, platform::Icon::Exclamation);
     EXPECT_EQ(dialogos.fake.asked.size(), 1u);  // no file name for a printer
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(reloj.reloj, (std::vector<bool>{false, false}));  // never over a message
 }
 
 TEST_F(Imprimir_Cmd, PrinterDialogListsPreselectsAndSelects) {
