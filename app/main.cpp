@@ -3,6 +3,7 @@
 #include "app/MDI_PRINCIPAL.h"
 #include "platform/FileDialogs.h"
 #include "platform/Launcher.h"
+#include "platform/Printers.h"
 #include "platform/QtMessageService.h"
 
 #include <QApplication>
@@ -37,11 +38,14 @@ int main(int argc, char** argv) {
     platform::setFileDialogs(&dialogos);
     platform::QtLauncher lanzador;
     platform::setLauncher(&lanzador);
+    platform::QtPrinterService impresoras;
+    platform::setPrinters(&impresoras);
 
     std::unique_ptr<MDI_PRINCIPAL> principal = Inicio::Main();
     int codigo = principal ? app.exec() : 0;
 
     principal.reset();
+    platform::setPrinters(nullptr);
     platform::setLauncher(nullptr);
     platform::setFileDialogs(nullptr);
     platform::setMessages(nullptr);

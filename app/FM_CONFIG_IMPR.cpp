@@ -1,0 +1,85 @@
+#include "app/FM_CONFIG_IMPR.h"
+
+#include "platform/Printers.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+// A printer in 16 colours on 32 x 32 pixels.
+QIcon Icono_Impresora() {
+    QPixmap pm(32, 32);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setPen(Qt::black);
+    p.setBrush(QColor(192, 192, 192));
+    p.drawRect(4, 12, 24, 12);
+    p.setBrush(Qt::white);
+    p.drawRect(9, 4, 14, 8);
+    p.drawRect(9, 20, 14, 8);
+    p.setPen(QColor(0, 128, 0));
+    p.drawPoint(24, 15);
+    return QIcon(pm);
+}
+
+}  // namespace
+
+FM_CONFIG_IMPR::FM_CONFIG_IMPR(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("FM_CONFIG_IMPR"));
+    setWindowTitle(QStringLiteral("Selección de impresora"));
+    setWindowIcon(Icono_Impresora());
+
+    LB_IMPRESORA = new QLabel(QStringLiteral("Seleccione impresora por defecto"), this);
+    LB_IMPRESORA->setObjectName(QStringLiteral("LB_IMPRESORA"));
+    LB_IMPRESORA->setGeometry(12, 12, 300, 18);
+
+    CO_IMPRESORA = new QComboBox(this);
+    CO_IMPRESORA->setObjectName(QStringLiteral("CO_IMPRESORA"));
+    CO_IMPRESORA->setEditable(false);
+    CO_IMPRESORA->setGeometry(12, 34, 300, 24);
+
+    CM_SELECCIONAR = new QPushButton(QStringLiteral("&Seleccionar"), this);
+    CM_SELECCIONAR->setObjectName(QStringLiteral("CM_SELECCIONAR"));
+    CM_SELECCIONAR->setAutoDefault(false);
+    CM_SELECCIONAR->setGeometry(72, 70, 100, 26);
+
+    CM_SALIR = new QPushButton(QStringLiteral("S&alir"), this);
+    CM_SALIR->setObjectName(QStringLiteral("CM_SALIR"));
+    CM_SALIR->setAutoDefault(false);
+    CM_SALIR->setGeometry(182, 70, 100, 26);
+
+    setFixedSize(324, 108);
+    connect(CM_SELECCIONAR, &QPushButton::clicked, this, &FM_CONFIG_IMPR::CM_SELECCIONAR_Click);
+    connect(CM_SALIR, &QPushButton::clicked, this, &FM_CONFIG_IMPR::CM_SALIR_Click);
+}
+
+void FM_CONFIG_IMPR::Form_Load() {
+    const std::vector<std::string> lista = platform::printerList();
+    const std::string actual = platform::currentPrinter();
+    int n = 0;
+    int p = 0;
+    CO_IMPRESORA->blockSignals(true);
+    CO_IMPRESORA->clear();
+    for (const std::string& nombre : lista) {
+        ++n;
+        CO_IMPRESORA->addItem(QString::fromStdString(nombre));
+        if (nombre == actual) p = n - 1;
+    }
+    CO_IMPRESORA->setEnabled(n > 0);
+    CM_SELECCIONAR->setEnabled(n > 0);
+    if (n > 0) CO_IMPRESORA->setCurrentIndex(p);
+    CO_IMPRESORA->blockSignals(false);
+}
+
+void FM_CONFIG_IMPR::CM_SELECCIONAR_Click() {
+    const int i = CO_IMPRESORA->currentIndex();
+    const std::vector<std::string> lista = platform::printerList();
+    if (i >= 0 && i < static_cast<int>(lista.size())) platform::setCurrentPrinter(lista[static_cast<std::size_t>(i)]);
+}
+
+void FM_CONFIG_IMPR::CM_SALIR_Click() { reject(); }

@@ -1,0 +1,25 @@
+// FM_CONFIG_IMPR: picks the program's printer among those the platform
+// lists. "Seleccionar" makes the picked one current and keeps the dialog
+// open; "Salir" closes it.
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class FM_CONFIG_IMPR : public QDialog {
+    Q_OBJECT
+public:
+    explicit FM_CONFIG_IMPR(QWidget* parent = nullptr);
+
+    void Form_Load();
+    void CM_SELECCIONAR_Click();
+    void CM_SALIR_Click();
+
+    QLabel* LB_IMPRESORA = nullptr;
+    QComboBox* CO_IMPRESORA = nullptr;
+    QPushButton* CM_SELECCIONAR = nullptr;
+    QPushButton* CM_SALIR = nullptr;
+};

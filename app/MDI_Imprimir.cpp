@@ -1,0 +1,110 @@
+// The print command and the printer selection of the main frame.
+#include "app/MDI_PRINCIPAL.h"
+
+#include "app/FM_CONFIG_IMPR.h"
+#include "drawing/Grafico.h"
+#include "engine/General.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "platform/Modal.h"
+#include "platform/Printers.h"
+#include "reports/paper/Papel.h"
+
+#include <optional>
+
+using windows::DesignKind;
+
+namespace {
+
+// The name a PDF of each report is first offered under.
+const char* Nombre_Pdf(DesignKind kind) {
+    switch (kind) {
+    case DesignKind::Flexion: return "flexion.pdf";
+    case DesignKind::FlexionT: return "flexion_t.pdf";
+    case DesignKind::Confina: return "confina.pdf";
+    case DesignKind::Carac: return "caracteristicas.pdf";
+    }
+    return "informe.pdf";
+}
+
+}  // namespace
+
+void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
+    const auto& c = General::Caso;
+    windows::DesignWindow* v = Ventana();
+    std::optional<DesignKind> kind;
+    if (c.Carac_Abierto)
+        kind = DesignKind::Carac;
+    else if (c.Flexion_Abierto)
+        kind = DesignKind::Flexion;
+    else if (c.Confina_Abierto)
+        kind = DesignKind::Confina;
+    else if (c.FlexionT_Abierto)
+        kind = DesignKind::FlexionT;
+    if (!kind || !v || v->kind() != *kind) return;
+
+    if (*kind != DesignKind::Carac && !c.Calculado) {
+        platform::showMessage(
+            "No se han calculado los resultados o los datos han sido modificados y no se ha "
+            "procedido a realizar un nuevo cálculo.",
+            platform::Icon::Information);
+        return;
+    }
+
+    // What the window shows, taken now.
+    std::function<Imprimir::Resultado(Imprimir::Superficie&)> informe;
+    const Imprimir::Numeros num = Imprimir::Numeros_Locale();
+    if (*kind == DesignKind::Carac) {
+        const Imprimir::Foto_Carac foto = Imprimir::Tomar_Foto_Carac(*v);
+        informe = [foto, num](Imprimir::Superficie& s) {
+            Grafico::Dibujar_Diagrama_Tension(Imprimir::Variante_Elegida(foto));
+            return Imprimir::Imprimir_Caracteristicas(s, foto, num);
+        };
+    } else if (*kind == DesignKind::Confina) {
+        const Imprimir::Foto_Confina foto = Imprimir::Tomar_Foto_Confina(*v);
+        informe = [foto, num](Imprimir::Superficie& s) {
+            return Imprimir::Imprimir_Confina(s, foto, num, Imprimir::Dibujos_Grafico_Confina());
+        };
+    } else {
+        const int tipo = *kind == DesignKind::FlexionT ? 2 : 1;
+        const Imprimir::Foto_Flexion foto = Imprimir::Tomar_Foto_Flexion(*v, tipo);
+        if (Imprimir::Rehusa_Flexion(foto)) {
+            platform::showMessage(Imprimir::Texto_Rehusado, platform::Icon::Information);
+            return;
+        }
+        informe = [foto, num, tipo](Imprimir::Superficie& s) {
+            return Imprimir::Imprimir_Flexion(s, foto, num, Imprimir::Dibujos_Grafico_Flexion(tipo));
+        };
+    }
+
+    const std::string impresora = platform::currentPrinter();
+    QString ruta;
+    if (impresora == platform::kPdfPrinter) {
+        platform::FileRequest pedido;
+        pedido.kind = platform::FileRequest::Kind::Save;
+        pedido.filter = "Documentos PDF|*.pdf";
+        pedido.fileName = Nombre_Pdf(*kind);
+        pedido.confirmOverwrite = true;
+        pedido.defaultSuffix = "pdf";
+        const std::optional<std::string> elegido = platform::fileDialogs().ask(pedido);
+        if (!elegido) return;
+        ruta = QString::fromStdString(*elegido);
+    }
+
+    platform::BusyCursor reloj;
+    const Imprimir::Resultado r = Imprimir::Imprimir_En(impresora, ruta, informe);
+    reloj.release();
+    if (r.estado == Imprimir::Estado::Fallo) {
+        std::string texto = "No se ha podido imprimir el informe.";
+        if (!r.motivo.empty()) texto += "\n" + r.motivo;
+        platform::showMessage(texto, platform::Icon::Exclamation);
+    } else if (r.estado == Imprimir::Estado::Rehusado) {
+        platform::showMessage(Imprimir::Texto_Rehusado, platform::Icon::Information);
+    }
+}
+
+void MDI_PRINCIPAL::mnuPrincipalConfigurar_Click() {
+    FM_CONFIG_IMPR dialogo(this);
+    dialogo.Form_Load();
+    platform::runModal(dialogo);
+}

@@ -1,0 +1,333 @@
+#include "reports/paper/Papel.h"
+
+#include "platform/NumberText.h"
+#include "platform/Printers.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinterInfo>
+#include <QTemporaryFile>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace Imprimir {
+
+namespace {
+
+QColor Color_Qt(uint32_t v) {
+    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+                  static_cast<int>((v >> 16) & 0xFF));
+}
+
+constexpr double kGrados = 180.0 / 3.14159265358979323846;
+
+}  // namespace
+
+Superficie_Papel::Superficie_Papel() : printer_(QPrinter::HighResolution) {}
+
+std::unique_ptr<Superficie_Papel> Superficie_Papel::Pdf(const QString& ruta) {
+    std::unique_ptr<Superficie_Papel> s(new Superficie_Papel);
+    s->destino_ = ruta;
+    s->printer_.setOutputFormat(QPrinter::PdfFormat);
+    s->printer_.setResolution(600);
+    s->printer_.setFullPage(true);
+    s->printer_.setFontEmbeddingEnabled(true);
+    s->printer_.setCreator(QStringLiteral("KESTRAM - VORLANT\u00AE"));
+    s->printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+    return s;
+}
+
+std::unique_ptr<Superficie_Papel> Superficie_Papel::Impresora_Sistema(const QString& nombre) {
+    std::unique_ptr<Superficie_Papel> s(new Superficie_Papel);
+    s->printer_.setPrinterName(nombre);
+    s->printer_.setPageSize(QPageSize(QPageSize::A4));
+    return s;
+}
+
+Superficie_Papel::~Superficie_Papel() {
+    if (painter_.isActive()) painter_.end();
+    Descartar();
+}
+
+void Superficie_Papel::Descartar() {
+    if (temporal_) {
+        temporal_->remove();
+        temporal_.reset();
+    }
+}
+
+bool Superficie_Papel::Iniciar() {
+    if (iniciada_) return true;
+    if (!destino_.isEmpty()) {
+        const QFileInfo info(destino_);
+        if (info.isDir()) {
+            error_ = QStringLiteral("«%1» es una carpeta.").arg(destino_);
+            return false;
+        }
+        // Beside the target, so the final rename stays on one file system.
+        temporal_ = std::make_unique<QTemporaryFile>(info.absolutePath() + QStringLiteral("/.") +
+                                                     info.fileName() + QStringLiteral(".XXXXXX"));
+        if (!temporal_->open()) {
+            error_ = QStringLiteral("No se puede escribir en la carpeta «%1».")
+                         .arg(QDir::toNativeSeparators(info.absolutePath()));
+            temporal_.reset();
+            return false;
+        }
+        temporal_->close();
+        printer_.setOutputFileName(temporal_->fileName());
+    } else if (!printer_.isValid()) {
+        error_ = QStringLiteral("La impresora «%1» no está disponible.").arg(printer_.printerName());
+        return false;
+    }
+    if (!painter_.begin(&printer_)) {
+        error_ = QStringLiteral("No se ha podido iniciar el documento.");
+        Descartar();
+        return false;
+    }
+    dpi_ = printer_.resolution() > 0 ? printer_.resolution() : 600;
+    const QRectF area = printer_.pageRect(QPrinter::DevicePixel);
+    ancho_ = area.width() * 2.54 / dpi_;
+    alto_ = area.height() * 2.54 / dpi_;
+    iniciada_ = true;
+    return true;
+}
+
+QFont Superficie_Papel::Fuente_Qt(const Fuente& f) const {
+    // "arial" is drawn with a metric-compatible free face where Arial is
+    // not installed.
+    QFont q(QString::fromStdString(f.Nombre));
+    q.setStyleHint(QFont::SansSerif);
+    q.setFamilies({QString::fromStdString(f.Nombre), QStringLiteral("Arial"),
+                   QStringLiteral("Liberation Sans")});
+    q.setPointSizeF(f.Tamano > 0 ? f.Tamano : 10);
+    q.setBold(f.Negrita);
+    return q;
+}
+
+Medida Superficie_Papel::Medir(const std::string& texto, const Fuente& f) const {
+    QFontMetricsF fm(Fuente_Qt(f), const_cast<QPrinter*>(&printer_));
+    return {fm.horizontalAdvance(QString::fromStdString(texto)) * 2.54 / dpi_,
+            fm.height() * 2.54 / dpi_};
+}
+
+void Superficie_Papel::Texto(double x, double y, const std::string& texto, const Fuente& f,
+                             uint32_t color) {
+    if (!painter_.isActive()) return;
+    const QFont q = Fuente_Qt(f);
+    painter_.setFont(q);
+    painter_.setPen(Color_Qt(color));
+    QFontMetricsF fm(q, &printer_);
+    painter_.drawText(QPointF(Px(x), Px(y) + fm.ascent()), QString::fromStdString(texto));
+}
+
+void Superficie_Papel::Poner_Pluma(const Pluma& p, uint32_t color) {
+    QPen pen(Color_Qt(color));
+    pen.setWidthF(p.Ancho < 1 ? 1 : p.Ancho);
+    pen.setStyle(p.Estilo == 2 ? Qt::DotLine : Qt::SolidLine);
+    painter_.setPen(pen);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void Superficie_Papel::Linea(double x1, double y1, double x2, double y2, const Pluma& p,
+                             uint32_t color) {
+    if (!painter_.isActive()) return;
+    Poner_Pluma(p, color);
+    painter_.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
+}
+
+void Superficie_Papel::Rectangulo(double x1, double y1, double x2, double y2, const Pluma& p,
+                                  uint32_t color) {
+    if (!painter_.isActive()) return;
+    Poner_Pluma(p, color);
+    painter_.drawRect(QRectF(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2))).normalized());
+}
+
+void Superficie_Papel::Circulo(double cx, double cy, double r, const Pluma& p, uint32_t color) {
+    if (!painter_.isActive()) return;
+    Poner_Pluma(p, color);
+    painter_.drawEllipse(QPointF(Px(cx), Px(cy)), Px(r), Px(r));
+}
+
+void Superficie_Papel::Arco(double cx, double cy, double r, double a0, double a1,
+                            const Pluma& p, uint32_t color) {
+    if (!painter_.isActive()) return;
+    Poner_Pluma(p, color);
+    const QRectF caja(Px(cx - r), Px(cy - r), Px(2 * r), Px(2 * r));
+    painter_.drawArc(caja, qRound(a0 * kGrados * 16), qRound((a1 - a0) * kGrados * 16));
+}
+
+void Superficie_Papel::Dibujar_Imagen(double x, double y, double w, double h,
+                                      const Imagen& imagen) {
+    if (!painter_.isActive() || imagen.Vacia()) return;
+    QImage q(reinterpret_cast<const uchar*>(imagen.Pixeles.data()), imagen.Ancho, imagen.Alto,
+             imagen.Ancho * 4, QImage::Format_ARGB32);
+    painter_.drawImage(QRectF(Px(x), Px(y), Px(w), Px(h)), q);
+}
+
+void Superficie_Papel::Nueva_Pagina() {
+    if (painter_.isActive()) printer_.newPage();
+}
+
+bool Superficie_Papel::Terminar() {
+    if (!painter_.isActive()) {
+        if (error_.isEmpty()) error_ = QStringLiteral("El documento no se ha iniciado.");
+        Descartar();
+        return false;
+    }
+    const bool fin = painter_.end();
+    if (!fin || printer_.printerState() == QPrinter::Error) {
+        error_ = QStringLiteral("La impresora ha devuelto un error.");
+        Descartar();
+        return false;
+    }
+    if (!temporal_) return true;
+    const QString tmp = temporal_->fileName();
+    if (QFileInfo(tmp).size() <= 0) {
+        error_ = QStringLiteral("No se ha podido escribir el fichero «%1».")
+                     .arg(QDir::toNativeSeparators(destino_));
+        Descartar();
+        return false;
+    }
+    // rename() replaces the target in one step.
+    if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(destino_).constData()) !=
+        0) {
+        error_ = QStringLiteral("No se ha podido escribir el fichero «%1».")
+                     .arg(QDir::toNativeSeparators(destino_));
+        Descartar();
+        return false;
+    }
+    temporal_->setAutoRemove(false);
+    temporal_.reset();
+    QFile::setPermissions(destino_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return true;
+}
+
+// ---- Snapshots ---------------------------------------------------------
+
+namespace {
+
+std::string Texto_Control(const QWidget& v, const char* nombre) {
+    const QString n = QString::fromLatin1(nombre);
+    if (auto* e = v.findChild<QLineEdit*>(n)) return e->text().toStdString();
+    if (auto* l = v.findChild<QLabel*>(n)) return l->text().toStdString();
+    return {};
+}
+
+Imagen Logo(const QWidget& v) {
+    Imagen img;
+    auto* l = v.findChild<QLabel*>(QStringLiteral("IM_LOGO"));
+    if (!l) return img;
+    const QPixmap pm = l->pixmap();
+    if (pm.isNull()) return img;
+    const QImage q = pm.toImage().convertToFormat(QImage::Format_ARGB32);
+    img.Ancho = q.width();
+    img.Alto = q.height();
+    img.Pixeles.resize(static_cast<std::size_t>(img.Ancho) * static_cast<std::size_t>(img.Alto));
+    for (int y = 0; y < q.height(); ++y) {
+        const auto* fila = reinterpret_cast<const uint32_t*>(q.constScanLine(y));
+        std::copy(fila, fila + q.width(),
+                  img.Pixeles.begin() + static_cast<std::ptrdiff_t>(y) * img.Ancho);
+    }
+    return img;
+}
+
+bool Marcado(const QWidget& v, const char* nombre) {
+    auto* b = v.findChild<QAbstractButton*>(QString::fromLatin1(nombre));
+    return b && b->isChecked();
+}
+
+}  // namespace
+
+Foto_Flexion Tomar_Foto_Flexion(const QWidget& v, int tipo) {
+    Foto_Flexion f;
+    f.Tipo = tipo;
+    f.TX_MU = Texto_Control(v, "TX_MU");
+    f.TX_MUSR = Texto_Control(v, "TX_MUSR");
+    f.TX_EPS0 = Texto_Control(v, "TX_EPS0");
+    f.TX_MRB = Texto_Control(v, "TX_MRB");
+    f.TX_MLIMCR = Texto_Control(v, "TX_MLIMCR");
+    f.TX_PIVOTE = Texto_Control(v, "TX_PIVOTE");
+    f.TX_FN = Texto_Control(v, "TX_FN");
+    f.TX_EPSC = Texto_Control(v, "TX_EPSC");
+    f.TX_EPSSI = Texto_Control(v, "TX_EPSSI");
+    f.TX_EPSSS = Texto_Control(v, "TX_EPSSS");
+    f.TX_EPSR = Texto_Control(v, "TX_EPSR");
+    f.LB_TIPO = Texto_Control(v, "LB_TIPO");
+    // Shown by the program, whether or not the window is on screen.
+    if (auto* info = v.findChild<QLabel*>(QStringLiteral("LB_INFO"))) {
+        f.LB_INFO_Visible = !info->isHidden();
+        f.LB_INFO = info->text().toStdString();
+    }
+    f.IM_LOGO = Logo(v);
+    return f;
+}
+
+Foto_Confina Tomar_Foto_Confina(const QWidget& v) {
+    Foto_Confina f;
+    if (auto* c = v.findChild<QComboBox*>(QStringLiteral("CO_SECCION")))
+        f.CO_SECCION = c->currentIndex();
+    f.TX_WC = Texto_Control(v, "TX_WC");
+    f.TX_WR = Texto_Control(v, "TX_WR");
+    f.TX_WWD = Texto_Control(v, "TX_WWD");
+    f.TX_EPS0 = Texto_Control(v, "TX_EPS0");
+    f.TX_EPSR = Texto_Control(v, "TX_EPSR");
+    f.TX_SIGMAR = Texto_Control(v, "TX_SIGMAR");
+    f.TX_TENSCONF = Texto_Control(v, "TX_TENSCONF");
+    f.TX_RESU = Texto_Control(v, "TX_RESU");
+    f.LB_TIPO = Texto_Control(v, "LB_TIPO");
+    f.IM_LOGO = Logo(v);
+    return f;
+}
+
+Foto_Carac Tomar_Foto_Carac(const QWidget& v) {
+    Foto_Carac f;
+    f.OP_V20 = Marcado(v, "OP_V20");
+    f.OP_V30 = Marcado(v, "OP_V30");
+    f.OP_VMM = Marcado(v, "OP_VMM");
+    f.IM_LOGO = Logo(v);
+    return f;
+}
+
+Numeros Numeros_Locale() {
+    Numeros n;
+    n.Formatear = [](double v, int d) {
+        QString patron = QStringLiteral("0");
+        if (d > 0) patron += QLatin1Char('.') + QString(d, QLatin1Char('0'));
+        return platform::formatNumber(v, patron).toStdString();
+    };
+    n.Leer = [](const std::string& t) -> std::optional<double> {
+        bool ok = false;
+        const double v = platform::readShown(QString::fromStdString(t), &ok);
+        if (!ok) return std::nullopt;
+        return v;
+    };
+    return n;
+}
+
+Resultado Imprimir_En(const std::string& impresora, const QString& ruta_pdf,
+                      const std::function<Resultado(Superficie&)>& informe) {
+    std::unique_ptr<Superficie_Papel> s =
+        impresora == platform::kPdfPrinter
+            ? Superficie_Papel::Pdf(ruta_pdf)
+            : Superficie_Papel::Impresora_Sistema(QString::fromStdString(impresora));
+    try {
+        return informe(*s);
+    } catch (...) {
+        // The surface drops its unfinished document when it goes.
+        return {Estado::Fallo, {}};
+    }
+}
+
+}  // namespace Imprimir

@@ -1,0 +1,84 @@
+// The page surface on paper: a printer of the system or a PDF file, drawn
+// in device pixels converted from centimetres. A PDF is written to a
+// temporary file beside the target and replaces the target only once the
+// document is complete; a failed or abandoned document leaves the target
+// as it was.
+#pragma once
+
+#include "reports/Imprimir.h"
+#include "reports/Superficie.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QTemporaryFile;
+class QWidget;
+
+namespace Imprimir {
+
+class Superficie_Papel : public Superficie {
+public:
+    // A PDF file at this path (A4, the whole sheet printable, 600 dpi, fonts
+    // embedded).
+    static std::unique_ptr<Superficie_Papel> Pdf(const QString& ruta);
+    // The system printer of this device name (A4, its printable area).
+    static std::unique_ptr<Superficie_Papel> Impresora_Sistema(const QString& nombre);
+    ~Superficie_Papel() override;
+
+    bool Iniciar() override;
+    double Ancho_Pagina() const override { return ancho_; }
+    double Alto_Pagina() const override { return alto_; }
+    Medida Medir(const std::string& texto, const Fuente& f) const override;
+    void Texto(double x, double y, const std::string& texto, const Fuente& f,
+               uint32_t color) override;
+    void Linea(double x1, double y1, double x2, double y2, const Pluma& p,
+               uint32_t color) override;
+    void Rectangulo(double x1, double y1, double x2, double y2, const Pluma& p,
+                    uint32_t color) override;
+    void Circulo(double cx, double cy, double r, const Pluma& p, uint32_t color) override;
+    void Arco(double cx, double cy, double r, double a0, double a1, const Pluma& p,
+              uint32_t color) override;
+    void Dibujar_Imagen(double x, double y, double w, double h, const Imagen& imagen) override;
+    void Nueva_Pagina() override;
+    bool Terminar() override;
+    std::string Error() const override { return error_.toStdString(); }
+
+private:
+    Superficie_Papel();
+    double Px(double cm) const { return cm * dpi_ / 2.54; }
+    QFont Fuente_Qt(const Fuente& f) const;
+    void Poner_Pluma(const Pluma& p, uint32_t color);
+    void Descartar();
+
+    QPrinter printer_;
+    QPainter painter_;
+    QString destino_;  // PDF: the file to replace once complete
+    std::unique_ptr<QTemporaryFile> temporal_;
+    double dpi_ = 600;
+    double ancho_ = 21.0;
+    double alto_ = 29.7;
+    bool iniciada_ = false;
+    QString error_;
+};
+
+// Snapshots of a window's controls, found by their names.
+Foto_Flexion Tomar_Foto_Flexion(const QWidget& ventana, int tipo);
+Foto_Confina Tomar_Foto_Confina(const QWidget& ventana);
+Foto_Carac Tomar_Foto_Carac(const QWidget& ventana);
+
+// Numbers as the windows write and read them (the user's locale, no
+// grouping).
+Numeros Numeros_Locale();
+
+// Runs a report on the program's current printer. "Archivo PDF" writes the
+// file ruta_pdf. Every failure, an exception of the report included, comes
+// back as Fallo with its reason.
+Resultado Imprimir_En(const std::string& impresora, const QString& ruta_pdf,
+                      const std::function<Resultado(Superficie&)>& informe);
+
+}  // namespace Imprimir

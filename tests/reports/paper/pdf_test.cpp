@@ -1,0 +1,365 @@
+// The reports through the real page code into PDF files, read back with the
+// poppler tools; and the snapshots of the windows.
+#include "reports/paper/Papel.h"
+
+#include "pdf_support.h"
+
+#include "drawing/General_dibujo.h"
+#include "drawing/Grafico.h"
+#include "drawing/Registros.h"
+#include "engine/Calculos.h"
+#include "engine/Caracteristicas.h"
+#include "engine/General.h"
+#include "platform/Controls.h"
+#include "platform/Messages.h"
+#include "platform/NumberText.h"
+#include "windows/FM_FLEXION.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace {
+
+using namespace Imprimir;
+using prueba::Buscar;
+
+struct Marco : windows::FrameHooks {
+    void setEntryEnabled(windows::FrameEntry, bool) override {}
+};
+
+// A small drawing with a title, standing in for a builder.
+std::function<void()> Dibujo(const char* titulo, double color) {
+    return [titulo, color] {
+        auto& l = General_dibujo::Dibujo.Lista_Elementos;
+        l.Limpiar();
+        l.Agregar(General_dibujo::Registro_Linea(0, 0, 10, 0, color, 1, 2));
+        l.Agregar(General_dibujo::Registro_Linea(0, 0, 0, 5, 0, 3, 1));
+        l.Agregar(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Rect, 1, 4, 4, 1, 0));
+        l.Agregar(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Cir, 6, 3, 8, 1, 255));
+        General_dibujo::Elemento t =
+            General_dibujo::Registro_Texto(General_dibujo::Elemento_Texto_Centrado, 5, 5.5, 12, 1);
+        t.Color = color;
+        l.Agregar(t, titulo);
+    };
+}
+
+Foto_Flexion Foto_Fija(int tipo) {
+    Foto_Flexion f;
+    f.Tipo = tipo;
+    f.TX_MU = "312,4";
+    f.TX_MUSR = "250,0";
+    f.TX_EPS0 = "0,40";
+    f.TX_MRB = "280,1";
+    f.TX_MLIMCR = "400,9";
+    f.TX_PIVOTE = "B";
+    f.TX_FN = "0,123";
+    f.TX_EPSC = "3,50";
+    f.TX_EPSSI = "10,00";
+    f.TX_EPSSS = "1,25";
+    f.TX_EPSR = "8,10";
+    f.LB_TIPO = "Refuerzo tipo VORLANT 20 - Núm. capas:  2";
+    QImage logo(336, 173, QImage::Format_ARGB32);
+    logo.fill(QColor(0, 0, 128));
+    f.IM_LOGO.Ancho = logo.width();
+    f.IM_LOGO.Alto = logo.height();
+    f.IM_LOGO.Pixeles.assign(reinterpret_cast<const uint32_t*>(logo.constBits()),
+                             reinterpret_cast<const uint32_t*>(logo.constBits()) +
+                                 logo.width() * logo.height());
+    return f;
+}
+
+class Pdf : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        General::Caso = {};
+        General_dibujo::Dibujo = {};
+        Caracteristicas::Iniciar_Datos();
+        General::Caso.Ancho = 0.4;
+        General::Caso.Momento_Solicitante = 230000;
+        ASSERT_TRUE(dir.isValid());
+    }
+    void TearDown() override {
+        // Keep the files for a look when asked to.
+        const QByteArray copia = qgetenv("KESTRAM_INFORMES");
+        if (!copia.isEmpty())
+            for (const QString& f : QDir(dir.path()).entryList({"*.pdf"}))
+                QFile::copy(dir.filePath(f), QString::fromLocal8Bit(copia) + "/" + f);
+        QLocale::setDefault(QLocale::c());
+    }
+    QString Ruta(const char* nombre) const { return dir.filePath(QString::fromLatin1(nombre)); }
+
+    Resultado Flexion_Pdf(const QString& ruta, const Foto_Flexion& f) {
+        return Imprimir_En("Archivo PDF", ruta, [&](Superficie& s) {
+            return Imprimir_Flexion(s, f, Numeros_Locale(),
+                                    {Dibujo("DIAGRAMA DE PIVOTES", 255), Dibujo("SECCION", 0),
+                                     Dibujo("ARMADURA", 65280), Dibujo("CAPAS", 16711680)});
+        });
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(Pdf, FlexureReportReadsBack) {
+    const QString ruta = Ruta("flexion.pdf");
+    ASSERT_EQ(Flexion_Pdf(ruta, Foto_Fija(1)).estado, Estado::Impreso);
+    EXPECT_EQ(prueba::Paginas(ruta), 2);
+    const QString info = prueba::Ejecutar("pdfinfo", {ruta});
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]"))) << info.toStdString();
+
+    const auto w = prueba::Palabras(ruta);
+    for (const char* t : {"0,400", "230000,00", "cm²", "‰", "312,4", "REFUERZO"})
+        EXPECT_TRUE(Buscar(w, QString::fromUtf8(t))) << t;
+    EXPECT_FALSE(Buscar(w, "230.000,00"));
+    const auto p2 = Buscar(w, "2", 2);
+    const auto pagina2 = Buscar(w, "Página", 2);
+    ASSERT_TRUE(p2 && pagina2);
+    // Positions: label at the left margin, value at 6.5, the first data line
+    // at 5.0 (the word box starts a little below the line's top).
+    const auto ancho = Buscar(w, "Ancho:");
+    const auto valor = Buscar(w, "0,400");
+    ASSERT_TRUE(ancho && valor);
+    EXPECT_NEAR(ancho->x, 2.0, 0.05);
+    EXPECT_NEAR(valor->x, 6.5, 0.05);
+    EXPECT_NEAR(ancho->y, 5.0, 0.1);
+    EXPECT_NEAR(valor->y, ancho->y, 0.01);
+    const auto titulo = Buscar(w, "REFUERZO", 1);
+    ASSERT_TRUE(titulo);
+    EXPECT_NEAR(titulo->x, 2.0, 0.05);
+    const auto resultados = Buscar(w, "RESULTADOS");
+    ASSERT_TRUE(resultados);
+    EXPECT_NEAR(resultados->x, 10.5, 0.05);
+    EXPECT_NEAR(resultados->y, 4.0, 0.1);
+
+    const QString fuentes = prueba::Ejecutar("pdffonts", {ruta});
+    EXPECT_TRUE(fuentes.contains("LiberationSans")) << fuentes.toStdString();
+    for (const QString& linea : fuentes.split('\n').mid(2)) {
+        if (linea.trimmed().isEmpty()) continue;
+        EXPECT_TRUE(linea.contains(QRegularExpression("\\s+yes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+\\s*$")))
+            << "not embedded: " << linea.toStdString();
+    }
+}
+
+TEST_F(Pdf, NoticeReportIsOnePage) {
+    Foto_Flexion f = Foto_Fija(2);
+    f.LB_INFO_Visible = true;
+    f.LB_INFO = " NO SE PUEDE REFORZAR LA SECCION ";
+    const QString ruta = Ruta("flexion_t.pdf");
+    ASSERT_EQ(Flexion_Pdf(ruta, f).estado, Estado::Impreso);
+    EXPECT_EQ(prueba::Paginas(ruta), 1);
+    const auto w = prueba::Palabras(ruta);
+    ASSERT_TRUE(Buscar(w, "PUEDE"));
+    EXPECT_FALSE(Buscar(w, "RESULTADOS"));
+    ASSERT_TRUE(Buscar(w, "alma:"));
+}
+
+TEST_F(Pdf, ConfinementAndCharacteristicsReports) {
+    auto& c = General::Caso;
+    Caracteristicas::Poner_Defectos_Confina();
+    c.Tipo_Seccion = 3;
+    Foto_Confina fc;
+    fc.CO_SECCION = 2;
+    fc.TX_WC = "0,196350";
+    fc.TX_EPS0 = "0,12";
+    fc.LB_TIPO = "Refuerzo tipo VORLANT 30 - Núm. capas:  3";
+    const QString confina = Ruta("confina.pdf");
+    ASSERT_EQ(Imprimir_En("Archivo PDF", confina,
+                          [&](Superficie& s) {
+                              return Imprimir_Confina(
+                                  s, fc, Numeros_Locale(),
+                                  {Dibujo("DIAGRAMA DE CONFINAMIENTO", 255), Dibujo("PILAR", 0)});
+                          })
+                  .estado,
+              Estado::Impreso);
+    EXPECT_EQ(prueba::Paginas(confina), 1);
+    auto w = prueba::Palabras(confina);
+    for (const char* t : {"RECTANGULAR", "menor:", "0,196350", "m³/m", "0,12‰", "Página"})
+        EXPECT_TRUE(Buscar(w, QString::fromUtf8(t))) << t;
+
+    Caracteristicas::Cargar_Refuerzo(3);
+    Calculos::Calcular_Km();
+    Dibujo("DIAGRAMA TENSION-DEFORMACION", 0)();
+    Foto_Carac fk;
+    fk.OP_V20 = false;
+    fk.OP_VMM = true;
+    const QString carac = Ruta("caracteristicas.pdf");
+    ASSERT_EQ(Imprimir_En("Archivo PDF", carac,
+                          [&](Superficie& s) {
+                              return Imprimir_Caracteristicas(s, fk, Numeros_Locale());
+                          })
+                  .estado,
+              Estado::Impreso);
+    EXPECT_EQ(prueba::Paginas(carac), 1);
+    w = prueba::Palabras(carac);
+    for (const char* t : {"MM", "440000", "5,50‰", "(N/mm²)", "Km"})
+        EXPECT_TRUE(Buscar(w, QString::fromUtf8(t))) << t;
+    // The table's first column is centred in its 3.5 cm cell from x 2.0.
+    const auto uno = Buscar(w, "1");
+    ASSERT_TRUE(uno);
+    EXPECT_NEAR(uno->x, 2.0 + 1.75 - 0.1, 0.1);
+}
+
+TEST_F(Pdf, FailuresLeaveTheTargetAlone) {
+    // A folder that does not exist: the surface cannot start.
+    Resultado r = Flexion_Pdf(Ruta("no/existe/flexion.pdf"), Foto_Fija(1));
+    EXPECT_EQ(r.estado, Estado::Fallo);
+    EXPECT_FALSE(r.motivo.empty());
+    // A path that is a folder.
+    EXPECT_EQ(Flexion_Pdf(dir.path(), Foto_Fija(1)).estado, Estado::Fallo);
+
+    // A report that breaks off halfway: the old file stays, no leftovers.
+    const QString ruta = Ruta("viejo.pdf");
+    {
+        QFile f(ruta);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("viejo");
+    }
+    r = Imprimir_En("Archivo PDF", ruta, [](Superficie& s) -> Resultado {
+        Impresora imp(s);
+        Pagina p{"X", {}};
+        Preparar_Pagina(imp, p);
+        throw std::runtime_error("roto");
+    });
+    EXPECT_EQ(r.estado, Estado::Fallo);
+    QFile f(ruta);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("viejo"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    // A complete document replaces it.
+    ASSERT_EQ(Flexion_Pdf(ruta, Foto_Fija(1)).estado, Estado::Impreso);
+    EXPECT_EQ(prueba::Paginas(ruta), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+// ---- Snapshots -----------------------------------------------------------
+
+QLineEdit* Caja(QWidget& v, const char* nombre, const char* texto) {
+    auto* e = new platform::ReadOnlyBox(&v);
+    e->setObjectName(nombre);
+    e->setText(QString::fromUtf8(texto));
+    return e;
+}
+
+QLabel* Etiqueta(QWidget& v, const char* nombre, const char* texto) {
+    auto* l = new QLabel(QString::fromUtf8(texto), &v);
+    l->setObjectName(nombre);
+    return l;
+}
+
+void Poner_Logo(QWidget& v) {
+    QPixmap pm(336, 173);
+    pm.fill(Qt::red);
+    Etiqueta(v, "IM_LOGO", "")->setPixmap(pm);
+}
+
+TEST(Foto, TWindowFromItsControls) {
+    QWidget v;
+    const char* cajas[][2] = {{"TX_MU", "---"},     {"TX_MUSR", "250,0"}, {"TX_EPS0", "0,40"},
+                              {"TX_MRB", "---"},    {"TX_MLIMCR", "---"}, {"TX_PIVOTE", "---"},
+                              {"TX_FN", "---"},     {"TX_EPSC", "---"},   {"TX_EPSSI", "---"},
+                              {"TX_EPSSS", "---"},  {"TX_EPSR", "---"}};
+    for (auto& c : cajas) Caja(v, c[0], c[1]);
+    Etiqueta(v, "LB_TIPO", "Refuerzo tipo VORLANT 30 - Núm. capas:  4");
+    auto* info = new platform::NoticeLabel(&v);
+    info->setObjectName("LB_INFO");
+    info->showNotice(" NO SE PUEDE REFORZAR LA SECCION ", Qt::red);
+    Poner_Logo(v);
+    // The window is not on screen: the notice still counts as shown.
+    const Foto_Flexion f = Tomar_Foto_Flexion(v, 2);
+    EXPECT_EQ(f.Tipo, 2);
+    EXPECT_EQ(f.TX_MU, "---");
+    EXPECT_EQ(f.TX_MUSR, "250,0");
+    EXPECT_EQ(f.TX_EPS0, "0,40");
+    EXPECT_EQ(f.LB_TIPO, "Refuerzo tipo VORLANT 30 - Núm. capas:  4");
+    EXPECT_TRUE(f.LB_INFO_Visible);
+    EXPECT_EQ(f.LB_INFO, " NO SE PUEDE REFORZAR LA SECCION ");
+    EXPECT_EQ(f.IM_LOGO.Ancho, 336);
+    EXPECT_EQ(f.IM_LOGO.Pixeles.front(), 0xFFFF0000u);
+    EXPECT_TRUE(Rehusa_Flexion(f));
+
+    info->hide();
+    EXPECT_FALSE(Tomar_Foto_Flexion(v, 2).LB_INFO_Visible);
+}
+
+TEST(Foto, ConfinementAndCharacteristicsWindows) {
+    QWidget v;
+    auto* seccion = new QComboBox(&v);
+    seccion->setObjectName("CO_SECCION");
+    seccion->addItems({"CIRCULAR", "CUADRADA", "RECTANGULAR"});
+    seccion->setCurrentIndex(1);
+    Caja(v, "TX_WC", "0,196350");
+    Caja(v, "TX_RESU", "1,38");
+    Etiqueta(v, "LB_TIPO", "Refuerzo tipo VORLANT MM - Núm. capas:  1");
+    const Foto_Confina f = Tomar_Foto_Confina(v);
+    EXPECT_EQ(f.CO_SECCION, 1);
+    EXPECT_EQ(f.TX_WC, "0,196350");
+    EXPECT_EQ(f.TX_RESU, "1,38");
+    EXPECT_TRUE(f.IM_LOGO.Vacia());
+
+    QWidget k;
+    const char* nombres[] = {"OP_V20", "OP_V30", "OP_VMM"};
+    QRadioButton* op[3];
+    for (int i = 0; i < 3; ++i) {
+        op[i] = new QRadioButton(&k);
+        op[i]->setObjectName(nombres[i]);
+    }
+    for (int i = 0; i < 3; ++i) {
+        op[i]->setChecked(true);
+        const Foto_Carac c = Tomar_Foto_Carac(k);
+        EXPECT_EQ(Variante_Elegida(c), i + 1);
+    }
+}
+
+TEST_F(Pdf, RectangularWindowSnapshotAndReport) {
+    platform::ScopedFakeMessages mensajes;
+    Grafico::Poner_Formateador([](double v, int d) {
+        return platform::formatNumber(v, d <= 0 ? QString("0") : "0." + QString(d, '0')).toStdString();
+    });
+    General::Caso.Momento_Solicitante = 280;  // needs the sheets
+    Marco marco;
+    FM_FLEXION w(marco);
+    w.Form_Load();
+    w.show();
+    w.CM_CALCULAR->click();
+    ASSERT_TRUE(General::Caso.Calculado) << (mensajes.fake.shown.empty() ? "" : mensajes.fake.shown.back().text);
+
+    const Foto_Flexion f = Tomar_Foto_Flexion(w, 1);
+    EXPECT_EQ(f.TX_MU, w.TX_MU->text().toStdString());
+    EXPECT_EQ(f.TX_FN, w.TX_FN->text().toStdString());
+    EXPECT_EQ(f.LB_TIPO, w.LB_TIPO->text().toStdString());
+    EXPECT_EQ(f.LB_INFO_Visible, !w.LB_INFO->isHidden());
+    EXPECT_FALSE(f.IM_LOGO.Vacia());
+
+    ASSERT_FALSE(f.LB_INFO_Visible);
+    ASSERT_FALSE(Rehusa_Flexion(f));
+    {
+        const QString ruta = Ruta("ventana.pdf");
+        ASSERT_EQ(Imprimir_En("Archivo PDF", ruta,
+                              [&](Superficie& s) {
+                                  return Imprimir_Flexion(s, f, Numeros_Locale(),
+                                                          Dibujos_Grafico_Flexion(1));
+                              })
+                      .estado,
+                  Estado::Impreso);
+        EXPECT_EQ(prueba::Paginas(ruta), 2);
+        // The printed number equals the shown one.
+        const auto palabras = prueba::Palabras(ruta);
+        EXPECT_TRUE(Buscar(palabras, w.TX_MU->text().trimmed())) << f.TX_MU;
+        EXPECT_TRUE(General_dibujo::Dibujo.Ver_Capas);
+    }
+    Grafico::Poner_Formateador({});
+}
+
+}  // namespace
