@@ -28,4 +28,12 @@ std::unique_ptr<MDI_PRINCIPAL> Main() {
     return principal;
 }
 
+int Ejecutar(const std::function<int()>& bucle) {
+    std::unique_ptr<MDI_PRINCIPAL> principal = Main();
+    if (!principal) return kSalida_Pantalla;
+    const int codigo = bucle();
+    principal.reset();
+    return codigo;
+}
+
 }  // namespace Inicio

@@ -1,6 +1,5 @@
 // The program: installs the platform services and starts the main frame.
 #include "app/Inicio.h"
-#include "app/MDI_PRINCIPAL.h"
 #include "platform/FileDialogs.h"
 #include "platform/Launcher.h"
 #include "platform/QtMessageService.h"
@@ -38,10 +37,8 @@ int main(int argc, char** argv) {
     platform::QtLauncher lanzador;
     platform::setLauncher(&lanzador);
 
-    std::unique_ptr<MDI_PRINCIPAL> principal = Inicio::Main();
-    int codigo = principal ? app.exec() : 0;
+    const int codigo = Inicio::Ejecutar([&app] { return app.exec(); });
 
-    principal.reset();
     platform::setLauncher(nullptr);
     platform::setFileDialogs(nullptr);
     platform::setMessages(nullptr);
