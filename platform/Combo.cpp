@@ -52,6 +52,7 @@ void Combo::setText(const QString& text) {
     if (!isEditable()) return;
     const QSignalBlocker blocker(this);
     lineEdit()->setText(text);
+    lineEdit()->setCursorPosition(0);  // a long text shows its beginning
 }
 
 void Combo::selectText(int start, int length) {
