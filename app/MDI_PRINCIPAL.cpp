@@ -110,6 +110,7 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
     filtroTeclas_ = new Filtro_Eventos(
         [this](QObject* o, QEvent* e) { return Abrir_Con_Teclas(o, e); }, this);
     qApp->installEventFilter(filtroTeclas_);
+    platform::setFileDialogParent(this);
 }
 
 MDI_PRINCIPAL::~MDI_PRINCIPAL() {
@@ -516,6 +517,7 @@ void MDI_PRINCIPAL::Abrir_Fichero() {
     pide.filterIndex = 3;
     pide.fileName.clear();
     pide.confirmOverwrite = true;
+    if (!c.Sin_Nombre) pide.folder = platform::folderOf(c.Nombre_Fichero);
     const std::optional<std::string> ruta = platform::fileDialogs().ask(pide);
     if (!ruta) {
         c.Error_Datos = true;
