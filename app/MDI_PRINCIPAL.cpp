@@ -422,15 +422,15 @@ void MDI_PRINCIPAL::Mostrar_Ventana(DesignKind kind) {
                                            Qt::WindowMinimizeButtonHint |
                                            Qt::WindowCloseButtonHint);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->setFixedSize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
+    sub->installEventFilter(this);
+    sub->move(0, 0);
     // Its window menu offers only what a fixed-size window can do.
     if (QMenu* menu = sub->systemMenu())
         for (QAction* a : menu->actions())
             if (a->text() == QMdiSubWindow::tr("&Size") ||
                 a->text() == QMdiSubWindow::tr("Stay on &Top"))
                 menu->removeAction(a);
-    sub->setFixedSize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
-    sub->installEventFilter(this);
-    sub->move(0, 0);
     ventana_ = w;
     subventana_ = sub;
     sub->show();

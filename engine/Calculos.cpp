@@ -535,17 +535,17 @@ bool Resultados_Finitos() {
 
 }  // namespace
 
-Resultado_Flexion Calcular_Caso_Flexion(int16_t Tipo) {
+Salida_Flexion Calcular_Caso_Flexion(int16_t Tipo) {
     auto& c = General::Caso;
     const int tipos = c.Num_Tipos_Refuerzo;
     const int capas = c.Num_Capas_Max;
     Crear_Resultados_Flexion();
 
-    if (Tipo != 1 && Tipo != 2) return Resultado_Flexion::No_Calculable;
+    if (Tipo != 1 && Tipo != 2) return {Resultado_Flexion::No_Calculable};
     Calcular_Predeformacion_Flexion(Tipo);
-    if (!std::isfinite(c.Predeformacion)) return Resultado_Flexion::No_Calculable;
+    if (!std::isfinite(c.Predeformacion)) return {Resultado_Flexion::No_Calculable};
     if (!Predeformacion_Admisible(c.Predeformacion))
-        return Resultado_Flexion::Predeformacion_Excesiva;
+        return {Resultado_Flexion::Predeformacion_Excesiva};
 
     const double mu_sin_refuerzo = c.Mu_Sin_Refuerzo;
     for (int16_t j = 1; j <= tipos; ++j) {
@@ -568,14 +568,14 @@ Resultado_Flexion Calcular_Caso_Flexion(int16_t Tipo) {
     if (!Resultados_Finitos()) {
         Crear_Resultados_Flexion();
         c.Mu_Sin_Refuerzo = mu_sin_refuerzo;
-        return Resultado_Flexion::No_Calculable;
+        return {Resultado_Flexion::No_Calculable};
     }
 
     c.Mu_Max = 0;
     for (int j = 1; j <= tipos; ++j)
         for (int n = 1; n <= capas; ++n)
             if (c.Mu_Capas(j, n) > c.Mu_Max) c.Mu_Max = c.Mu_Capas(j, n);
-    return Resultado_Flexion::Calculado;
+    return {Resultado_Flexion::Calculado};
 }
 
 bool Calcular_Caso_Confina() {

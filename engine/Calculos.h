@@ -59,6 +59,14 @@ enum class Resultado_Flexion {
     No_Calculable,            // the section's values give no finite result
 };
 
+// The outcome as Calcular_Caso_Flexion returns it: true exactly when the
+// case was calculated.
+struct Salida_Flexion {
+    Resultado_Flexion resultado;
+    explicit operator bool() const { return resultado == Resultado_Flexion::Calculado; }
+    friend bool operator==(Salida_Flexion s, Resultado_Flexion r) { return s.resultado == r; }
+};
+
 // The engine side of the flexure calculate command, on the inputs already
 // stored in the case data: creates every flexure result array afresh
 // (zero-filled) and computes Predeformacion. Refuses with
@@ -69,7 +77,7 @@ enum class Resultado_Flexion {
 // a finite number (a moment marked -999 aside) the arrays are zero-filled
 // again and the outcome is No_Calculable. Tipo 1 rectangular, 2 T section
 // (any other Tipo: No_Calculable). Status flags are left to the caller.
-Resultado_Flexion Calcular_Caso_Flexion(int16_t Tipo);
+Salida_Flexion Calcular_Caso_Flexion(int16_t Tipo);
 
 // The engine side of the confinement calculate command: creates the seven
 // confinement result arrays afresh, computes Predeformacion, refuses (false)

@@ -605,7 +605,7 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
 
     c.Rellenando_Tabla = true;
     const auto resultado = Calculos::Calcular_Caso_Flexion(static_cast<int16_t>(tipo_));
-    if (resultado != Calculos::Resultado_Flexion::Calculado) {
+    if (!resultado) {
         platform::showMessage(
             resultado == Calculos::Resultado_Flexion::Predeformacion_Excesiva
                 ? "La predeformación de la estructura es superior al 2 por mil."
