@@ -28,12 +28,10 @@ std::unique_ptr<MDI_PRINCIPAL> Main() {
     return principal;
 }
 
-int Ejecutar(const std::function<int()>& bucle) {
-    std::unique_ptr<MDI_PRINCIPAL> principal = Main();
+int Ejecutar(std::unique_ptr<MDI_PRINCIPAL>& principal, const std::function<int()>& bucle) {
+    principal = Main();
     if (!principal) return kSalida_Pantalla;
-    const int codigo = bucle();
-    principal.reset();
-    return codigo;
+    return bucle();
 }
 
 }  // namespace Inicio

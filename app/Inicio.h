@@ -16,9 +16,9 @@ std::unique_ptr<MDI_PRINCIPAL> Main();
 // Exit status of a program ended at start by a too-small screen.
 inline constexpr int kSalida_Pantalla = 1;
 
-// The whole run: Main(), then the event loop `bucle` while the frame lives;
-// the frame is gone when it returns. The status is the loop's, or
-// kSalida_Pantalla when the start ended the program.
-int Ejecutar(const std::function<int()>& bucle);
+// The run: Main() into principal, then the event loop `bucle` when the
+// program started. The exit status is the loop's, or kSalida_Pantalla when
+// the start ended the program.
+int Ejecutar(std::unique_ptr<MDI_PRINCIPAL>& principal, const std::function<int()>& bucle);
 
 }  // namespace Inicio

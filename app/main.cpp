@@ -1,5 +1,6 @@
 // The program: installs the platform services and starts the main frame.
 #include "app/Inicio.h"
+#include "app/MDI_PRINCIPAL.h"
 #include "platform/FileDialogs.h"
 #include "platform/Launcher.h"
 #include "platform/QtMessageService.h"
@@ -37,8 +38,10 @@ int main(int argc, char** argv) {
     platform::QtLauncher lanzador;
     platform::setLauncher(&lanzador);
 
-    const int codigo = Inicio::Ejecutar([&app] { return app.exec(); });
+    std::unique_ptr<MDI_PRINCIPAL> principal;
+    int codigo = Inicio::Ejecutar(principal, [&app] { return app.exec(); });
 
+    principal.reset();
     platform::setLauncher(nullptr);
     platform::setFileDialogs(nullptr);
     platform::setMessages(nullptr);

@@ -225,15 +225,18 @@ TEST(Inicio, ScreenBelow800x600EndsWithTheMessageBeforeAnythingElse) {
         // The run: its event loop only when the program starts; a screen too
         // small ends it with a failure status.
         bool bucle = false;
-        const int salida = Inicio::Ejecutar([&bucle] {
+        std::unique_ptr<MDI_PRINCIPAL> principal;
+        const int salida = Inicio::Ejecutar(principal, [&bucle] {
             bucle = true;
             return 0;
         });
         EXPECT_EQ(bucle, caso.arranca);
+        EXPECT_EQ(principal != nullptr, caso.arranca);
         EXPECT_EQ(salida != 0, !caso.arranca);
         EXPECT_FALSE(General::Caso.Modificado);  // the flags come first
         if (caso.arranca) {
             EXPECT_TRUE(mensajes.fake.shown.empty());
+            principal.reset();
             Borrar_Pendientes();
             continue;
         }
