@@ -38,7 +38,10 @@ void Combo::select(int i) {
     {
         const QSignalBlocker blocker(this);
         setCurrentIndex(i);
-        if (i >= 0 && isEditable()) lineEdit()->setText(itemText(i));
+        if (i >= 0 && isEditable()) {
+            lineEdit()->setText(itemText(i));
+            lineEdit()->setCursorPosition(0);
+        }
     }
     if (i >= 0) emit selected();
 }
