@@ -83,6 +83,8 @@ FM_PRESENTACION::FM_PRESENTACION(QWidget* parent)
 
     TM = new QTimer(this);
     TM->setObjectName(QStringLiteral("TM"));
+    // A coarse timer may fire up to 5 % early: the splash stays its 15 s.
+    TM->setTimerType(Qt::PreciseTimer);
     connect(TM, &QTimer::timeout, this, &FM_PRESENTACION::TM_Timer);
 }
 

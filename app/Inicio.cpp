@@ -28,4 +28,10 @@ std::unique_ptr<MDI_PRINCIPAL> Main() {
     return principal;
 }
 
+int Ejecutar(std::unique_ptr<MDI_PRINCIPAL>& principal, const std::function<int()>& bucle) {
+    principal = Main();
+    if (!principal) return kSalida_Pantalla;
+    return bucle();
+}
+
 }  // namespace Inicio

@@ -13,7 +13,9 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -25,6 +27,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -62,6 +65,17 @@ QPixmap Dibujo_Fondo(const QColor& espacio) {
     return fondo;
 }
 
+// An event filter that runs a function.
+class Filtro_Eventos : public QObject {
+public:
+    Filtro_Eventos(std::function<bool(QObject*, QEvent*)> f, QObject* parent)
+        : QObject(parent), f_(std::move(f)) {}
+    bool eventFilter(QObject* watched, QEvent* e) override { return f_(watched, e); }
+
+private:
+    std::function<bool(QObject*, QEvent*)> f_;
+};
+
 QIcon Dibujo_Icono() {
     QPixmap pm(32, 32);
     pm.fill(QColor(0, 0, 128));
@@ -95,9 +109,15 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
     Crear_Menus();
     Crear_Barra();
     MDIForm_Resize();
+    // Ctrl+A opens a file wherever the focus is (Abrir_Con_Teclas).
+    filtroTeclas_ = new Filtro_Eventos(
+        [this](QObject* o, QEvent* e) { return Abrir_Con_Teclas(o, e); }, this);
+    qApp->installEventFilter(filtroTeclas_);
+    platform::setFileDialogParent(this);
 }
 
 MDI_PRINCIPAL::~MDI_PRINCIPAL() {
+    delete filtroTeclas_;  // before this object is half gone
     // The area's children go after this object: no more activation calls.
     area_->disconnect(this);
     if (presentacion_) {
@@ -130,8 +150,9 @@ void MDI_PRINCIPAL::Crear_Menus() {
         // Opening a top menu closes the splash.
         connect(menu, &QMenu::aboutToShow, this, &MDI_PRINCIPAL::Cerrar_Presentacion);
     };
-    // Ctrl+A and Ctrl+C stay with a text field that has the focus (select
-    // all, copy): line edits, editable lists and text editors claim them first.
+    // Ctrl+C stays with a text field that has the focus (copy): line edits,
+    // editable lists and text editors claim it first. Ctrl+A opens a file
+    // from anywhere (Abrir_Con_Teclas).
     const QKeySequence nada;
     llenar(mnuPrincipal, "mnuPrincipal", "&Principal",
            {{&mnuPrincipalAbrir, "mnuPrincipalAbrir", "&Abrir datos",
@@ -300,6 +321,26 @@ void MDI_PRINCIPAL::Cerrar_Presentacion() {
     if (General::Caso.Presentacion_Visible && presentacion_) presentacion_->close();
 }
 
+// A text field claims Ctrl+A for itself (select all) before the menu's
+// shortcut is tried; in this frame the key is the open command wherever the
+// focus is. The command runs once the key event is over, since it closes
+// the window that holds the field.
+bool MDI_PRINCIPAL::Abrir_Con_Teclas(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress || !watched->isWidgetType()) return false;
+    auto* tecla = static_cast<QKeyEvent*>(e);
+    if (tecla->keyCombination() != QKeyCombination(Qt::ControlModifier, Qt::Key_A)) return false;
+    if (static_cast<QWidget*>(watched)->window() != this) return false;
+    e->accept();
+    if (!abrirPendiente_ && mnuPrincipalAbrir->isEnabled()) {
+        abrirPendiente_ = true;
+        QTimer::singleShot(0, this, [this] {
+            abrirPendiente_ = false;
+            mnuPrincipalAbrir->trigger();
+        });
+    }
+    return true;
+}
+
 bool MDI_PRINCIPAL::eventFilter(QObject* watched, QEvent* e) {
     if (watched == area_->viewport() &&
         (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease)) {
@@ -394,6 +435,12 @@ void MDI_PRINCIPAL::Mostrar_Ventana(DesignKind kind) {
     sub->setFixedSize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));
     sub->installEventFilter(this);
     sub->move(0, 0);
+    // Its window menu offers only what a fixed-size window can do.
+    if (QMenu* menu = sub->systemMenu())
+        for (QAction* a : menu->actions())
+            if (a->text() == QMdiSubWindow::tr("&Size") ||
+                a->text() == QMdiSubWindow::tr("Stay on &Top"))
+                menu->removeAction(a);
     ventana_ = w;
     subventana_ = sub;
     sub->show();
@@ -480,6 +527,7 @@ void MDI_PRINCIPAL::Abrir_Fichero() {
     pide.filterIndex = 3;
     pide.fileName.clear();
     pide.confirmOverwrite = true;
+    if (!c.Sin_Nombre) pide.folder = platform::folderOf(c.Nombre_Fichero);
     const std::optional<std::string> ruta = platform::fileDialogs().ask(pide);
     if (!ruta) {
         c.Error_Datos = true;

@@ -124,6 +124,7 @@ private:
     void Cerrar_Sesion_Correo();
     void Terminar(bool cerrarMarco);
     void Subventana_Activada(QMdiSubWindow* sub);
+    bool Abrir_Con_Teclas(QObject* watched, QEvent* e);
     void Abrir_Fichero();
     void Guardar(bool pedirNombre);
     windows::DesignWindow* Ventana_Caso() const;
@@ -138,4 +139,6 @@ private:
     bool pulsadoLibre_ = false;  // left button went down on the free area
     bool botonGuardar_ = false;   // toolbar button 3
     bool botonImprimir_ = false;  // toolbar button 4
+    bool abrirPendiente_ = false;  // Ctrl+A pressed, open command not run yet
+    QObject* filtroTeclas_ = nullptr;
 };

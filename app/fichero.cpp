@@ -102,11 +102,12 @@ Failure Fallo_Interno() {
 
 // ---- writing ----------------------------------------------------------------
 
-// Shortest text that reads back as exactly the same double, point as decimal
-// sign whatever the locale.
+// Shortest plain decimal text ("100000", "0.0001", never an exponent) that
+// reads back as exactly the same double, point as decimal sign whatever the
+// locale. The longest finite double takes some 330 characters.
 std::string Texto_Numero(double v) {
-    char buf[64];
-    auto r = std::to_chars(buf, buf + sizeof buf, v);
+    char buf[512];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed);
     return std::string(buf, r.ptr);
 }
 
@@ -192,7 +193,10 @@ Outcome Leer_Valores(const std::string& file, std::vector<double>& valores, doub
                      int cuantos_tipo2, int cuantos_otro, int16_t* tipo) {
     std::string texto;
     if (Outcome f = fileSystem().read(file, texto)) return f;
-    Lineas lineas(texto);
+    // A UTF-8 byte-order mark, as some editors write, is no part of line 1.
+    std::string_view contenido = texto;
+    if (contenido.substr(0, 3) == "\xEF\xBB\xBF") contenido.remove_prefix(3);
+    Lineas lineas(contenido);
     if (Outcome f = lineas.Leer(kind)) return f;
     if (tipo) *tipo = Como_Tipo(kind);
     int cuantos = kind == 2 ? cuantos_tipo2 : cuantos_otro;

@@ -95,6 +95,50 @@ private:
     bool committed_ = false;
 };
 
+// A file written over itself, for a folder that takes no new file: the
+// bytes wait in memory and go to the file only at commit.
+class InPlaceOutputFile : public OutputFile {
+public:
+    explicit InPlaceOutputFile(std::string target) : target_(std::move(target)) {}
+
+    Outcome write(std::string_view bytes) override {
+        pending_ += bytes;
+        return std::nullopt;
+    }
+
+    Outcome commit() override {
+        int fd = ::open(target_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) return failureFromErrno(errno, true);
+        struct Closer {
+            int fd;
+            ~Closer() {
+                if (fd >= 0) ::close(fd);
+            }
+        } closer{fd};
+        struct stat st {};
+        if (::fstat(fd, &st) != 0) return failureFromErrno(errno, true);
+        if (!S_ISREG(st.st_mode)) return accessDenied();
+        std::string_view bytes = pending_;
+        while (!bytes.empty()) {
+            ssize_t n = ::write(fd, bytes.data(), bytes.size());
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) return failureFromErrno(errno, true);
+            if (n == 0) return failureFromErrno(EIO, true);
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+        if (::ftruncate(fd, static_cast<off_t>(pending_.size())) != 0)
+            return failureFromErrno(errno, true);
+        if (::fsync(fd) != 0) return failureFromErrno(errno, true);
+        closer.fd = -1;
+        if (::close(fd) != 0) return failureFromErrno(errno, true);
+        return std::nullopt;
+    }
+
+private:
+    std::string target_;
+    std::string pending_;
+};
+
 class RealFileSystem : public FileSystem {
 public:
     std::unique_ptr<OutputFile> create(const std::string& requested, Outcome& failure) override {
@@ -135,7 +179,8 @@ public:
             failure = failureFromErrno(EISDIR, true);
             return nullptr;
         }
-        std::string prefix = (folder == "/" ? std::string() : folder) + "/." + base + ".tmp" +
+        // A short name of its own: any name the target may have still fits.
+        std::string prefix = (folder == "/" ? std::string() : folder) + "/.krtmp" +
                              std::to_string(::getpid()) + "-";
         for (int attempt = 0; attempt < 100; ++attempt) {
             std::string temp = prefix + std::to_string(counter_++);
@@ -144,6 +189,10 @@ public:
                 if (exists) ::fchmod(fd, old.st_mode & 07777);
                 return std::make_unique<RealOutputFile>(fd, temp, target);
             }
+            // A folder that takes no new file: a writable file there is
+            // written over itself.
+            if (exists && (errno == EACCES || errno == EPERM))
+                return std::make_unique<InPlaceOutputFile>(target);
             if (errno != EEXIST && errno != EINTR) {
                 failure = failureFromErrno(errno, true);
                 return nullptr;

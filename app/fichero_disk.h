@@ -1,7 +1,9 @@
 // The disk under the data files. A data file is written to a temporary file
 // beside its target and moved over the target only once every byte is on
-// disk, so a failed save leaves the old file as it was. Tests replace the
-// file system to inject a failure at a chosen line.
+// disk, so a failed save leaves the old file as it was. In a folder that
+// takes no new file an existing writable file is written over itself, once
+// every byte is ready. Tests replace the file system to inject a failure at
+// a chosen line.
 #pragma once
 
 #include <cstddef>

@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
     platform::QtPrinterService impresoras;
     platform::setPrinters(&impresoras);
 
-    std::unique_ptr<MDI_PRINCIPAL> principal = Inicio::Main();
-    int codigo = principal ? app.exec() : 0;
+    std::unique_ptr<MDI_PRINCIPAL> principal;
+    int codigo = Inicio::Ejecutar(principal, [&app] { return app.exec(); });
 
     principal.reset();
     platform::setPrinters(nullptr);

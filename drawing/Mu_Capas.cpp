@@ -45,18 +45,21 @@ void Dibujar_Mu_Capas(Ventana ventana) {
     const double mu0 = c.Mu_Sin_Refuerzo;
     const double md = c.Momento_Solicitante;
 
+    // The moment axis starts at the least of the moments that take part
+    // (the valid values and, with them, Mu0), whatever their size.
     double mx = 0;
-    double mn = 99999;
+    std::optional<double> menor;
     for (int i = 1; i <= nv; ++i) {
         for (int n = 1; n <= nc; ++n) {
             const auto v = mu(i, n);
             if (!v) continue;
             if (*v > mx) mx = *v;
-            if (*v < mn) mn = *v;
+            if (!menor || *v < *menor) menor = *v;
             if (mu0 > mx) mx = mu0;
-            if (mu0 < mn) mn = mu0;
+            if (mu0 < *menor) menor = mu0;
         }
     }
+    const double mn = menor.value_or(mx);
     const double D = mx - mn;
     const double W = 1.1 * D;
     const double s = W / 10;

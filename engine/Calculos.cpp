@@ -498,7 +498,9 @@ bool Predeformacion_Admisible(double e0) {
 
 }  // namespace
 
-bool Calcular_Caso_Flexion(int16_t Tipo) {
+namespace {
+
+void Crear_Resultados_Flexion() {
     auto& c = General::Caso;
     const int tipos = c.Num_Tipos_Refuerzo;
     const int capas = c.Num_Capas_Max;
@@ -513,11 +515,39 @@ bool Calcular_Caso_Flexion(int16_t Tipo) {
     c.Def_Refuerzo.Crear(tipos, capas);
     c.Fibra_Neutra_RB.Crear(tipos, capas);
     c.Fibra_Neutra_Lim.Crear(tipos, capas);
+}
 
-    if (Tipo != 1 && Tipo != 2) return false;
+// Every value the window shows of a cell not marked -999 is finite.
+bool Resultados_Finitos() {
+    const auto& c = General::Caso;
+    if (!std::isfinite(c.Mu_Sin_Refuerzo)) return false;
+    for (int j = 1; j <= c.Num_Tipos_Refuerzo; ++j)
+        for (int n = 1; n <= c.Num_Capas_Max; ++n) {
+            if (c.Mu_Capas(j, n) == General::Sin_Ganancia) continue;
+            for (double v : {c.Mu_Capas(j, n), c.Momento_RB(j, n), c.Momento_Limite(j, n),
+                             c.Fibra_Neutra(j, n), c.Def_Hormigon(j, n),
+                             c.Def_Armadura_Inf(j, n), c.Def_Armadura_Sup(j, n),
+                             c.Def_Refuerzo(j, n)})
+                if (!std::isfinite(v)) return false;
+        }
+    return true;
+}
+
+}  // namespace
+
+Salida_Flexion Calcular_Caso_Flexion(int16_t Tipo) {
+    auto& c = General::Caso;
+    const int tipos = c.Num_Tipos_Refuerzo;
+    const int capas = c.Num_Capas_Max;
+    Crear_Resultados_Flexion();
+
+    if (Tipo != 1 && Tipo != 2) return {Resultado_Flexion::No_Calculable};
     Calcular_Predeformacion_Flexion(Tipo);
-    if (!Predeformacion_Admisible(c.Predeformacion)) return false;
+    if (!std::isfinite(c.Predeformacion)) return {Resultado_Flexion::No_Calculable};
+    if (!Predeformacion_Admisible(c.Predeformacion))
+        return {Resultado_Flexion::Predeformacion_Excesiva};
 
+    const double mu_sin_refuerzo = c.Mu_Sin_Refuerzo;
     for (int16_t j = 1; j <= tipos; ++j) {
         if (Tipo == 1)
             Calcular_Flexion_Rect(c.Ancho, c.Canto, c.Recubrimiento, c.Armadura_Inf,
@@ -534,11 +564,18 @@ bool Calcular_Caso_Flexion(int16_t Tipo) {
         Calcular_Musr_T(c.Ancho, c.Canto, c.Recubrimiento, c.Armadura_Inf, c.Armadura_Sup, c.Fck,
                         c.Fyk);
 
+    // Results that are no numbers are no results: nothing of them is kept.
+    if (!Resultados_Finitos()) {
+        Crear_Resultados_Flexion();
+        c.Mu_Sin_Refuerzo = mu_sin_refuerzo;
+        return {Resultado_Flexion::No_Calculable};
+    }
+
     c.Mu_Max = 0;
     for (int j = 1; j <= tipos; ++j)
         for (int n = 1; n <= capas; ++n)
             if (c.Mu_Capas(j, n) > c.Mu_Max) c.Mu_Max = c.Mu_Capas(j, n);
-    return true;
+    return {Resultado_Flexion::Calculado};
 }
 
 bool Calcular_Caso_Confina() {

@@ -52,15 +52,32 @@ std::optional<double> Calcular_Coef_Forma(int16_t Forma, double D, double L);
 // count with the Fck of the case data.
 void Calcular_Anclaje();
 
+// Outcome of the flexure calculate command.
+enum class Resultado_Flexion {
+    Calculado,                // every result is a finite number
+    Predeformacion_Excesiva,  // initial strain above 0.002
+    No_Calculable,            // the section's values give no finite result
+};
+
+// The outcome as Calcular_Caso_Flexion returns it: true exactly when the
+// case was calculated.
+struct Salida_Flexion {
+    Resultado_Flexion resultado;
+    explicit operator bool() const { return resultado == Resultado_Flexion::Calculado; }
+    friend bool operator==(Salida_Flexion s, Resultado_Flexion r) { return s.resultado == r; }
+};
+
 // The engine side of the flexure calculate command, on the inputs already
 // stored in the case data: creates every flexure result array afresh
-// (zero-filled), computes Predeformacion, and refuses (false) when it is
-// above 0.002 or not finite, leaving the arrays created and zero-filled and
+// (zero-filled) and computes Predeformacion. Refuses with
+// Predeformacion_Excesiva when it is above 0.002, and with No_Calculable
+// when it is not finite; both leave the arrays zero-filled and
 // Mu_Sin_Refuerzo / Mu_Max untouched. Otherwise runs the solver for every
-// variant, the unstrengthened capacity and Mu_Max, and returns true.
-// Tipo 1 rectangular, 2 T section (any other Tipo is refused). Status flags
-// are left to the caller.
-bool Calcular_Caso_Flexion(int16_t Tipo);
+// variant, the unstrengthened capacity and Mu_Max; when any of these is not
+// a finite number (a moment marked -999 aside) the arrays are zero-filled
+// again and the outcome is No_Calculable. Tipo 1 rectangular, 2 T section
+// (any other Tipo: No_Calculable). Status flags are left to the caller.
+Salida_Flexion Calcular_Caso_Flexion(int16_t Tipo);
 
 // The engine side of the confinement calculate command: creates the seven
 // confinement result arrays afresh, computes Predeformacion, refuses (false)

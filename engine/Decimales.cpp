@@ -137,6 +137,14 @@ std::string Texto_Decimales(double valor, int decimales, const std::string& sepa
     return (std::signbit(valor) && !cero ? "-" : "") + texto;
 }
 
+double Redondear(double valor, int decimales) {
+    if (!std::isfinite(valor)) return valor;
+    const std::string texto = Texto_Decimales(valor, decimales);
+    double v = 0;
+    std::from_chars(texto.data(), texto.data() + texto.size(), v);
+    return v;
+}
+
 bool Es_Numero(const std::string& texto) {
     const std::string s = Comas_A_Puntos(Recortar(texto));
     if (s.empty()) return false;

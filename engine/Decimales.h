@@ -30,6 +30,10 @@ std::string Texto_Corto(double valor);
 // that rounds to zero (-0.0001 -> "0.000").
 std::string Texto_Decimales(double valor, int decimales, const std::string& separador = ".");
 
+// The value as Texto_Decimales shows it, read back: what every later reader
+// of a field shown with that many decimals takes. Not finite: unchanged.
+double Redondear(double valor, int decimales);
+
 // The text without its blanks (spaces and tabs) at either end.
 std::string Recortar(const std::string& texto);
 

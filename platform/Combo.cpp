@@ -38,7 +38,10 @@ void Combo::select(int i) {
     {
         const QSignalBlocker blocker(this);
         setCurrentIndex(i);
-        if (i >= 0 && isEditable()) lineEdit()->setText(itemText(i));
+        if (i >= 0 && isEditable()) {
+            lineEdit()->setText(itemText(i));
+            lineEdit()->setCursorPosition(0);
+        }
     }
     if (i >= 0) emit selected();
 }
@@ -52,6 +55,7 @@ void Combo::setText(const QString& text) {
     if (!isEditable()) return;
     const QSignalBlocker blocker(this);
     lineEdit()->setText(text);
+    lineEdit()->setCursorPosition(0);  // a long text shows its beginning
 }
 
 void Combo::selectText(int start, int length) {

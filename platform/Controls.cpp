@@ -12,7 +12,14 @@ void makeReadOnly(QLineEdit* edit) {
     edit->setPalette(p);
 }
 
-ReadOnlyBox::ReadOnlyBox(QWidget* parent) : QLineEdit(parent) { makeReadOnly(this); }
+ReadOnlyBox::ReadOnlyBox(QWidget* parent) : QLineEdit(parent) {
+    makeReadOnly(this);
+    // Out of the tab chain, but a click gives it the focus, so its text can
+    // be selected and copied.
+    setFocusPolicy(Qt::ClickFocus);
+    // Every text comes from the program: show its beginning.
+    connect(this, &QLineEdit::textChanged, this, [this] { setCursorPosition(0); });
+}
 
 QColor ReadOnlyBox::background() const { return palette().color(QPalette::Base); }
 

@@ -13,7 +13,8 @@ constexpr int twips(int t) { return (t >= 0 ? t + kTwipsPerPixel / 2 : t - kTwip
 
 inline const QColor kReadOnlyBackground{224, 224, 224};
 
-// Read-only box: a locked line edit with the grey background.
+// Read-only box: a locked line edit with the grey background; its text can
+// be selected and copied, and a long text shows its beginning.
 class ReadOnlyBox : public QLineEdit {
     Q_OBJECT
 public:

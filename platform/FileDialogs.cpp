@@ -1,7 +1,12 @@
 #include "platform/FileDialogs.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QPointer>
+#include <QSettings>
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace platform {
 
@@ -11,6 +16,22 @@ FakeFileDialogs& fallback() {
     return f;
 }
 FileDialogService* current = nullptr;
+
+QPointer<QWidget>& dialogParent() {
+    static QPointer<QWidget> parent;
+    return parent;
+}
+
+// The settings the dialogs write go to a private folder for this run.
+void keepSettingsPrivate() {
+    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/kestram-XXXXXX"));
+    static bool done = false;
+    if (done) return;
+    done = true;
+    const QString path = folder.isValid() ? folder.path() : QStringLiteral("/nonexistent");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+}
 
 std::vector<std::string> split(const std::string& text, char sep) {
     std::vector<std::string> parts;
@@ -31,6 +52,14 @@ std::vector<std::string> split(const std::string& text, char sep) {
 FileDialogService& fileDialogs() { return current ? *current : fallback(); }
 void setFileDialogs(FileDialogService* service) { current = service; }
 
+void setFileDialogParent(QWidget* parent) { dialogParent() = parent; }
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
 std::vector<std::string> qtNameFilters(const std::string& filter) {
     std::vector<std::string> result;
     if (filter.empty()) return result;
@@ -45,8 +74,11 @@ std::vector<std::string> qtNameFilters(const std::string& filter) {
 }
 
 std::optional<std::string> QtFileDialogService::ask(const FileRequest& request) {
-    QFileDialog dialog;
+    keepSettingsPrivate();
+    QWidget* parent = dialogParent() ? dialogParent().data() : QApplication::activeWindow();
+    QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!request.folder.empty()) dialog.setDirectory(QString::fromStdString(request.folder));
     QStringList filters;
     for (const std::string& f : qtNameFilters(request.filter)) filters << QString::fromStdString(f);
     if (!filters.isEmpty()) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace platform {
 
 struct FileRequest {
@@ -22,7 +24,12 @@ struct FileRequest {
     // Save: extension (no dot) the dialog adds to a name typed without one,
     // before it asks about replacing a file; empty: the name as typed.
     std::string defaultSuffix{};
+    // Folder the dialog opens in (UTF-8); empty: the toolkit's choice.
+    std::string folder{};
 };
+
+// The folder part of a path ("/a/b.krf" -> "/a"); empty when it has none.
+std::string folderOf(const std::string& path);
 
 class FileDialogService {
 public:
@@ -36,11 +43,18 @@ public:
 FileDialogService& fileDialogs();
 void setFileDialogs(FileDialogService* service);  // nullptr: the fallback
 
-// The Qt dialog (non-native, so it behaves the same everywhere).
+// The Qt dialog (non-native, so it behaves the same everywhere): a child of
+// the window set with setFileDialogParent (else of the active window),
+// centred on it. The toolkit keeps the dialog's history in a settings file;
+// that file goes to a private temporary folder, removed when the program
+// ends, so the user's home folder receives none.
 class QtFileDialogService : public FileDialogService {
 public:
     std::optional<std::string> ask(const FileRequest& request) override;
 };
+
+// The window the Qt dialogs open on (the main frame); nullptr: none.
+void setFileDialogParent(QWidget* parent);
 
 // Test double: records every request, answers from the queue, then cancels.
 class FakeFileDialogs : public FileDialogService {

@@ -2,11 +2,41 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace platform {
+
+namespace {
+
+// Draws a frame inside the current cell, with or without the focus: the
+// grid has no selection, so this frame is what shows the cell on show.
+class CurrentCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem opt = option;
+        opt.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, opt, index);
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (!view || view->currentIndex() != index) return;
+        painter->save();
+        QPen pen(Qt::black, kCurrentCellFrame);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        const int half = kCurrentCellFrame / 2;
+        painter->drawRect(option.rect.adjusted(half, half, -half, -half));
+        painter->restore();
+    }
+};
+
+}  // namespace
 
 Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     horizontalHeader()->hide();
@@ -16,6 +46,7 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
     setTabKeyNavigation(false);
+    setItemDelegate(new CurrentCellDelegate(this));
     setRows(2);
     setCols(2);
     connect(this, &QTableWidget::currentCellChanged, this,

@@ -9,13 +9,16 @@
 //  - setRows/setCols resize without any event; a current row or column left
 //    outside the grid becomes the last one, silently.
 // Use setRows/setCols/row/col, not QTableWidget's own current-cell and
-// row-count calls. Cell texts are centred.
+// row-count calls. Cell texts are centred; the current cell carries a black
+// frame kCurrentCellFrame pixels wide inside its borders.
 #pragma once
 
 #include <QColor>
 #include <QTableWidget>
 
 namespace platform {
+
+inline constexpr int kCurrentCellFrame = 2;
 
 class Grid : public QTableWidget {
     Q_OBJECT

@@ -27,16 +27,22 @@ bool allAts(const QString& pattern) {
     return true;
 }
 
-// A plain text of Decimales ("-12.5") with the locale's separator and sign.
+// A plain text of Decimales ("-12.5") with the shown decimal separator.
+// The minus sign stays "-": every text written here must pass the
+// program's own number test.
 QString localised(const std::string& plain) {
-    const QLocale locale;
     QString text = QString::fromStdString(plain);
-    text.replace(QLatin1Char('.'), locale.decimalPoint());
-    if (text.startsWith(QLatin1Char('-'))) text.replace(0, 1, locale.negativeSign());
+    text.replace(QLatin1Char('.'), shownDecimalPoint());
     return text;
 }
 
 }  // namespace
+
+QString shownDecimalPoint() {
+    const QString point = QLocale().decimalPoint();
+    if (point == QLatin1String(",") || point == QLatin1String(".")) return point;
+    return QStringLiteral(",");
+}
 
 QString formatNumber(double value, const QString& pattern) {
     if (!std::isfinite(value)) return QString();
@@ -57,6 +63,12 @@ double readShown(const QString& text, bool* ok) {
     locale.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
     bool good = false;
     double value = locale.toDouble(text.trimmed(), &good);
+    // A locale whose own separator is not shown: the program's texts.
+    if (!good && shownDecimalPoint() != locale.decimalPoint() &&
+        !text.contains(QLatin1Char('.')) && isNumber(text)) {
+        value = Decimales::Convertir_Numero(Decimales::Recortar(text.toStdString()));
+        good = true;
+    }
     if (!good || !std::isfinite(value)) {
         good = false;
         value = 0;

@@ -7,6 +7,11 @@
 
 namespace platform {
 
+// The decimal separator the program shows: the current default locale's
+// when it is "," or ".", otherwise ",", so that every shown number passes
+// the program's own number test.
+QString shownDecimalPoint();
+
 // Patterns "0", "0.0", "0.00", "0.000", "0.000000" (any count of zeros after
 // the point): fixed decimals, at least one digit before the separator.
 // Rounding is half away from zero on the shortest decimal text of the value
@@ -20,7 +25,7 @@ QString formatNumber(double value, const QString& pattern);
 // of a shorter text; a longer text unchanged). Other patterns: the text.
 QString formatText(const QString& text, const QString& pattern);
 
-// Reads a text the program showed, with the locale's decimal separator
+// Reads a text the program showed, with the shown decimal separator
 // (blanks at either end allowed, group separators refused). On failure
 // returns 0 and sets *ok false.
 double readShown(const QString& text, bool* ok = nullptr);

@@ -36,6 +36,7 @@ bool Grabar_Caso(DesignKind kind, bool pedirNombre, bool proponerPropio) {
         platform::FileRequest pide = Pedir_Guardar(confina);
         if (proponerPropio && !c.Sin_Nombre && !c.Nombre_Fichero.empty())
             pide.fileName = c.Nombre_Fichero;
+        if (!c.Sin_Nombre) pide.folder = platform::folderOf(c.Nombre_Fichero);
         const std::optional<std::string> elegida = platform::fileDialogs().ask(pide);
         if (!elegida) {
             c.Error_Datos = true;

@@ -152,12 +152,25 @@ double Guardado(Campo campo) {
     return 0;
 }
 
+int Decimales_Campo(Campo campo) {
+    const Regla* r = Buscar(2, campo);  // the T window has every field
+    return r ? r->decimales : 0;
+}
+
+double Mostrado(const Lectura& guardado, Campo campo) {
+    return Decimales::Redondear(guardado(campo), Decimales_Campo(campo));
+}
+
+// A test against another field compares the two values as the fields show
+// them, the values every later reader of the texts takes: a set of accepted
+// fields then stays accepted when it is read back.
 const Prueba* Prueba_Fallida(const Regla& regla, double v, const Lectura& guardado) {
     for (const Prueba& p : regla.pruebas) {
-        const double limite = p.otro ? p.factor * guardado(*p.otro) : p.factor;
+        const double x = p.otro ? Decimales::Redondear(v, regla.decimales) : v;
+        const double limite = p.otro ? p.factor * Mostrado(guardado, *p.otro) : p.factor;
         // A value that is not a finite number never passes a test.
-        const bool falla = !std::isfinite(v) || (p.tipo == Prueba::Tipo::Menor ? v < limite
-                                                                                : v > limite);
+        const bool falla = !std::isfinite(v) || (p.tipo == Prueba::Tipo::Menor ? x < limite
+                                                                                : x > limite);
         if (falla) return &p;
     }
     return nullptr;
@@ -173,7 +186,8 @@ Veredicto Validar(const Regla& regla, const std::string& texto, const Lectura& g
         const double respaldo = p->respaldo_de ? guardado(*p->respaldo_de) : regla.respaldo;
         return {R::Rechazado, p->mensaje, v, respaldo, std::nullopt};
     }
-    if (regla.aviso && v < guardado(regla.aviso->otro))
+    if (regla.aviso && Decimales::Redondear(v, regla.decimales) <
+                           Mostrado(guardado, regla.aviso->otro))
         return {R::Aviso, regla.aviso->mensaje, v, 0, regla.aviso->otro};
     return {R::Aceptado, "", v, 0, std::nullopt};
 }

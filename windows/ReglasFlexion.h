@@ -76,7 +76,13 @@ struct Veredicto {
     std::optional<Campo> foco;  // the other field of a warning
 };
 
-// The first own test of the rule that v fails, or null.
+// Decimals of the pattern a field is shown in, and a stored value as its
+// field shows it.
+int Decimales_Campo(Campo campo);
+double Mostrado(const Lectura& guardado, Campo campo);
+
+// The first own test of the rule that v fails, or null. A test against
+// another field compares v and that field's value as both fields show them.
 const Prueba* Prueba_Fallida(const Regla& regla, double v, const Lectura& guardado);
 
 // The validation of a field left with `texto`: empty, number, own tests,

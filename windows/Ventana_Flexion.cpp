@@ -250,12 +250,12 @@ void Ventana_Flexion::Crear_Datos() {
     y += paso;
     etiqueta(Q("f<sub>ck</sub>"), xLabel, y, wLabel);
     lista(CO_FCK, "CO_FCK");
-    etiqueta(Q("N/mm²"), xUnidad, y, 34);
+    etiqueta(Q("N/mm²"), xUnidad, y, 33);
     gamma(CM_GAMMA1, "CM_GAMMA1");
     y += paso;
     etiqueta(Q("f<sub>yk</sub>"), xLabel, y, wLabel);
     lista(CO_FYK, "CO_FYK");
-    etiqueta(Q("N/mm²"), xUnidad, y, 34);
+    etiqueta(Q("N/mm²"), xUnidad, y, 33);
     gamma(CM_GAMMA2, "CM_GAMMA2");
     y += paso;
     etiqueta(Q("Ancho del refuerzo"), xLabel, y, wLabel);
@@ -378,7 +378,6 @@ void Ventana_Flexion::Crear_Resultados() {
         c.caja->setObjectName(Q(c.nombre));
         c.caja->setToolTip(Q(c.ayuda));
         c.caja->setGeometry(x + 52, y, 58, 20);
-        c.caja->setFocusPolicy(Qt::NoFocus);
         auto* u = new QLabel(Q(c.unidad), FR_RESULTADOS);
         u->setGeometry(x + 114, y, 30, 20);
         ++i;
@@ -402,7 +401,11 @@ QString Ventana_Flexion::Texto(Campo campo) const {
 
 void Ventana_Flexion::Poner_Texto(Campo campo, const QString& texto) {
     QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) l->setText(texto);
+    // A long number shows its beginning.
+    if (auto* l = qobject_cast<QLineEdit*>(w)) {
+        l->setText(texto);
+        l->setCursorPosition(0);
+    }
     if (auto* c = qobject_cast<platform::Combo*>(w)) c->setText(texto);
 }
 
@@ -542,8 +545,10 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
         case R::Rechazado:
             platform::showMessage(v.mensaje, platform::Icon::Critical);
             c.*(r->valor) = v.respaldo;
-            // The stored value no longer matches the results on show.
+            // The stored value no longer matches the results on show: the
+            // result buttons follow Calculado, as after an accepted edit.
             c.Calculado = false;
+            Botones_Resultados(false);
             return platform::LeaveResult::refused();
         case R::Aviso:
             c.*(r->valor) = v.valor;
@@ -601,9 +606,13 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
     for (const Regla& r : reglas) c.*(r.valor) = leidos[r.campo];
 
     c.Rellenando_Tabla = true;
-    if (!Calculos::Calcular_Caso_Flexion(static_cast<int16_t>(tipo_))) {
-        platform::showMessage("La predeformación de la estructura es superior al 2 por mil.",
-                              platform::Icon::Critical);
+    const auto resultado = Calculos::Calcular_Caso_Flexion(static_cast<int16_t>(tipo_));
+    if (!resultado) {
+        platform::showMessage(
+            resultado == Calculos::Resultado_Flexion::Predeformacion_Excesiva
+                ? "La predeformación de la estructura es superior al 2 por mil."
+                : "Los valores de la sección no se pueden calcular: revise sus dimensiones.",
+            platform::Icon::Critical);
         FG_FLEXION->hide();
         c.Rellenando_Tabla = false;
         // The result arrays are zero now: nothing may read them as current.

@@ -461,6 +461,14 @@ TEST_F(Archivo, OpenReadsTheFileAndShowsItsWindowWhateverTheCaseOfItsExtension) 
     principal->mnuPrincipalGuardar_Click();
     EXPECT_EQ(dialogos.asked.size(), 1u);
     EXPECT_EQ(Lineas(Ruta("COL.KRC"))[1], "0.7\r");
+    // The dialogs open in the folder of the case's file (both cancelled).
+    principal->mnuPrincipalGuardarcomo_Click();
+    principal->mnuPrincipalAbrir_Click();
+    ASSERT_EQ(dialogos.asked.size(), 3u);
+    for (std::size_t i : {1u, 2u}) {
+        EXPECT_EQ(dialogos.asked[i].folder, platform::folderOf(Ruta("COL.KRC")));
+        EXPECT_FALSE(dialogos.asked[i].folder.empty());
+    }
 }
 
 TEST_F(Archivo, OpenOfARefusedFileOrAnotherNameOrACancelShowsNoWindow) {

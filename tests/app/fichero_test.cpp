@@ -298,6 +298,99 @@ TEST_F(WriteTest, ReplacingKeepsTheFilePermissions) {
     EXPECT_EQ(readBytes(path("caso.krc")), kDefaultCircle);
 }
 
+// Every value is a plain decimal number, as the file format says, and still
+// reads back as the same double: magnitudes any field accepts included.
+TEST_F(WriteTest, ValuesAreWrittenAsPlainDecimals) {
+    const struct {
+        double value;
+        const char* line;  // the exact line, when short enough to state
+    } cases[] = {
+        {100000, "100000"}, {0.0001, "0.0001"}, {1e-7, "0.0000001"}, {1e22, "10000000000000000000000"},
+        {123456.789, "123456.789"}, {1e308, nullptr}, {std::numeric_limits<double>::max(), nullptr},
+        {5e-324, nullptr},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.value);
+        Caracteristicas::Poner_Defectos_Flexion();
+        auto& c = General::Caso;
+        c.Momento_Solicitante = k.value;
+        fichero::Grabar_Flexion(path("p.krf"), 1);
+        const std::string bytes = readBytes(path("p.krf"));
+        EXPECT_EQ(bytes.find_first_not_of("0123456789.\r\n"), std::string::npos);
+        if (k.line) {
+            EXPECT_NE(bytes.find(std::string("\r\n") + k.line + "\r\n"), std::string::npos);
+        }
+        scrambleCase();
+        int16_t kind = 0;
+        fichero::Leer_Flexion(path("p.krf"), kind);
+        ASSERT_FALSE(c.Error_Datos);
+        EXPECT_EQ(c.Momento_Solicitante, k.value);
+    }
+    EXPECT_TRUE(shown().empty());
+}
+
+// The temporary file has a short name of its own: the longest names a
+// folder takes still save.
+TEST_F(WriteTest, LongestFileNamesSave) {
+    std::string acentos;
+    for (int i = 0; i < 120; ++i) acentos += "\xC3\xB1";  // 240 bytes of "ñ"
+    for (const std::string& nombre : {acentos + ".krf", std::string(251, 'a') + ".krf"}) {
+        SCOPED_TRACE(nombre.size());
+        fichero::Grabar_Flexion(path(nombre), 1);
+        EXPECT_FALSE(General::Caso.Error_Datos);
+        EXPECT_EQ(readBytes(path(nombre)), kDefaultRect);
+        EXPECT_EQ(folderEntries(dir), std::vector<std::string>{nombre});
+        fs::remove(path(nombre));
+    }
+    EXPECT_TRUE(shown().empty());
+}
+
+// A folder that takes no new file (run as another user when the tests run
+// as root): a writable file there is written in place, keeping its bits;
+// a read-only file or a new file there fails as before.
+TEST_F(WriteTest, ReadOnlyFolderWritesAWritableFileInPlace) {
+    const fs::path cerrada = dir / "cerrada";
+    fs::create_directory(cerrada);
+    ASSERT_EQ(chmod(dir.c_str(), 0755), 0);
+    const std::string libre = (cerrada / "libre.krf").string();
+    const std::string fijo = (cerrada / "fijo.krf").string();
+    writeBytes(libre, std::string(500, 'x'));  // longer than the new contents
+    writeBytes(fijo, "old");
+    ASSERT_EQ(chmod(libre.c_str(), 0666), 0);
+    ASSERT_EQ(chmod(fijo.c_str(), 0444), 0);
+    ASSERT_EQ(chmod(cerrada.c_str(), 0555), 0);
+    const bool root = geteuid() == 0;
+    if (root && seteuid(65534) != 0) {
+        GTEST_SKIP() << "cannot act as another user";
+    }
+    auto& c = General::Caso;
+    c.Error_Datos = false;
+    fichero::Grabar_Flexion(libre, 1);
+    const bool libreFallo = c.Error_Datos;
+    fichero::Grabar_Flexion(fijo, 1);
+    const bool fijoFallo = c.Error_Datos;
+    c.Error_Datos = false;
+    fichero::Grabar_Flexion((cerrada / "nuevo.krf").string(), 1);
+    const bool nuevoFallo = c.Error_Datos;
+    if (root) {
+        ASSERT_EQ(seteuid(0), 0);
+    }
+    EXPECT_FALSE(libreFallo);
+    EXPECT_EQ(readBytes(libre), kDefaultRect);
+    struct stat st {};
+    ASSERT_EQ(stat(libre.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0666u);
+    EXPECT_TRUE(fijoFallo);
+    EXPECT_EQ(readBytes(fijo), "old");
+    EXPECT_TRUE(nuevoFallo);
+    ASSERT_EQ(shown().size(), 2u);
+    for (const auto& m : shown()) {
+        EXPECT_EQ(m.text, "Error 75: No se puede acceder a la ruta o al fichero.");
+    }
+    EXPECT_EQ(folderEntries(cerrada), (std::vector<std::string>{"fijo.krf", "libre.krf"}));
+    ASSERT_EQ(chmod(cerrada.c_str(), 0755), 0);
+}
+
 // Each test of the flexure reader at its bound (accepted) and just beyond
 // (refused: defaults back, no message).
 TEST_F(ReadTest, FlexureTestsAtAndBeyondTheirBounds) {
@@ -517,6 +610,21 @@ TEST_F(ReadTest, AcceptedSpellingsOfALine) {
     readConfinement(crlf(circleLines()) + "9\r\nx");
     EXPECT_FALSE(General::Caso.Error_Datos);
     EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(ReadTest, ByteOrderMarkBeforeLineOneIsAccepted) {
+    const std::string bom = "\xEF\xBB\xBF";
+    EXPECT_EQ(readFlexure(bom + crlf(tLines())), 2);
+    EXPECT_FALSE(General::Caso.Error_Datos);
+    EXPECT_EQ(General::Caso.Ancho_Alma, 0.2);
+    readConfinement(bom + crlf(circleLines()));
+    EXPECT_FALSE(General::Caso.Error_Datos);
+    EXPECT_EQ(confinementInputs(), confinementDefaults());
+    // Only at the very start.
+    std::vector<std::string> lines = tLines();
+    lines[1] = bom + lines[1];
+    readFlexure(crlf(lines));
+    EXPECT_TRUE(General::Caso.Error_Datos);
 }
 
 TEST_F(ReadTest, FilesThatAreNotSmallRegularFilesAreRefusedUnread) {

@@ -40,6 +40,7 @@ protected:
 
 TEST_F(Presentacion, ClosesItselfWhenItsTimerTicks) {
     EXPECT_EQ(splash->TM->interval(), 15000);
+    EXPECT_EQ(splash->TM->timerType(), Qt::PreciseTimer);  // never closes early
     EXPECT_TRUE(splash->TM->isActive());
     splash->Form_Load(20);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !General::Caso.Presentacion_Visible; }, 2000));

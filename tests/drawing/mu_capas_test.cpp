@@ -194,6 +194,20 @@ TEST_F(MuCapas, MomentBelowTheUnstrengthenedOneAndZeroRange) {
     for (const auto& ln : area.escena.Linea) EXPECT_DOUBLE_EQ(ln.x1, 200);
 }
 
+TEST_F(MuCapas, MomentsAboveTheOldStartStillStartTheAxisAtTheLeast) {
+    // Every moment over 99 999 kN·m: the axis starts at Mu0, not at 99 999.
+    Resultados(150000, {{{160000, 170000, 175000, 178000, 180000},
+                         {155000, 165000, 172000, X, X},
+                         {152000, X, X, X, X}}},
+               180000, 0);
+    Grafico::Dibujar_Mu_Capas_Rect();
+    Esperar_Linea(1, 0, 0, 33000, 0);
+    Esperar_Linea(3, 0, 1, 10000, 1);
+    Esperar_Linea(4, 10000, 1, 10000, 2);
+    // First moment label: s + MN.
+    EXPECT_EQ(lista().Textos(2 + 9 + 5 + 1 + 10 + 6 + 1), "153300,0");
+}
+
 TEST_F(MuCapas, BeforeAnyResultNothingIsTouched) {
     auto& d = General_dibujo::Dibujo;
     prueba::Area_Falsa area(Grafico::Ventana::FM_FLEXION, 400, 200);

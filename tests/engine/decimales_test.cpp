@@ -30,4 +30,21 @@ TEST(NumberTest, AcceptsExactlyWhatTheParserReadsWhole) {
     for (const char* t : refused) EXPECT_FALSE(Decimales::Es_Numero(t)) << t;
 }
 
+TEST(ShownValue, IsTheValueOfTheShownText) {
+    struct Case {
+        double value;
+        int decimals;
+        double shown;
+    };
+    const Case cases[] = {
+        {0.6011, 3, 0.601}, {0.3005, 3, 0.301}, {27.4, 0, 27},   {2.675, 2, 2.68},
+        {-0.0001, 3, 0},    {1e308, 3, 1e308},  {0.125, 3, 0.125}, {9.9996, 3, 10},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Decimales::Redondear(c.value, c.decimals), c.shown) << c.value;
+        // Rounding what is shown changes nothing.
+        EXPECT_EQ(Decimales::Redondear(c.shown, c.decimals), c.shown) << c.value;
+    }
+}
+
 }  // namespace

@@ -94,6 +94,31 @@ TEST(NumberText, ReadingShownTextUsesTheLocale) {
     }
 }
 
+// Whatever the locale writes as its decimal or minus sign, the texts the
+// program shows pass its own number test and read back.
+TEST(NumberText, ShownTextsReadBackUnderEveryLocale) {
+    const QLocale locales[] = {kSpanish, kPoint, QLocale(QLocale::Arabic, QLocale::Egypt),
+                               QLocale(QLocale::Persian, QLocale::Iran),
+                               QLocale(QLocale::Swedish, QLocale::Sweden)};
+    const struct {
+        double value;
+        const char* pattern;
+        double shown;
+    } cases[] = {{0.4, "0.000", 0.4}, {-12.345, "0.00", -12.35}, {230000, "0", 230000}};
+    for (const QLocale& locale : locales) {
+        LocaleScope scope(locale);
+        for (const auto& c : cases) {
+            const QString text = platform::formatNumber(c.value, c.pattern);
+            SCOPED_TRACE(locale.name().toStdString() + " " + text.toStdString());
+            EXPECT_TRUE(platform::isNumber(text));
+            EXPECT_EQ(platform::typedValue(text), std::fabs(c.shown));
+            bool ok = false;
+            EXPECT_EQ(platform::readShown(text, &ok), c.shown);
+            EXPECT_TRUE(ok);
+        }
+    }
+}
+
 TEST(NumberText, TypedTextTakesCommaOrPointAndDropsTheSign) {
     LocaleScope scope(kPoint);
     EXPECT_TRUE(platform::isNumber(" -0,3 "));

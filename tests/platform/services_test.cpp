@@ -10,6 +10,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -29,6 +33,47 @@ TEST(Messages, FakeRecordsAndAnswers) {
     ASSERT_EQ(messages.fake.shown.size(), 2u);
     EXPECT_EQ(messages.fake.shown[0].icon, platform::Icon::Question);
     EXPECT_EQ(std::string(platform::kTitle), "KESTRAM - VORLANT\xC2\xAE");
+}
+
+// The real dialog, answered by cancelling it: a child of the parent set,
+// centred on it, in the folder asked for, and no settings file left in the
+// user's home folder.
+TEST(FileDialogs, QtDialogOpensOnItsParentAndLeavesNoSettingsAtHome) {
+    QTemporaryDir home, carpeta;
+    ASSERT_TRUE(home.isValid() && carpeta.isValid());
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toLocal8Bit());
+    QWidget marco;
+    marco.setGeometry(100, 80, 700, 500);
+    marco.show();
+    platform::setFileDialogParent(&marco);
+
+    for (auto kind : {platform::FileRequest::Kind::Open, platform::FileRequest::Kind::Save}) {
+        platform::FileRequest pide;
+        pide.kind = kind;
+        pide.filter = "Archivos VORLANT - Flexión|*.KRF";
+        pide.folder = carpeta.path().toStdString();
+        QWidget* padre = nullptr;
+        QString directorio;
+        QPoint centro;
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d) return;
+            padre = d->parentWidget();
+            directorio = d->directory().absolutePath();
+            centro = d->frameGeometry().center();
+            d->reject();
+        });
+        platform::QtFileDialogService real;
+        EXPECT_FALSE(real.ask(pide).has_value());
+        EXPECT_EQ(padre, &marco);
+        EXPECT_EQ(directorio, QDir(carpeta.path()).absolutePath());
+        EXPECT_LE((centro - marco.frameGeometry().center()).manhattanLength(), 4);
+    }
+    platform::setFileDialogParent(nullptr);
+    const QStringList dejados =
+        QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_TRUE(dejados.isEmpty()) << dejados.join(' ').toStdString();
 }
 
 TEST(FileDialogs, FakeIsScriptedAndRecordsRequests) {

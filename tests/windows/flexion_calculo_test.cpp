@@ -288,10 +288,16 @@ TEST_F(Flexion, ExtremeAcceptedValuesCalculateOrAreRefusedWithAMessage) {
     for (const auto& [campo, texto] : casos) {
         SCOPED_TRACE(windows::flexion::Buscar(1, campo)->control);
         SetUp();
-        Abrir();
+        auto& f = Abrir();
         Escribir(campo, texto);
         Calcular();
         EXPECT_TRUE(General::Caso.Calculado || !mensajes.fake.shown.empty());
         EXPECT_FALSE(General::Caso.Rellenando_Tabla);
+        // A calculation shown as done shows a number in every result box.
+        if (General::Caso.Calculado) {
+            for (platform::ReadOnlyBox* b : {f.TX_MUSR, f.TX_EPS0, f.TX_MU}) {
+                EXPECT_FALSE(b->text().isEmpty()) << b->objectName().toStdString();
+            }
+        }
     }
 }

@@ -121,7 +121,7 @@ TEST_F(Flexion, EveryFieldRefusesOrAcceptsByItsRules) {
             EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.texto));  // left as typed
             EXPECT_EQ(w->Guardia()->refusedField(), ctl);
             EXPECT_FALSE(c.Modificado);
-            EXPECT_TRUE(w->CM_CAPAS->isEnabled());
+            EXPECT_FALSE(w->CM_CAPAS->isEnabled());  // agrees with Calculado
             EXPECT_EQ(QApplication::focusWidget(), ctl);
             if (auto* l = qobject_cast<QLineEdit*>(ctl)) {
                 EXPECT_EQ(l->selectedText(), l->text());
