@@ -86,7 +86,7 @@ TEST_F(FlexionT, FieldsRefuseAcceptOrWarnByTheirRules) {
                 EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.texto));  // left as typed
                 EXPECT_EQ(t->Guardia()->refusedField(), ctl);
                 EXPECT_FALSE(c.Modificado);
-                EXPECT_TRUE(t->CM_CAPAS->isEnabled());
+                EXPECT_FALSE(t->CM_CAPAS->isEnabled());
                 EXPECT_EQ(QApplication::focusWidget(), ctl);
                 if (auto* l = qobject_cast<QLineEdit*>(ctl)) {
                     EXPECT_EQ(l->selectedText(), l->text());
