@@ -128,6 +128,10 @@ FM_COEF::FM_COEF(QWidget* parent) : QDialog(parent) {
     setFixedSize(twips(4575), twips(2895));
 }
 
+// The focus moves while the widgets go: no focus handler may reach a dialog
+// already half destroyed.
+FM_COEF::~FM_COEF() { disconnect(qApp, nullptr, this, nullptr); }
+
 void FM_COEF::Form_Load() {
     const auto& c = General::Caso;
     for (std::size_t i = 0; i < 3; ++i) {
