@@ -10,6 +10,7 @@
 #include "platform/Controls.h"
 #include "platform/FieldLeave.h"
 #include "platform/FileDialogs.h"
+#include "platform/Grid.h"
 #include "platform/Messages.h"
 #include "platform/Printers.h"
 #include "platform/Screen.h"
@@ -97,6 +98,11 @@ void Linea(const std::vector<prueba::Palabra>& w, const char* etiqueta, const QS
     EXPECT_NEAR(v->y, e->y, 0.02) << etiqueta;
 }
 
+void Pulsar_Celda(platform::Grid* g, int fila, int col) {
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                      g->visualRect(g->model()->index(fila, col)).center());
+}
+
 TEST_F(InformesVentanas, FlexureReportsFromTheRealWindows) {
     struct Caso {
         bool t;
@@ -143,6 +149,29 @@ TEST_F(InformesVentanas, FlexureReportsFromTheRealWindows) {
             EXPECT_TRUE(General_dibujo::Dibujo.Ver_Capas);
         }
     }
+
+    // The T window still open: a cell shown as "---" is refused, and an edit
+    // after the calculation asks for a new one; neither asks for a file.
+    auto* w = dynamic_cast<windows::Ventana_Flexion*>(principal->Ventana());
+    ASSERT_TRUE(w);
+    Teclear(w->TX_MD, "280");
+    QTest::mouseClick(w->CM_CALCULAR, Qt::LeftButton);
+    Pulsar_Celda(w->FG_FLEXION, 5, 3);
+    ASSERT_EQ(w->TX_MU->text(), "---");
+    w->CM_SECCION->click();
+    const std::size_t preguntas = dialogos.fake.asked.size();
+    principal->mnuPrincipalImprimir_Click();
+    ASSERT_FALSE(mensajes.fake.shown.empty());
+    EXPECT_EQ(mensajes.fake.shown.back().text,
+              "El tipo de refuerzo y número de capas elegidas no cumple con los requisitos "
+              "impuestos por el fabricante.");
+    EXPECT_TRUE(General_dibujo::Dibujo.Ver_Seccion);  // the drawing stays
+    Teclear(w->TX_MD, "281");
+    principal->mnuPrincipalImprimir_Click();
+    EXPECT_EQ(mensajes.fake.shown.back().text,
+              "No se han calculado los resultados o los datos han sido modificados y no se ha "
+              "procedido a realizar un nuevo cálculo.");
+    EXPECT_EQ(dialogos.fake.asked.size(), preguntas);
 }
 
 TEST_F(InformesVentanas, ConfinementReportForEachSection) {
@@ -152,11 +181,12 @@ TEST_F(InformesVentanas, ConfinementReportForEachSection) {
         const char* tipo;
         const char* lado;
         bool menor;
+        bool aviso;  // no result reaches the increase: the whole page all the same
     };
     const Caso casos[] = {
-        {0, "circular.pdf", "CIRCULAR", "Diámetro:", false},
-        {1, "cuadrada.pdf", "CUADRADA", "Lado:", false},
-        {2, "rectangular.pdf", "RECTANGULAR", "mayor:", true},
+        {0, "circular.pdf", "CIRCULAR", "Diámetro:", false, false},
+        {1, "cuadrada.pdf", "CUADRADA", "Lado:", false, true},
+        {2, "rectangular.pdf", "RECTANGULAR", "mayor:", true, true},
     };
     principal->mnuCalcularConfina_Click();
     auto* w = dynamic_cast<FM_CONFINA*>(principal->Ventana());
@@ -167,6 +197,7 @@ TEST_F(InformesVentanas, ConfinementReportForEachSection) {
         Teclear(w->TX_INCR, "1,3");
         QTest::mouseClick(w->CM_CALCULAR, Qt::LeftButton);
         ASSERT_TRUE(General::Caso.Calculado);
+        EXPECT_EQ(!w->LB_INFO->isHidden(), c.aviso);
         w->CM_CONFINA->click();  // the diagram on show before printing
         const auto palabras = Imprimir(c.nombre, 1);
         Linea(palabras, "sección:", QString::fromLatin1(c.tipo), 6.5);
@@ -175,6 +206,7 @@ TEST_F(InformesVentanas, ConfinementReportForEachSection) {
         Linea(palabras, "confinado:", w->TX_WC->text().trimmed(), 15.0);
         Linea(palabras, "Poisson:", QStringLiteral("0,50"), 15.0);
         EXPECT_TRUE(Buscar(palabras, w->TX_EPSR->text().trimmed() + QString::fromUtf8("‰")));
+        EXPECT_TRUE(Buscar(palabras, "DIAGRAMA"));
         // The report leaves the column section on show.
         EXPECT_TRUE(General_dibujo::Dibujo.Ver_Seccion);
     }
