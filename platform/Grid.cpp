@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -136,6 +137,17 @@ void Grid::onViewCurrentChanged(int row, int col) {
 void Grid::mouseReleaseEvent(QMouseEvent* event) {
     QTableWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton) emit gridClicked();
+}
+
+void Grid::paintEvent(QPaintEvent* event) {
+    QTableWidget::paintEvent(event);
+    if (row_ < 1 || col_ < 1 || row_ >= rowCount() || col_ >= columnCount()) return;
+    const QRect r = visualRect(model()->index(row_, col_));
+    if (!r.isValid()) return;
+    QPainter p(viewport());
+    p.setPen(QPen(palette().color(QPalette::Text), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(1, 1, -1, -1));
 }
 
 }  // namespace platform

@@ -46,6 +46,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Frames the current cell, also while the grid has no focus.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QTableWidgetItem* cell(int row, int col);
