@@ -150,6 +150,8 @@ FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
     setWindowTitle(Q("Refuerzo a confinamiento"));
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
+    // Regular text whatever font the window's frame has.
+    f.setBold(false);
     setFont(f);
 
     Crear_Datos();
