@@ -16,6 +16,7 @@ class FM_COEF : public QDialog {
     Q_OBJECT
 public:
     explicit FM_COEF(QWidget* parent = nullptr);
+    ~FM_COEF() override;
 
     void Form_Load();
 
