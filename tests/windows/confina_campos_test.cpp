@@ -1,6 +1,8 @@
 // Field rules of the confinement window and its section-type logic.
 #include "confina_test_support.h"
 
+#include <QWheelEvent>
+
 using windows::confina::Campo;
 
 namespace {
@@ -193,4 +195,35 @@ TEST_F(Confina, KeysInTheSectionListMarkTheCaseButOnlyASelectionDisablesTheDiagr
     EXPECT_FALSE(c.Calculado);
     EXPECT_TRUE(f.CM_CONFINA->isEnabled());
     EXPECT_EQ(c.Tipo_Seccion, 2);
+}
+
+TEST_F(Confina, WheelTurnsTheSectionListOnlyWhenItHasTheFocus) {
+    auto& f = Abrir_Seccion(3, 0.5, 0.4);
+    auto rueda = [&f] {
+        const QPointF p = f.CO_SECCION->rect().center();
+        QWheelEvent e(p, f.CO_SECCION->mapToGlobal(p), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.CO_SECCION, &e);
+        platform::settle();
+    };
+    // A shorter side being typed: the list under the pointer stays as it is,
+    // so the field is not disabled with a text it never checked.
+    f.TX_LADOMENOR->setFocus();
+    platform::settle();
+    f.TX_LADOMENOR->setText("abc");
+    mensajes.fake.clear();
+    rueda();
+    EXPECT_EQ(f.CO_SECCION->selectedIndex(), 2);
+    EXPECT_TRUE(f.TX_LADOMENOR->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), f.TX_LADOMENOR);
+    EXPECT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
+
+    // With the focus, the wheel picks as the arrow keys do.
+    Escribir(Campo::Lado_Menor, "0,4");
+    f.CO_SECCION->setFocus();
+    platform::settle();
+    rueda();
+    EXPECT_EQ(f.CO_SECCION->selectedIndex(), 1);
+    EXPECT_EQ(General::Caso.Tipo_Seccion, 2);
+    EXPECT_FALSE(f.TX_LADOMENOR->isEnabled());
 }
