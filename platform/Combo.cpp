@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 namespace platform {
 
@@ -78,6 +79,14 @@ void Combo::keyPressEvent(QKeyEvent* event) {
 void Combo::keyReleaseEvent(QKeyEvent* event) {
     QComboBox::keyReleaseEvent(event);
     emit keyUp(event->key());
+}
+
+void Combo::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }
 
 }  // namespace platform

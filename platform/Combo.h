@@ -50,6 +50,9 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    // The wheel turns only the list that has the focus: turning another one
+    // would change it while a field still holds text it has not checked.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     Style style_;

@@ -169,4 +169,5 @@ void Grid::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit gridClicked();
 }
 
+
 }  // namespace platform

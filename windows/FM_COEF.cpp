@@ -128,9 +128,9 @@ FM_COEF::FM_COEF(QWidget* parent) : QDialog(parent) {
     setFixedSize(twips(4575), twips(2895));
 }
 
-// The focus moves while the widgets go: no focus handler may reach a dialog
-// already half destroyed.
-FM_COEF::~FM_COEF() { disconnect(qApp, nullptr, this, nullptr); }
+// The focus leaves the fields while they are destroyed: the application's
+// focus signal must no longer reach this half-destroyed dialog.
+FM_COEF::~FM_COEF() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
 
 void FM_COEF::Form_Load() {
     const auto& c = General::Caso;

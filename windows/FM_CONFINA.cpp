@@ -49,6 +49,12 @@ QString Patron(int decimales) {
 
 QString Numero(double v, const char* patron) { return platform::formatNumber(v, Q(patron)); }
 
+// A box shows the beginning of a number too long for it, not its tail.
+void Poner(QLineEdit* caja, const QString& texto) {
+    caja->setText(texto);
+    caja->setCursorPosition(0);
+}
+
 // Small pictures of the command buttons: 0 section, 1 diagram, 2 calculate.
 QIcon Dibujo_Boton(int cual) {
     QPixmap pm(32, 32);
@@ -144,6 +150,8 @@ FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
     setWindowTitle(Q("Refuerzo a confinamiento"));
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
+    // Regular text whatever font the window's frame has.
+    f.setBold(false);
     setFont(f);
 
     Crear_Datos();
@@ -271,7 +279,8 @@ void FM_CONFINA::Crear_Valores() {
         b = new platform::ReadOnlyBox(FR_VALORES);
         b->setObjectName(Q(nombre));
         b->setGeometry(twips(1800), twips(y), twips(1095), twips(285));
-        b->setFocusPolicy(Qt::NoFocus);
+        // Out of the tab order; a click selects, so the text can be copied.
+        b->setFocusPolicy(Qt::ClickFocus);
     };
     caja(TX_NU, "TX_NU", "Coef. Poisson", 360);
     caja(TX_ALFAN, "TX_ALFAN", "Coeficiente de forma", 720);
@@ -354,7 +363,7 @@ void FM_CONFINA::Crear_Resultados() {
         c.caja->setObjectName(Q(c.nombre));
         c.caja->setToolTip(Q(c.ayuda));
         c.caja->setGeometry(xCaja, y, wCaja, 20);
-        c.caja->setFocusPolicy(Qt::NoFocus);
+        c.caja->setFocusPolicy(Qt::ClickFocus);
         auto* u = new QLabel(Q(c.unidad), FR_RESULTADOS);
         u->setGeometry(xCaja + wCaja + 4, y, 34, 20);
         ++i;
@@ -378,8 +387,11 @@ QString FM_CONFINA::Texto(Campo campo) const {
 
 void FM_CONFINA::Poner_Texto(Campo campo, const QString& texto) {
     QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) l->setText(texto);
-    if (auto* c = qobject_cast<platform::Combo*>(w)) c->setText(texto);
+    if (auto* l = qobject_cast<QLineEdit*>(w)) Poner(l, texto);
+    if (auto* c = qobject_cast<platform::Combo*>(w)) {
+        c->setText(texto);
+        if (c->lineEdit()) c->lineEdit()->setCursorPosition(0);
+    }
 }
 
 void FM_CONFINA::Seleccionar_Todo(Campo campo) {
@@ -417,7 +429,7 @@ void FM_CONFINA::Controles_Lado_Menor(bool activos) {
 }
 
 void FM_CONFINA::Mostrar_Coef_Forma() {
-    TX_ALFAN->setText(Numero(General::Caso.Coef_Forma, "0.000"));
+    Poner(TX_ALFAN, Numero(General::Caso.Coef_Forma, "0.000"));
 }
 
 // ---------------------------------------------------------------------------
@@ -438,11 +450,11 @@ void FM_CONFINA::Form_Load() {
     if (c.Tipo_Seccion >= 1 && c.Tipo_Seccion <= 3) CO_SECCION->select(c.Tipo_Seccion - 1);
     c.Coef_Forma = windows::confina::Coef_Forma(c.Tipo_Seccion, c.Diametro_Lado, c.Lado_Menor);
 
-    TX_DIAM->setText(Numero(c.Diametro_Lado, "0.000"));
-    TX_LADOMENOR->setText(Numero(c.Lado_Menor, "0.000"));
-    TX_NCP->setText(Numero(c.Axil_Actual, "0.00"));
-    TX_INCR->setText(Numero(c.Incremento_Necesario, "0.00"));
-    TX_NU->setText(Numero(c.Coef_Poisson, "0.00"));
+    Poner(TX_DIAM, Numero(c.Diametro_Lado, "0.000"));
+    Poner(TX_LADOMENOR, Numero(c.Lado_Menor, "0.000"));
+    Poner(TX_NCP, Numero(c.Axil_Actual, "0.00"));
+    Poner(TX_INCR, Numero(c.Incremento_Necesario, "0.00"));
+    Poner(TX_NU, Numero(c.Coef_Poisson, "0.00"));
     Mostrar_Coef_Forma();
 
     Controles_Lado_Menor(c.Tipo_Seccion == 3);
@@ -543,6 +555,7 @@ platform::LeaveResult FM_CONFINA::Campo_LostFocus(Campo campo) {
         c.*(r.valor) = r.respaldo;
         // The stored value no longer matches the results on show.
         c.Calculado = false;
+        CM_CONFINA->setEnabled(false);
         return platform::LeaveResult::refused();
     }
     c.*(r.valor) = v.valor;
@@ -574,11 +587,15 @@ void FM_CONFINA::Logica_Seccion(bool desactivar_resultado) {
     }
     if (c.Tipo_Seccion == 3) {
         Controles_Lado_Menor(true);
-        if (c.Diametro_Lado < c.Lado_Menor) {
+        // The sides as their fields show them, as the fields' own tests
+        // compare them.
+        const double mayor = windows::confina::Mostrado(Campo::Diametro_Lado);
+        const double menor = windows::confina::Mostrado(Campo::Lado_Menor);
+        if (mayor < menor) {
             platform::showMessage(windows::confina::Mensaje_Lado_Menor, platform::Icon::Critical);
             Dar_Foco(TX_LADOMENOR);
         }
-        if (windows::confina::Razon_Excesiva(c.Diametro_Lado, c.Lado_Menor)) {
+        if (windows::confina::Razon_Excesiva(mayor, menor)) {
             platform::showMessage(windows::confina::Mensaje_Razon, platform::Icon::Critical);
             Dar_Foco(TX_LADOMENOR);
         }
@@ -719,14 +736,14 @@ void FM_CONFINA::Mostrar_Resultados_Confina(int j, int n) {
     const auto& c = General::Caso;
     auto leer = [j, n](const General::Tabla2<double>& t) { return t.Leer(j, n).value_or(0.0); };
     LB_TIPO->setText(windows::Texto_Tipo(j, n));
-    TX_WC->setText(Numero(c.Vol_Hormigon.Leer(j).value_or(0.0), "0.000000"));
-    TX_WR->setText(Numero(leer(c.Vol_Refuerzo), "0.000000"));
-    TX_WWD->setText(Numero(leer(c.Cuantia_Volumetrica), "0.000000"));
-    TX_EPS0->setText(Numero(c.Predeformacion * 1000, "0.00"));
-    TX_EPSR->setText(Numero(leer(c.Def_Refuerzo_Confina) * 1000, "0.00"));
-    TX_SIGMAR->setText(Numero(leer(c.Tension_Refuerzo), "0.0"));
-    TX_TENSCONF->setText(Numero(leer(c.Tension_Confinamiento), "0.000"));
-    TX_RESU->setText(Numero(leer(c.Incremento_Resistencia), "0.00"));
+    Poner(TX_WC, Numero(c.Vol_Hormigon.Leer(j).value_or(0.0), "0.000000"));
+    Poner(TX_WR, Numero(leer(c.Vol_Refuerzo), "0.000000"));
+    Poner(TX_WWD, Numero(leer(c.Cuantia_Volumetrica), "0.000000"));
+    Poner(TX_EPS0, Numero(c.Predeformacion * 1000, "0.00"));
+    Poner(TX_EPSR, Numero(leer(c.Def_Refuerzo_Confina) * 1000, "0.00"));
+    Poner(TX_SIGMAR, Numero(leer(c.Tension_Refuerzo), "0.0"));
+    Poner(TX_TENSCONF, Numero(leer(c.Tension_Confinamiento), "0.000"));
+    Poner(TX_RESU, Numero(leer(c.Incremento_Resistencia), "0.00"));
 }
 
 // ---------------------------------------------------------------------------

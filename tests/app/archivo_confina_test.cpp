@@ -6,6 +6,7 @@
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
 #include "platform/Combo.h"
+#include "platform/Controls.h"
 #include "platform/FieldLeave.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
@@ -15,6 +16,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -142,4 +144,20 @@ TEST_F(ArchivoConfina, NewCaseSavedAndOpenedAgainThroughTheFrame) {
               "Los datos no se han grabado, ¿desea grabar los datos?");
     EXPECT_FALSE(c.Confina_Abierto);
     EXPECT_EQ(Ventana(), nullptr);
+}
+
+TEST_F(ArchivoConfina, TextInsideTheFrameIsRegularOnlyTheResultIsBold) {
+    principal->mnuCalcularConfina_Click();
+    FM_CONFINA* w = Ventana();
+    ASSERT_TRUE(w);
+    int etiquetas = 0;
+    for (QLabel* l : w->findChildren<QLabel*>()) {
+        if (l->text() != QString::fromUtf8("Tipo de sección")) continue;
+        ++etiquetas;
+        EXPECT_FALSE(l->font().bold());
+    }
+    EXPECT_EQ(etiquetas, 1);
+    EXPECT_FALSE(w->TX_DIAM->font().bold());
+    EXPECT_FALSE(w->TX_WC->font().bold());
+    EXPECT_TRUE(w->TX_RESU->font().bold());
 }

@@ -1,6 +1,8 @@
 // Field rules of the confinement window and its section-type logic.
 #include "confina_test_support.h"
 
+#include <QWheelEvent>
+
 using windows::confina::Campo;
 
 namespace {
@@ -81,16 +83,16 @@ TEST_F(Confina, EveryFieldAtBelowAndBeyondItsBound) {
         if (aceptado) {
             EXPECT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
             EXPECT_TRUE(c.Modificado);
-            EXPECT_FALSE(w->CM_CONFINA->isEnabled());
         } else {
             ASSERT_EQ(mensajes.fake.shown.size(), 1u);
             EXPECT_EQ(mensajes.fake.shown[0].text, k.mensaje);
             EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
             EXPECT_FALSE(c.Modificado);
-            EXPECT_TRUE(w->CM_CONFINA->isEnabled());
             EXPECT_EQ(w->Guardia()->refusedField(), w->Control(k.campo));
         }
-        EXPECT_FALSE(c.Calculado);  // a fallback also makes the results stale
+        // A fallback also makes the results stale: the diagram button agrees.
+        EXPECT_FALSE(c.Calculado);
+        EXPECT_FALSE(w->CM_CONFINA->isEnabled());
         for (const auto& r : reglas) {
             if (r.campo == k.campo) {
                 EXPECT_DOUBLE_EQ(c.*(r.valor), k.guardado);
@@ -125,13 +127,14 @@ TEST_F(Confina, ShapeCoefficientForTheThreeShapesAndAfterASide) {
 TEST_F(Confina, RectangleChosenWithSidesThatFailWarnsAndMovesTheFocus) {
     struct Lados {
         double d, l;
-        const char* mensaje;
+        const char* mensaje;  // null: no warning, the focus stays
         const char* alfa;
     };
     const Lados casos[] = {
         {0.3, 0.4, kLadoMenor, "0,500"},
         {0.9, 0.4, kRazon, "-0,500"},
         {0.75, 0.5, kRazon, "0,000"},
+        {0.3996, 0.4, nullptr, "0,334"},  // both sides show 0,400
     };
     for (const auto& k : casos) {
         SCOPED_TRACE(k.d);
@@ -141,11 +144,17 @@ TEST_F(Confina, RectangleChosenWithSidesThatFailWarnsAndMovesTheFocus) {
         mensajes.fake.clear();
         f.CO_SECCION->select(2);
         platform::settle();
-        ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-        EXPECT_EQ(mensajes.fake.shown[0].text, k.mensaje);
         EXPECT_EQ(f.TX_ALFAN->text(), k.alfa);
         EXPECT_EQ(General::Caso.Tipo_Seccion, 3);
         EXPECT_DOUBLE_EQ(General::Caso.Diametro_Lado, k.d);  // nothing refused
+        if (!k.mensaje) {
+            EXPECT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
+            EXPECT_EQ(QApplication::focusWidget(), f.TX_NCP);
+            w.reset();
+            continue;
+        }
+        ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+        EXPECT_EQ(mensajes.fake.shown[0].text, k.mensaje);
         EXPECT_EQ(QApplication::focusWidget(), f.TX_LADOMENOR);
         EXPECT_EQ(f.TX_LADOMENOR->selectedText(), f.TX_LADOMENOR->text());
         w.reset();
@@ -186,4 +195,35 @@ TEST_F(Confina, KeysInTheSectionListMarkTheCaseButOnlyASelectionDisablesTheDiagr
     EXPECT_FALSE(c.Calculado);
     EXPECT_TRUE(f.CM_CONFINA->isEnabled());
     EXPECT_EQ(c.Tipo_Seccion, 2);
+}
+
+TEST_F(Confina, WheelTurnsTheSectionListOnlyWhenItHasTheFocus) {
+    auto& f = Abrir_Seccion(3, 0.5, 0.4);
+    auto rueda = [&f] {
+        const QPointF p = f.CO_SECCION->rect().center();
+        QWheelEvent e(p, f.CO_SECCION->mapToGlobal(p), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(f.CO_SECCION, &e);
+        platform::settle();
+    };
+    // A shorter side being typed: the list under the pointer stays as it is,
+    // so the field is not disabled with a text it never checked.
+    f.TX_LADOMENOR->setFocus();
+    platform::settle();
+    f.TX_LADOMENOR->setText("abc");
+    mensajes.fake.clear();
+    rueda();
+    EXPECT_EQ(f.CO_SECCION->selectedIndex(), 2);
+    EXPECT_TRUE(f.TX_LADOMENOR->isEnabled());
+    EXPECT_EQ(QApplication::focusWidget(), f.TX_LADOMENOR);
+    EXPECT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
+
+    // With the focus, the wheel picks as the arrow keys do.
+    Escribir(Campo::Lado_Menor, "0,4");
+    f.CO_SECCION->setFocus();
+    platform::settle();
+    rueda();
+    EXPECT_EQ(f.CO_SECCION->selectedIndex(), 1);
+    EXPECT_EQ(General::Caso.Tipo_Seccion, 2);
+    EXPECT_FALSE(f.TX_LADOMENOR->isEnabled());
 }

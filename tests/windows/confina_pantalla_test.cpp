@@ -35,3 +35,48 @@ TEST_F(Confina, ConcreteShowsInsideTheSheetForTheThreeShapes) {
         w.reset();
     }
 }
+
+TEST_F(Confina, LongNumbersShowTheirBeginning) {
+    using windows::confina::Campo;
+    auto& f = Abrir();
+    Escribir(Campo::Diametro_Lado, "123456789,5");  // a circle: any diameter passes
+    Escribir(Campo::Axil_Actual, "123456789012");
+    Calcular();
+    ASSERT_TRUE(General::Caso.Calculado) << Ultimo_Mensaje();
+    for (QLineEdit* caja : {static_cast<QLineEdit*>(f.TX_DIAM), f.TX_NCP,
+                            static_cast<QLineEdit*>(f.TX_WC)}) {
+        SCOPED_TRACE(caja->objectName().toStdString());
+        ASSERT_GT(caja->fontMetrics().horizontalAdvance(caja->text()), caja->width());
+        EXPECT_EQ(caja->cursorPosition(), 0);
+    }
+}
+
+TEST_F(Confina, ResultBoxesCanBeSelectedButAreNotInTheTabOrder) {
+    auto& f = Abrir();
+    Calcular();
+    QTest::mouseDClick(f.TX_WC, Qt::LeftButton, {}, QPoint(8, f.TX_WC->height() / 2));
+    platform::settle();
+    EXPECT_EQ(QApplication::focusWidget(), f.TX_WC);
+    EXPECT_TRUE(f.TX_WC->hasSelectedText());
+    EXPECT_TRUE(f.TX_WC->isReadOnly());
+    for (QWidget* caja : std::initializer_list<QWidget*>{f.TX_NU, f.TX_ALFAN, f.TX_RESU})
+        EXPECT_EQ(caja->focusPolicy(), Qt::ClickFocus) << caja->objectName().toStdString();
+}
+
+TEST_F(Confina, CurrentGridCellIsFramedAlsoWithoutTheFocus) {
+    auto& f = Abrir();
+    Calcular();
+    f.TX_NCP->setFocus();
+    platform::settle();
+    platform::Grid& g = *f.FG_CONFINA;
+    ASSERT_EQ(g.row(), 1);
+    ASSERT_EQ(g.col(), 1);
+    const QImage img = g.viewport()->grab().toImage();
+    // Just inside the left edge of the current cell and of the cell below it.
+    auto borde = [&](int fila) {
+        const QRect r = g.visualRect(g.model()->index(fila, 1));
+        return img.pixelColor(r.left() + 1, r.center().y());
+    };
+    EXPECT_LT(borde(1).lightness(), 80);
+    EXPECT_EQ(borde(2), QColor(255, 255, 0));
+}
