@@ -555,6 +555,7 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
             Poner_Texto(campo, platform::formatNumber(v.valor, Patron(r->decimales)));
             c.Modificado = true;
             c.Calculado = false;
+            Botones_Resultados(false);  // the buttons follow Calculado
             platform::showMessage(v.mensaje, platform::Icon::Critical);
             return platform::LeaveResult::warning(Control(*v.foco));
         case R::Aceptado:
