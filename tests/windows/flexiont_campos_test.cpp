@@ -195,7 +195,9 @@ TEST_F(FlexionT, SecondFieldsStandOnTheRowsOfTheirPartners) {
     EXPECT_EQ(f.TX_CANTOALA->y(), f.TX_CANTO->y());
     EXPECT_GT(f.TX_ANCHOALMA->x(), f.TX_ANCHO->geometry().right());
     EXPECT_GT(f.TX_CANTOALA->x(), f.TX_CANTO->geometry().right());
-    EXPECT_EQ(f.TX_ANCHOALMA->size(), QSize(platform::twips(615), platform::twips(285)));
+    using platform::twips;
+    EXPECT_EQ(f.TX_ANCHOALMA->geometry(), QRect(twips(2400), twips(480), twips(615), twips(285)));
+    EXPECT_EQ(f.TX_CANTOALA->geometry(), QRect(twips(2400), twips(840), twips(615), twips(285)));
     EXPECT_EQ(f.TX_ANCHOALMA->objectName(), "TX_ANCHOALMA");
     EXPECT_EQ(f.TX_CANTOALA->objectName(), "TX_CANTOALA");
 }
