@@ -22,6 +22,7 @@ void Comprobar_Etiquetas(windows::Ventana_Flexion& f) {
         if (l == f.IM_LOGO || l == f.LB_TIPO || l->text().isEmpty()) continue;
         const std::string texto = l->text().toStdString();
         EXPECT_LE(l->sizeHint().width(), l->width()) << texto;
+        EXPECT_TRUE(l->parentWidget()->rect().contains(l->geometry())) << texto;
         for (const QWidget* otro : l->parentWidget()->findChildren<QWidget*>(
                  Qt::FindDirectChildrenOnly))
             if (otro != l && !qobject_cast<const QLabel*>(otro)) {
