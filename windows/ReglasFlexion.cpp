@@ -99,10 +99,15 @@ std::vector<Regla> Construir(int tipo) {
                  "El ancho del refuerzo a disponer en la sección debe ser un número.",
                  {{T::Menor, 0.01, std::nullopt,
                    "El ancho del refuerzo a disponer en la sección debe ser mayor que cero."},
-                  {T::Mayor, 1.0, Campo::Ancho,
-                   "El ancho del refuerzo a disponer en la sección debe ser menor que el ancho de "
-                   "la sección.",
-                   Campo::Ancho}},
+                  rect ? Prueba{T::Mayor, 1.0, Campo::Ancho,
+                                "El ancho del refuerzo a disponer en la sección debe ser menor "
+                                "que el ancho de la sección.",
+                                Campo::Ancho}
+                       // The sheet is bonded under the web, as the case file requires.
+                       : Prueba{T::Mayor, 1.0, Campo::Ancho_Alma,
+                                "El ancho del refuerzo no puede ser mayor que el ancho del alma "
+                                "de la sección.",
+                                Campo::Ancho_Alma}},
                  std::nullopt, false});
     r.push_back({Campo::Momento_Actual, "TX_MCP", &D::Momento_Actual, 2, 0,
                  "Debe darse el momento que actúa en la sección cuando se va a colocar el "

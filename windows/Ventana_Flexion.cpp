@@ -128,8 +128,12 @@ Ventana_Flexion::Ventana_Flexion(int tipo, Grafico::Ventana ventana, FrameHooks&
     : DesignWindow(hooks, parent), tipo_(tipo == 2 ? 2 : 1), ventana_(ventana) {
     setWindowTitle(tipo_ == 1 ? Q("Cálculo del refuerzo a flexión en secciones rectangulares")
                               : Q("Cálculo del refuerzo a flexión en secciones T"));
+    // Every property set, so that nothing is taken from the frame's child
+    // window (whose title font is bold).
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
+    f.setWeight(QFont::Normal);
+    f.setItalic(false);
     setFont(f);
     Crear_Controles();
     setFixedSize(twips(11775), twips(7815));
@@ -183,12 +187,12 @@ void Ventana_Flexion::Crear_Datos() {
     FR_DATOS->setGeometry(twips(240), twips(120), twips(3375), twips(4335));
 
     const bool t = tipo_ == 2;
-    const int xLabel = 8, wLabel = 100;
+    const int xLabel = 6, wLabel = 103;
     const int xCampo = 110, wCampo = 54;
-    const int wPar = 42, xSegundo = twips(2400) - 4;  // the two-field rows of the T
+    const int wPar = 42, xSegundo = twips(2400);  // the two-field rows of the T
     const int xUnidad = xCampo + wCampo + 4;
-    const int alto = 19, paso = 26;
-    int y = 22;
+    const int alto = twips(285), paso = twips(360);
+    int y = twips(480);
 
     auto etiqueta = [&](const QString& texto, int x, int yy, int w) {
         auto* l = new QLabel(texto, FR_DATOS);
@@ -555,6 +559,7 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
             Poner_Texto(campo, platform::formatNumber(v.valor, Patron(r->decimales)));
             c.Modificado = true;
             c.Calculado = false;
+            Botones_Resultados(false);  // the buttons follow Calculado
             platform::showMessage(v.mensaje, platform::Icon::Critical);
             return platform::LeaveResult::warning(Control(*v.foco));
         case R::Aceptado:

@@ -169,7 +169,8 @@ TEST_F(Flexion, NarrowerWidthWarnsAndSendsTheFocusToTheSheetWidth) {
               "El ancho del refuerzo no puede ser mayor que el ancho de la sección.");
     EXPECT_EQ(QApplication::focusWidget(), f.CO_ANCHOR);
     EXPECT_EQ(f.CO_ANCHOR->lineEdit()->selectedText(), f.CO_ANCHOR->text());
-    EXPECT_TRUE(f.CM_CAPAS->isEnabled());  // a warning leaves the buttons
+    for (QPushButton* b : {f.CM_ANCLAJE, f.CM_ARMADURA, f.CM_CAPAS, f.CM_DEFORMACIONES})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();  // as Calculado
     EXPECT_EQ(f.CO_ANCHOR->entry(0), "9");  // nor rewrites the list
 
     // Leaving the sheet width as it stands refuses it: it takes the width.

@@ -120,16 +120,35 @@ TEST_F(FlexionT, CalculationUsesAndStoresTheShownWebAndFlange) {
     EXPECT_EQ(c.Canto_Ala, 0.2);
 }
 
-// Read back at the calculation, a flange deeper than the section shown is
-// refused before anything is solved (it can only come from a file).
-TEST_F(FlexionT, CalculationRefusesAFlangeDeeperThanTheSection) {
-    General::Caso.Canto_Ala = 0.7;
-    auto& f = Abrir();
-    Calcular();
-    EXPECT_EQ(Ultimo_Mensaje(), "El canto del ala no puede ser mayor que el canto de la sección.");
-    EXPECT_FALSE(General::Caso.Calculado);
-    EXPECT_FALSE(General::Caso.Mu_Capas.Existe());
-    EXPECT_EQ(QApplication::focusWidget(), f.TX_CANTOALA);
+// Read back at the calculation, values the fields would refuse (they can
+// only come from a file) stop it before anything is solved.
+TEST_F(FlexionT, CalculationRefusesWhatTheFieldsWouldRefuse) {
+    struct Caso {
+        double General::Datos::*valor;
+        double v;
+        const char* mensaje;
+        Campo foco;
+    };
+    const Caso casos[] = {
+        {&General::Datos::Canto_Ala, 0.7,
+         "El canto del ala no puede ser mayor que el canto de la sección.", Campo::Canto_Ala},
+        // Wider than the web, though not than the flange.
+        {&General::Datos::Ancho_Refuerzo, 0.33,
+         "El ancho del refuerzo no puede ser mayor que el ancho del alma de la sección.",
+         Campo::Ancho_Refuerzo},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.mensaje);
+        SetUp();
+        General::Caso.*caso.valor = caso.v;
+        auto& f = Abrir();
+        Calcular();
+        EXPECT_EQ(Ultimo_Mensaje(), caso.mensaje);
+        EXPECT_FALSE(General::Caso.Calculado);
+        EXPECT_FALSE(General::Caso.Mu_Capas.Existe());
+        EXPECT_EQ(QApplication::focusWidget(), f.Control(caso.foco));
+        TearDown();
+    }
 }
 
 // The result arrays are shared with the rectangular window: before its own

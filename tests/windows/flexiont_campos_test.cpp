@@ -51,11 +51,10 @@ const Caso kCasos[] = {
     // The depth warns against the flange depth.
     {Campo::Canto, "0,2", Fin::Acepta, nullptr, 0.2, "0,200"},
     {Campo::Canto, "0,15", Fin::Aviso, kAlaCanto, 0.15, "0,150", Campo::Canto_Ala},
-    // The sheet width is measured against the flange, not the web.
-    {Campo::Ancho_Refuerzo, "0,3", Fin::Acepta, nullptr, 0.3, "0,300"},
-    {Campo::Ancho_Refuerzo, "0,41", Fin::Rechazo,
-     "El ancho del refuerzo a disponer en la sección debe ser menor que el ancho de la sección.",
-     0.4, nullptr},
+    // The sheet width is measured against the web; a wider one stores the web width.
+    {Campo::Ancho_Refuerzo, "0,2", Fin::Acepta, nullptr, 0.2, "0,200"},
+    {Campo::Ancho_Refuerzo, "0,2004", Fin::Acepta, nullptr, 0.2004, "0,200"},  // as shown
+    {Campo::Ancho_Refuerzo, "0,3", Fin::Rechazo, kAvisoAlma, 0.2, nullptr},
 };
 
 }  // namespace
@@ -107,7 +106,9 @@ TEST_F(FlexionT, FieldsRefuseAcceptOrWarnByTheirRules) {
                 EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
                 EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.mostrado));
                 EXPECT_TRUE(c.Modificado);
-                EXPECT_TRUE(t->CM_CAPAS->isEnabled());  // a warning leaves the buttons
+                for (QPushButton* b :
+                     {t->CM_ANCLAJE, t->CM_ARMADURA, t->CM_CAPAS, t->CM_DEFORMACIONES})
+                    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
                 QWidget* otro = t->Control(*caso.foco);
                 EXPECT_EQ(QApplication::focusWidget(), otro);
                 const QLineEdit* l = qobject_cast<QLineEdit*>(otro);
@@ -194,7 +195,9 @@ TEST_F(FlexionT, SecondFieldsStandOnTheRowsOfTheirPartners) {
     EXPECT_EQ(f.TX_CANTOALA->y(), f.TX_CANTO->y());
     EXPECT_GT(f.TX_ANCHOALMA->x(), f.TX_ANCHO->geometry().right());
     EXPECT_GT(f.TX_CANTOALA->x(), f.TX_CANTO->geometry().right());
-    EXPECT_EQ(f.TX_ANCHOALMA->size(), QSize(platform::twips(615), platform::twips(285)));
+    using platform::twips;
+    EXPECT_EQ(f.TX_ANCHOALMA->geometry(), QRect(twips(2400), twips(480), twips(615), twips(285)));
+    EXPECT_EQ(f.TX_CANTOALA->geometry(), QRect(twips(2400), twips(840), twips(615), twips(285)));
     EXPECT_EQ(f.TX_ANCHOALMA->objectName(), "TX_ANCHOALMA");
     EXPECT_EQ(f.TX_CANTOALA->objectName(), "TX_CANTOALA");
 }

@@ -54,8 +54,7 @@ TEST_F(FlexionT, CollectorTakesTheWebAndFlangeAsShown) {
     EXPECT_EQ(General::Caso.Ancho_Alma, 0.3);
     EXPECT_EQ(General::Caso.Canto_Ala, 0.1);
 
-    // A sheet wider than the web passes the field (it is measured against
-    // the flange) but not the collector.
+    // A sheet wider than the web does not pass the collector.
     f.CO_ANCHOR->setText("0,33");
     f.TX_ANCHOALMA->setText("0,2");
     EXPECT_FALSE(f.Recoger_Datos());
@@ -93,21 +92,44 @@ TEST_F(FlexionT, CloseAnsweredYesWritesAFileOfKind2) {
     EXPECT_EQ(l[4], "0.12");
 }
 
-TEST_F(FlexionT, CloseWithASheetWiderThanTheWebIsNotSaved) {
+TEST_F(FlexionT, SheetWidthHeldToTheWebStaysSavable) {
+    QTemporaryDir dir;
+    const QString ruta = dir.filePath("alma.krf");
     auto& f = Abrir();
-    Escribir(Campo::Ancho_Refuerzo, "0,3");  // accepted: not wider than the flange
-    ASSERT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
+    // Wider than the web but not than the flange: refused, the web width stored.
+    Escribir(Campo::Ancho_Refuerzo, "0,3");
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(Ultimo_Mensaje(),
+              "El ancho del refuerzo no puede ser mayor que el ancho del alma de la sección.");
+    EXPECT_EQ(General::Caso.Ancho_Refuerzo, 0.2);
+    // A web narrower than the sheet warns and sends the focus to the sheet,
+    // whose old text is then refused against the new web.
+    Escribir(Campo::Ancho_Refuerzo, "0,165");
+    Escribir(Campo::Ancho_Alma, "0,15");
+    EXPECT_EQ(QApplication::focusWidget(), f.CO_ANCHOR);
+    mensajes.fake.clear();
+    Escribir(Campo::Ancho_Refuerzo, "0,165");
+    EXPECT_EQ(Ultimo_Mensaje(),
+              "El ancho del refuerzo no puede ser mayor que el ancho del alma de la sección.");
+    EXPECT_EQ(General::Caso.Ancho_Refuerzo, 0.15);
+    // Equal to the web as shown: accepted, and the case saves on close.
+    Escribir(Campo::Ancho_Refuerzo, "0,1504");
+    mensajes.fake.clear();
     mensajes.fake.answers.push_back(platform::Answer::Yes);
-    EXPECT_FALSE(f.Form_Unload());
-    ASSERT_EQ(mensajes.fake.shown.size(), 2u);
-    EXPECT_EQ(mensajes.fake.shown[1].text, "Los datos introducidos no son correctos.");
-    EXPECT_EQ(mensajes.fake.shown[1].icon, platform::Icon::Critical);
-    EXPECT_TRUE(dialogos.fake.asked.empty());
-    EXPECT_TRUE(General::Caso.FlexionT_Abierto);  // still open
+    dialogos.fake.answers.push_back(ruta.toStdString());
+    ASSERT_TRUE(f.Form_Unload());
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u) << Ultimo_Mensaje();
+    ASSERT_EQ(dialogos.fake.asked.size(), 1u);
+    t.reset();
 
-    // Answered No it closes without a file.
-    mensajes.fake.answers.push_back(platform::Answer::No);
-    EXPECT_TRUE(f.Form_Unload());
-    EXPECT_TRUE(dialogos.fake.asked.empty());
-    EXPECT_FALSE(General::Caso.FlexionT_Abierto);
+    // Read back, it opens with the same texts.
+    int16_t kind = 0;
+    General::Caso.Ancho_Refuerzo = 0;
+    fichero::Leer_Flexion(ruta.toStdString(), kind);
+    ASSERT_FALSE(General::Caso.Error_Datos);
+    EXPECT_EQ(kind, 2);
+    auto& g = Abrir();
+    EXPECT_EQ(g.TX_ANCHOALMA->text(), "0,150");
+    EXPECT_EQ(g.CO_ANCHOR->text(), "0,150");
+    EXPECT_TRUE(g.Recoger_Datos());
 }
