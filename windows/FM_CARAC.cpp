@@ -47,8 +47,12 @@ QPixmap Dibujo_Logo() {
 FM_CARAC::FM_CARAC(windows::FrameHooks& hooks, QWidget* parent) : DesignWindow(hooks, parent) {
     setObjectName(QStringLiteral("FM_CARAC"));
     setWindowTitle(Q("Características mecánicas del refuerzo"));
+    // Regular weight set here: the child frame's bold title font must not
+    // reach the labels.
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
+    f.setWeight(QFont::Normal);
+    f.setItalic(false);
     setFont(f);
 
     FR_VORLANT = new QGroupBox(Q("Características del refuerzo VORLANT"), this);
