@@ -2,9 +2,12 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 FM_AYUDA::FM_AYUDA(QWidget* marco) : QWidget(marco, Qt::Window) {
     setObjectName(QStringLiteral("FM_AYUDA"));
@@ -57,9 +60,25 @@ void FM_AYUDA::Mostrar_Tema(const QString& fichero, int tema) {
     u.setFragment(Ancla_Tema(tema));
     TX_AYUDA->setSource(u);
     if (isMinimized()) showNormal();
+    if (!isVisible()) Centrar();
     show();
     raise();
     activateWindow();
+}
+
+// Over the middle of the main window, kept on its screen.
+void FM_AYUDA::Centrar() {
+    QWidget* marco = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!marco) return;
+    const QRect m = marco->frameGeometry();
+    QRect r(QPoint(0, 0), frameGeometry().size());
+    r.moveCenter(m.center());
+    if (const QScreen* s = marco->screen()) {
+        const QRect libre = s->availableGeometry();
+        r.moveLeft(std::max(libre.left(), std::min(r.left(), libre.right() - r.width() + 1)));
+        r.moveTop(std::max(libre.top(), std::min(r.top(), libre.bottom() - r.height() + 1)));
+    }
+    move(r.topLeft());
 }
 
 QString FM_AYUDA::Ancla() const { return TX_AYUDA->source().fragment(); }

@@ -27,4 +27,7 @@ public:
     QPushButton* CM_TEMAS = nullptr;
     QPushButton* CM_ATRAS = nullptr;
     QPushButton* CM_CERRAR = nullptr;
+
+private:
+    void Centrar();
 };

@@ -150,6 +150,10 @@ TEST_F(Ayuda_Marco, HelpOpensAtTheTopicAndReusesItsViewer) {
     ASSERT_TRUE(visor);
     EXPECT_EQ(visor->Ancla(), "temas");
     EXPECT_FALSE(visor->isModal());
+    // Over the middle of the main window, not at the screen's corner.
+    const QPoint centro = principal->frameGeometry().center();
+    EXPECT_LE((visor->frameGeometry().center() - centro).manhattanLength(), 4)
+        << visor->frameGeometry().center().x() << "," << visor->frameGeometry().center().y();
     EXPECT_TRUE(visor->TX_AYUDA->toPlainText().contains("Temas de ayuda"));
 
     const std::pair<void (MDI_PRINCIPAL::*)(), const char*> pasos[] = {

@@ -240,8 +240,23 @@ TEST(Encaje, EveryDesignWindowShowsWholeBelowTheToolbar) {
         // The bar sits above the free area, not over it.
         EXPECT_LE(principal->TB_BARRA->geometry().bottom(),
                   principal->Area()->mapTo(principal.get(), QPoint(0, 0)).y());
+        // The menu entries and buttons 3 and 4 follow the real window.
+        using windows::FrameEntry;
+        auto estados = [&principal] {
+            std::vector<bool> v;
+            for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo,
+                                 FrameEntry::Imprimir, FrameEntry::BotonGuardar,
+                                 FrameEntry::BotonImprimir})
+                v.push_back(principal->entryEnabled(e));
+            v.push_back(Boton(*principal, "Guardar")->isEnabled());
+            v.push_back(Boton(*principal, "Imprimir")->isEnabled());
+            return v;
+        };
+        const bool caso = k != DesignKind::Carac;
+        EXPECT_EQ(estados(), (std::vector<bool>{caso, caso, true, caso, true, caso, true}));
         ++vistas;
         ASSERT_TRUE(principal->Cerrar_Ventanas());
+        EXPECT_EQ(estados(), std::vector<bool>(7, false));
     }
     EXPECT_GE(vistas, 1);
 }
