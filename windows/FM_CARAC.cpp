@@ -47,8 +47,11 @@ QPixmap Dibujo_Logo() {
 FM_CARAC::FM_CARAC(windows::FrameHooks& hooks, QWidget* parent) : DesignWindow(hooks, parent) {
     setObjectName(QStringLiteral("FM_CARAC"));
     setWindowTitle(Q("Características mecánicas del refuerzo"));
+    // Regular weight set explicitly: the child frame's bold title font must
+    // not reach the controls.
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
+    f.setWeight(QFont::Normal);
     setFont(f);
 
     FR_VORLANT = new QGroupBox(Q("Características del refuerzo VORLANT"), this);
