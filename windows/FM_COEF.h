@@ -16,6 +16,7 @@ class FM_COEF : public QDialog {
     Q_OBJECT
 public:
     explicit FM_COEF(QWidget* parent = nullptr);
+    ~FM_COEF() override;
 
     void Form_Load();
 
@@ -47,4 +48,5 @@ private:
     std::array<QString, 3> aceptado_;
     platform::FieldGuard* guardia_ = nullptr;
     QWidget* antes_de_cancelar_ = nullptr;  // what held the focus before Cancelar
+    QMetaObject::Connection foco_;
 };
