@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -121,6 +122,9 @@ bool FieldGuard::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::KeyPress:
+        if (held(watched)) return true;
+        if (pressOnReturn(watched, static_cast<QKeyEvent*>(event))) return true;
+        break;
     case QEvent::KeyRelease:
     case QEvent::Shortcut:
     case QEvent::Wheel:
@@ -131,6 +135,17 @@ bool FieldGuard::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return false;
+}
+
+// With autoDefault off, Return on a push button that holds the focus would
+// do nothing; it presses the button, as the user expects.
+bool FieldGuard::pressOnReturn(QObject* watched, const QKeyEvent* key) {
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) return false;
+    if (key->modifiers() & ~Qt::KeypadModifier) return false;
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || !inWindow(button) || !button->hasFocus() || !button->isEnabled()) return false;
+    button->click();
+    return true;
 }
 
 void FieldGuard::onFocusChanged(QWidget* old, QWidget* now) {

@@ -26,7 +26,8 @@
 //
 // Push buttons of the window get autoDefault off (those present when the
 // guard is made, a field watched or the window shown), so Return in a
-// dialog's field never presses a button without the field being left.
+// dialog's field never presses a button without the field being left;
+// Return on a push button that holds the focus presses that button.
 //
 // Tests: on a shown, active window use real focus and QTest clicks; on any
 // window use leaveField() and clickAsUser(). button->click() skips the leave.
@@ -40,6 +41,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QKeyEvent;
 class QWidget;
 
 namespace platform {
@@ -101,6 +103,7 @@ private:
     bool inWindow(const QObject* object) const;
     bool held(const QObject* target) const;
     bool isExempt(const QWidget* widget) const;
+    bool pressOnReturn(QObject* watched, const QKeyEvent* key);
     void clearAutoDefault();
 
     QWidget* window_;

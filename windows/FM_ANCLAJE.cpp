@@ -7,6 +7,7 @@
 #include "platform/Modal.h"
 #include "platform/NumberText.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -131,6 +132,7 @@ FM_ANCLAJE::FM_ANCLAJE(QWidget* parent) : QDialog(parent) {
     CM_SALIR = new QPushButton(Q("Salir"), this);
     CM_SALIR->setObjectName(QStringLiteral("CM_SALIR"));
     CM_SALIR->setGeometry(twips(2160), twips(5280), twips(1695), twips(495));
+    // Not a default button: Return in the grid does nothing.
     CM_SALIR->setAutoDefault(false);
     connect(CM_SALIR, &QPushButton::clicked, this, [this] { CM_SALIR_Click(); });
 
@@ -140,6 +142,16 @@ FM_ANCLAJE::FM_ANCLAJE(QWidget* parent) : QDialog(parent) {
 void FM_ANCLAJE::Form_Load() { Llenar_Tabla_Anclaje(); }
 
 void FM_ANCLAJE::CM_SALIR_Click() { accept(); }
+
+// Return on "Salir" while it holds the focus presses it.
+void FM_ANCLAJE::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && CM_SALIR->hasFocus()) {
+        CM_SALIR->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
 
 void FM_ANCLAJE::Llenar_Tabla_Anclaje() {
     const auto& c = General::Caso;

@@ -26,4 +26,7 @@ public:
     platform::Grid* FG_ANCLAJE = nullptr;
     QLabel* Image1 = nullptr;
     QPushButton* CM_SALIR = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };

@@ -118,7 +118,7 @@ FM_COEF::FM_COEF(QWidget* parent) : QDialog(parent) {
     connect(CM_ACEPTAR, &QPushButton::clicked, this, [this] { CM_ACEPTAR_Click(); });
     connect(CM_CANCELAR, &QPushButton::clicked, this, [this] { CM_CANCELAR_Click(); });
     connect(CM_RESTAURAR, &QPushButton::clicked, this, [this] { CM_RESTAURAR_Click(); });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    foco_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (now == CM_CANCELAR) antes_de_cancelar_ = old;
     });
     // Return and Esc reach the dialog through its fields (the field guard
@@ -128,9 +128,9 @@ FM_COEF::FM_COEF(QWidget* parent) : QDialog(parent) {
     setFixedSize(twips(4575), twips(2895));
 }
 
-// The focus leaves the fields while they are destroyed: the application's
-// focus signal must no longer reach this half-destroyed dialog.
-FM_COEF::~FM_COEF() { disconnect(qApp, &QApplication::focusChanged, this, nullptr); }
+// The focus moves while the base class destroys the children: this part of
+// the dialog must no longer hear of it.
+FM_COEF::~FM_COEF() { disconnect(foco_); }
 
 void FM_COEF::Form_Load() {
     const auto& c = General::Caso;

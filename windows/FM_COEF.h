@@ -48,4 +48,5 @@ private:
     std::array<QString, 3> aceptado_;
     platform::FieldGuard* guardia_ = nullptr;
     QWidget* antes_de_cancelar_ = nullptr;  // what held the focus before Cancelar
+    QMetaObject::Connection foco_;
 };

@@ -269,6 +269,8 @@ TEST(FieldLeave, HooksWorkOnAWindowNeverShown) {
     EXPECT_EQ(clicks, 2);
 }
 
+// Return in a field presses no button; Return on a button that holds the
+// focus presses it.
 TEST(FieldLeave, ReturnInADialogFieldPressesNoButton) {
     QDialog dialog;
     auto* field = new QLineEdit(&dialog);
@@ -289,6 +291,15 @@ TEST(FieldLeave, ReturnInADialogFieldPressesNoButton) {
     dialog.exec();
     EXPECT_EQ(result, 1);  // still open
     EXPECT_FALSE(ok->autoDefault());
+
+    guard->watch(field, [] { return LeaveResult::accepted(); });
+    QTimer::singleShot(0, &dialog, [&] {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Tab);
+        if (dialog.focusWidget() == ok) QTest::keyClick(ok, Qt::Key_Return);
+        if (dialog.isVisible()) dialog.reject();
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 
 }  // namespace

@@ -2,11 +2,14 @@
 #include "flexion_test_support.h"
 
 #include "platform/Modal.h"
+#include "engine/Calculos.h"
+#include "windows/Dialogos.h"
 #include "windows/FM_ANCLAJE.h"
 
 #include <QLabel>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -51,6 +54,33 @@ TEST_F(Flexion, AnchorageTableOfTheStartValues) {
     EXPECT_EQ(General::Caso.Modificado, antes.Modificado);
     EXPECT_EQ(General::Caso.Calculado, antes.Calculado);
     EXPECT_TRUE(mensajes.fake.shown.empty());
+}
+
+// Return in the grid does nothing; Return on "Salir" and Esc close it.
+TEST_F(Flexion, AnchorageWindowKeys) {
+    Calculos::Calcular_Anclaje();
+    const std::function<void(FM_ANCLAJE&)> teclas[] = {
+        [](FM_ANCLAJE& f) {
+            QTest::keyClick(f.FG_ANCLAJE, Qt::Key_Return);
+            EXPECT_TRUE(f.isVisible());
+            QTest::keyClick(f.FG_ANCLAJE, Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(), f.CM_SALIR);
+            QTest::keyClick(f.CM_SALIR, Qt::Key_Return);
+        },
+        [](FM_ANCLAJE& f) { QTest::keyClick(f.FG_ANCLAJE, Qt::Key_Escape); },
+    };
+    for (const auto& tecla : teclas) {
+        bool cerrado = false;
+        platform::ScopedModalScript guion;
+        guion.push([&](QDialog& d) {
+            auto& f = static_cast<FM_ANCLAJE&>(d);
+            EXPECT_EQ(QApplication::focusWidget(), f.FG_ANCLAJE);
+            tecla(f);
+            cerrado = !f.isVisible();
+        });
+        windows::Mostrar_FM_ANCLAJE(nullptr);
+        EXPECT_TRUE(cerrado);
+    }
 }
 
 TEST_F(Flexion, AnchorageTableFollowsTheConcreteStrength) {

@@ -6,6 +6,7 @@
 #include "engine/Calculos.h"
 #include "windows/FM_CARAC.h"
 
+#include <QGroupBox>
 #include <QRadioButton>
 
 using windows::FrameEntry;
@@ -109,6 +110,21 @@ TEST_F(Carac, EachVariantShowsItsDataAndDesignValues) {
     f.OP_V20->click();
     EXPECT_EQ(f.FG_EPSD->cellText(1, 1), "0,900");
     EXPECT_EQ(f.FG_EPSD->cellText(1, 2), N(0.015 / 2.8 * 0.9 * 1000, "0.00"));
+}
+
+// Only the legend symbols are bold, also inside a child frame whose title
+// font is bold.
+TEST_F(Carac, ControlsAreRegularInsideABoldFrame) {
+    QWidget marco;
+    QFont negrita = marco.font();
+    negrita.setBold(true);
+    marco.setFont(negrita);
+    auto& f = AbrirCarac();
+    f.setParent(&marco);
+    QWidget* controles[] = {f.OP_V20, f.TX_ESPESOR, f.FG_EPSD, f.FR_VORLANT};
+    for (QWidget* w : controles)
+        EXPECT_FALSE(w->font().bold()) << w->objectName().toStdString();
+    f.setParent(nullptr);
 }
 
 TEST_F(Carac, ArrowKeysChangeTheVariant) {

@@ -189,6 +189,30 @@ TEST_F(Coef, AceptarNeverStoresARefusedText) {
     EXPECT_FALSE(General::Caso.Calculado);
 }
 
+// Return on the button that holds the focus presses it, as Space does.
+TEST_F(Coef, ReturnOnAFocusedButtonPressesIt) {
+    struct Caso {
+        int tabs;  // from TX_GR: 1 Aceptar, 2 Cancelar, 3 Restablecer
+        bool cerrado;
+        double gs;
+    };
+    for (const Caso& k : {Caso{1, true, 1.3}, Caso{2, true, 1.15}, Caso{3, false, 1.15}}) {
+        SCOPED_TRACE(k.tabs);
+        Coeficientes(1.5, 1.15, 1.4);
+        EXPECT_EQ(Dialogo([&](FM_COEF& f) {
+            f.TX_GS->setFocus();
+            f.TX_GS->setText("1,3");
+            QTest::keyClick(f.TX_GS, Qt::Key_Tab);
+            for (int i = 0; i < k.tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            if (!k.cerrado) {
+                EXPECT_EQ(f.TX_GS->text(), "1,15");
+            }
+        }), k.cerrado);
+        Esperar_Coeficientes(1.5, k.gs, 1.4);
+    }
+}
+
 // Cancelar, Esc and the close button leave the dialog even on a refused text.
 TEST_F(Coef, CancelarEscAndCloseNeverTrapTheUser) {
     const std::function<void(FM_COEF&)> salidas[] = {
