@@ -65,40 +65,19 @@ TEST_F(FlexionT, FieldsRefuseAcceptOrWarnByTheirRules) {
         ASSERT_TRUE(regla);
         SCOPED_TRACE(std::string(regla->control) + " \"" + caso.texto + "\"");
         SetUp();
-        Abrir();
-        Calcular();  // results current, result buttons on
-        auto& c = General::Caso;
-        ASSERT_TRUE(c.Calculado);
-        c.Modificado = false;
-        c.*(regla->valor) = 7.25;  // so a fallback shows
-        mensajes.fake.clear();
+        auto& v = Abrir();
+        ASSERT_NO_FATAL_FAILURE(Preparar_Campo(v, *regla));
+        const auto& c = General::Caso;
 
         Escribir(caso.campo, QString::fromUtf8(caso.texto));
-        QWidget* ctl = t->Control(caso.campo);
         EXPECT_EQ(c.*(regla->valor), caso.guardado);
         EXPECT_FALSE(c.Calculado);
         switch (caso.fin) {
             case Fin::Rechazo:
-                ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-                EXPECT_EQ(Ultimo_Mensaje(), caso.mensaje);
-                EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
-                EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.texto));  // left as typed
-                EXPECT_EQ(t->Guardia()->refusedField(), ctl);
-                EXPECT_FALSE(c.Modificado);
-                EXPECT_FALSE(t->CM_CAPAS->isEnabled());
-                EXPECT_EQ(QApplication::focusWidget(), ctl);
-                if (auto* l = qobject_cast<QLineEdit*>(ctl)) {
-                    EXPECT_EQ(l->selectedText(), l->text());
-                }
+                ASSERT_NO_FATAL_FAILURE(Esperar_Rechazo(v, caso.campo, caso.texto, caso.mensaje));
                 break;
             case Fin::Acepta:
-                EXPECT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
-                EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.mostrado));
-                EXPECT_TRUE(c.Modificado);
-                for (QPushButton* b :
-                     {t->CM_ANCLAJE, t->CM_ARMADURA, t->CM_CAPAS, t->CM_DEFORMACIONES})
-                    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-                EXPECT_EQ(t->Guardia()->refusedField(), nullptr);
+                Esperar_Aceptado(v, caso.campo, caso.mostrado);
                 break;
             case Fin::Aviso: {
                 ASSERT_EQ(mensajes.fake.shown.size(), 1u);
@@ -106,9 +85,7 @@ TEST_F(FlexionT, FieldsRefuseAcceptOrWarnByTheirRules) {
                 EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
                 EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.mostrado));
                 EXPECT_TRUE(c.Modificado);
-                for (QPushButton* b :
-                     {t->CM_ANCLAJE, t->CM_ARMADURA, t->CM_CAPAS, t->CM_DEFORMACIONES})
-                    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+                Esperar_Sin_Resultados(v);
                 QWidget* otro = t->Control(*caso.foco);
                 EXPECT_EQ(QApplication::focusWidget(), otro);
                 const QLineEdit* l = qobject_cast<QLineEdit*>(otro);

@@ -18,6 +18,7 @@
 #include "platform/NumberText.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -26,7 +27,17 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+
+// The non-empty lines of a data file, trimmed; none when it cannot be read.
+inline QStringList Lineas_Fichero(const QString& ruta) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    QStringList l = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    for (QString& s : l) s = s.trimmed();
+    return l;
+}
 
 struct FrameFalso : windows::FrameHooks {
     std::map<windows::FrameEntry, bool> entradas;
@@ -82,6 +93,14 @@ public:
         mensajes.fake.clear();
         QTest::mouseClick(boton, Qt::LeftButton);
         platform::settle();
+    }
+
+    // Answers Yes to the save question of the next close, and the file
+    // dialog with this path (nullopt: cancelled).
+    void Responder_Grabar(std::optional<std::string> ruta) {
+        mensajes.fake.clear();
+        mensajes.fake.answers.push_back(platform::Answer::Yes);
+        dialogos.fake.answers.push_back(std::move(ruta));
     }
 
     std::string Ultimo_Mensaje() const {
