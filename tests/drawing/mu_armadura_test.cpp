@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Area_Falsa.h"
+#include "Dibujo_Prueba.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
@@ -14,38 +15,9 @@ namespace {
 
 using General_dibujo::Elemento;
 constexpr double X = General::Sin_Ganancia;
-using Momentos = std::array<std::array<double, 5>, 3>;
+using prueba::Momentos;
 
-class MuArmadura : public ::testing::Test {
-protected:
-    void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();  // bf 0.125; t 0.111, 0.167, 0.163 mm
-        Grafico::Poner_Formateador([](double v, int d) { return Grafico::Texto_Decimales(v, d, ","); });
-    }
-    void TearDown() override { Grafico::Poner_Formateador({}); }
-
-    void Resultados(double mu0, const Momentos& mu, double mumax, double md) {
-        auto& c = General::Caso;
-        c.Mu_Capas.Crear(3, 5);
-        for (int i = 1; i <= 3; ++i)
-            for (int n = 1; n <= 5; ++n) c.Mu_Capas(i, n) = mu[i - 1][n - 1];
-        c.Mu_Sin_Refuerzo = mu0;
-        c.Mu_Max = mumax;
-        c.Momento_Solicitante = md;
-    }
-    const General_dibujo::Lista& lista() const { return General_dibujo::Dibujo.Lista_Elementos; }
-    void Esperar_Linea(int i, double x1, double y1, double x2, double y2) const {
-        const Elemento& e = lista().Elementos(i);
-        SCOPED_TRACE("record " + std::to_string(i));
-        EXPECT_EQ(e.Tipo, 1);
-        EXPECT_NEAR(e.X1, x1, 1e-9);
-        EXPECT_NEAR(e.Y1, y1, 1e-9);
-        EXPECT_NEAR(e.X2, x2, 1e-9);
-        EXPECT_NEAR(e.Y2, y2, 1e-9);
-    }
-};
+class MuArmadura : public prueba::Dibujo_Prueba {};
 
 // Area of one layer of each variant, mm².
 const double a1 = 0.125 * 0.111 * 1000, a2 = 0.125 * 0.167 * 1000, a3 = 0.125 * 0.163 * 1000;
