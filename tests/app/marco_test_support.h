@@ -2,6 +2,8 @@
 // the toolbar and the help menu.
 #pragma once
 
+#include "principal_test_support.h"
+
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "engine/General.h"
@@ -73,34 +75,22 @@ private:
     Diario& diario_;
 };
 
-class Marco : public ::testing::Test {
+class Marco : public Principal_Prueba {
 protected:
     void SetUp() override {
         General::Caso = General::Datos{};
-        guardadas_ = windows::designWindowFactories();
+        Guardar_Ventanas();
         for (DesignKind k : {DesignKind::Flexion, DesignKind::FlexionT, DesignKind::Confina,
                              DesignKind::Carac})
             windows::registerDesignWindow(k, [this, k](windows::FrameHooks& h) -> windows::DesignWindow* {
                 if (diario.crearFalla) throw std::runtime_error("sin memoria");
                 return new Ventana_Simple(h, k, diario);
             });
-        principal = Inicio::Main();
-        ASSERT_TRUE(principal);
-    }
-    void TearDown() override {
-        principal.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        windows::designWindowFactories() = guardadas_;
+        Arrancar(false);
     }
 
-    platform::ScopedScreenSize pantalla{QSize(800, 600)};
-    platform::ScopedFakeMessages mensajes;
     platform::ScopedFakeFileDialogs dialogos;
     Diario diario;
-    std::unique_ptr<MDI_PRINCIPAL> principal;
-
-private:
-    std::map<DesignKind, windows::DesignWindowFactory> guardadas_;
 };
 
 }  // namespace marco_test

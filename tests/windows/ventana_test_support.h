@@ -3,6 +3,8 @@
 // dialogs, and a fake frame that records its menu entries.
 #pragma once
 
+#include "../common/lineas_fichero.h"
+
 #include "windows/DesignWindow.h"
 
 #include "drawing/General_dibujo.h"
@@ -18,7 +20,6 @@
 #include "platform/NumberText.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -29,15 +30,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-
-// The non-empty lines of a data file, trimmed; none when it cannot be read.
-inline QStringList Lineas_Fichero(const QString& ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QStringList l = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
-    for (QString& s : l) s = s.trimmed();
-    return l;
-}
 
 struct FrameFalso : windows::FrameHooks {
     std::map<windows::FrameEntry, bool> entradas;

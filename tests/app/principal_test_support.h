@@ -1,0 +1,87 @@
+// Shared fixtures of the main-frame tests: a started frame on a fake screen
+// with fake messages, which a test may run with stand-in design windows, and
+// the frame with the real windows in the Spanish locale.
+#pragma once
+
+#include "../common/lineas_fichero.h"
+
+#include "app/Inicio.h"
+#include "app/MDI_PRINCIPAL.h"
+#include "drawing/Grafico.h"
+#include "engine/General.h"
+#include "platform/Combo.h"
+#include "platform/FieldLeave.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "platform/Screen.h"
+#include "windows/DesignWindow.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+class Principal_Prueba : public ::testing::Test {
+protected:
+    void TearDown() override {
+        principal.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (guardadas_) windows::designWindowFactories() = *guardadas_;
+        guardadas_.reset();
+    }
+
+    // Keeps the registered design windows, put back at the end of the test,
+    // so that the test may register stand-ins.
+    void Guardar_Ventanas() { guardadas_ = windows::designWindowFactories(); }
+
+    // Starts the program's frame, with or without its splash.
+    void Arrancar(bool cerrar_presentacion) {
+        principal = Inicio::Main();
+        ASSERT_TRUE(principal);
+        if (cerrar_presentacion) principal->Cerrar_Presentacion();
+    }
+
+    platform::ScopedScreenSize pantalla{QSize(800, 600)};
+    platform::ScopedFakeMessages mensajes;
+    std::unique_ptr<MDI_PRINCIPAL> principal;
+
+private:
+    std::optional<std::map<windows::DesignKind, windows::DesignWindowFactory>> guardadas_;
+};
+
+// The frame with the real design windows, in the Spanish locale, a fresh
+// case, fake file dialogs and a scratch folder.
+class Marco_Real : public Principal_Prueba {
+protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        General::Caso = General::Datos{};
+        ASSERT_TRUE(dir.isValid());
+        Arrancar(true);
+    }
+    void TearDown() override {
+        Principal_Prueba::TearDown();
+        Grafico::Poner_Formateador({});
+        QLocale::setDefault(QLocale::c());
+    }
+
+    std::string Ruta(const std::string& nombre) const {
+        return dir.filePath(QString::fromStdString(nombre)).toStdString();
+    }
+    // Types a text into a field and leaves it the way the user does.
+    static void Teclear(QWidget* campo, const QString& texto) {
+        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->setText(texto);
+        if (auto* cb = qobject_cast<platform::Combo*>(campo)) cb->setText(texto);
+        platform::leaveField(campo);
+    }
+
+    platform::ScopedFakeFileDialogs dialogos;
+    QTemporaryDir dir;
+};
