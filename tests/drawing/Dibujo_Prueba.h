@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,15 +21,35 @@ namespace prueba {
 
 using General_dibujo::Elemento;
 
+// Colour, style, width or size and bold of the records desde to hasta.
+struct Estilo_Tramo {
+    int desde, hasta;
+    double color, estilo, grosor, negrita;
+};
+
 // Moments of the three variants with one to five layers.
 using Momentos = std::array<std::array<double, 5>, 3>;
 
+// A fresh default case and an empty display list.
+inline void Caso_Nuevo() {
+    General::Caso = {};
+    General_dibujo::Dibujo = {};
+    Caracteristicas::Iniciar_Datos();
+}
+
+// Fixture of the zoom and picture-area tests: a fresh case, and the list
+// emptied again at the end.
+class Caso_Prueba : public ::testing::Test {
+protected:
+    void SetUp() override { Caso_Nuevo(); }
+    void TearDown() override { General_dibujo::Dibujo = {}; }
+};
+
+// Fixture of the builder tests: a fresh case, labels with a decimal comma.
 class Dibujo_Prueba : public ::testing::Test {
 protected:
     void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();
+        Caso_Nuevo();
         Grafico::Poner_Formateador([](double v, int d) { return Grafico::Texto_Decimales(v, d, ","); });
     }
     void TearDown() override { Grafico::Poner_Formateador({}); }
@@ -58,6 +79,17 @@ protected:
         EXPECT_NEAR(e.Y1, y1, 1e-9);
         EXPECT_NEAR(e.X2, x2, 1e-9);
         EXPECT_NEAR(e.Y2, y2, 1e-9);
+    }
+
+    static void Esperar_Estilos(std::span<const Estilo_Tramo> tramos) {
+        for (const auto& r : tramos)
+            for (int i = r.desde; i <= r.hasta; ++i) {
+                const Elemento& e = lista().Elementos(i);
+                EXPECT_EQ(e.Color, r.color) << i;
+                EXPECT_EQ(e.Estilo, r.estilo) << i;
+                EXPECT_EQ(e.Grosor, r.grosor) << i;
+                EXPECT_EQ(e.Negrita, r.negrita) << i;
+            }
     }
 
     // Flexure results by hand: Mu0, the moments of the three variants, Mu_Max and Md.

@@ -72,22 +72,12 @@ TEST_F(MuArmadura, EveryValueValidRecordByRecord) {
 
     // Colour, style, width or size and bold by range of records.
     const double mm = 214 + 204 * 256 + 31 * 65536, granate = 128 + 64 * 65536;
-    const struct {
-        int desde, hasta;
-        double color, estilo, grosor, negrita;
-    } estilos[] = {
+    const prueba::Estilo_Tramo estilos[] = {
         {1, 2, 0, 1, 1, 0},    {3, 7, 255, 1, 2, 0},  {8, 12, 0, 1, 2, 0},     {13, 17, mm, 1, 2, 0},
         {18, 37, 0, 3, 1, 0},  {38, 38, granate, 3, 3, 0}, {39, 58, 0, 0, 8, 0}, {59, 59, 0, 0, 12, 1},
         {60, 60, 255, 1, 3, 0}, {61, 61, 0, 0, 8, 0},  {64, 64, mm, 1, 3, 0},   {65, 65, 0, 0, 8, 0},
     };
-    for (const auto& r : estilos)
-        for (int i = r.desde; i <= r.hasta; ++i) {
-            const Elemento& e = l.Elementos(i);
-            EXPECT_EQ(e.Color, r.color) << i;
-            EXPECT_EQ(e.Estilo, r.estilo) << i;
-            EXPECT_EQ(e.Grosor, r.grosor) << i;
-            EXPECT_EQ(e.Negrita, r.negrita) << i;
-        }
+    Esperar_Estilos(estilos);
     const auto& d = General_dibujo::Dibujo;
     EXPECT_TRUE(d.Ver_Armadura);
     EXPECT_FALSE(d.Ver_Seccion || d.Ver_Capas || d.Ver_Deformaciones);

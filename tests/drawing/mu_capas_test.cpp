@@ -94,22 +94,12 @@ TEST_F(MuCapas, StaircasesGridLabelsAndLegendInOrder) {
     EXPECT_EQ(l.Elementos(50).X1, 0);
     // Colour, style, width or size and bold of every record but the staircases.
     const double mm = 214 + 204 * 256 + 31 * 65536, granate = 128 + 64 * 65536;
-    const struct {
-        int desde, hasta;
-        double color, estilo, grosor, negrita;
-    } estilos[] = {
+    const prueba::Estilo_Tramo estilos[] = {
         {1, 2, 0, 1, 1, 0},   {18, 33, 0, 3, 1, 0}, {34, 34, granate, 3, 3, 0}, {35, 50, 0, 0, 8, 0},
         {51, 51, 0, 0, 12, 1}, {52, 52, 255, 1, 3, 0}, {53, 53, 0, 0, 8, 0},     {54, 54, 0, 1, 3, 0},
         {55, 55, 0, 0, 8, 0},  {56, 56, mm, 1, 3, 0},  {57, 57, 0, 0, 8, 0},
     };
-    for (const auto& r : estilos)
-        for (int i = r.desde; i <= r.hasta; ++i) {
-            const Elemento& e = l.Elementos(i);
-            EXPECT_EQ(e.Color, r.color) << i;
-            EXPECT_EQ(e.Estilo, r.estilo) << i;
-            EXPECT_EQ(e.Grosor, r.grosor) << i;
-            EXPECT_EQ(e.Negrita, r.negrita) << i;
-        }
+    Esperar_Estilos(estilos);
     for (int i = 53; i <= 57; i += 2) EXPECT_NEAR(l.Elementos(i).Y1, -1.2, 1e-12) << i;
     // Nothing but lines and texts, and no field beyond what the kind uses.
     for (int i = 1; i <= 57; ++i) {
