@@ -50,18 +50,11 @@ public:
         diario_.pasos.push_back("load");
     }
     void Form_Activate() override {
-        const bool caso = kind_ != DesignKind::Carac;
-        hooks().setEntryEnabled(FrameEntry::Guardar, caso);
-        hooks().setEntryEnabled(FrameEntry::GuardarComo, caso);
-        hooks().setEntryEnabled(FrameEntry::Imprimir, true);
-        if (caso) hooks().setEntryEnabled(FrameEntry::BotonGuardar, true);
-        hooks().setEntryEnabled(FrameEntry::BotonImprimir, true);
+        Encender_Entradas(hooks(), kind_);
     }
     bool Form_Unload() override {
         windows::Bandera_Abierto(kind_) = false;
-        for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
-                             FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
-            hooks().setEntryEnabled(e, false);
+        Apagar_Entradas(hooks());
         return true;
     }
     bool Recoger_Datos() override {

@@ -88,12 +88,7 @@ public:
         diario_.Anotar("load", kind_);
     }
     void Form_Activate() override {
-        const bool caso = kind_ != DesignKind::Carac;
-        hooks().setEntryEnabled(FrameEntry::Guardar, caso);
-        hooks().setEntryEnabled(FrameEntry::GuardarComo, caso);
-        hooks().setEntryEnabled(FrameEntry::Imprimir, true);
-        if (caso) hooks().setEntryEnabled(FrameEntry::BotonGuardar, true);
-        hooks().setEntryEnabled(FrameEntry::BotonImprimir, true);
+        Encender_Entradas(hooks(), kind_);
         diario_.Anotar("activate", kind_);
     }
     bool Form_Unload() override {
@@ -109,9 +104,7 @@ public:
         }
         Bandera_Abierto(kind_) = false;
         c.Calculado = false;
-        for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
-                             FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
-            hooks().setEntryEnabled(e, false);
+        Apagar_Entradas(hooks());
         return true;
     }
 

@@ -28,6 +28,25 @@
 #include <optional>
 #include <string>
 
+// The frame entries a stand-in design window switches on when activated
+// (the save entries only for a case window) and off when it closes, as the
+// real windows do.
+inline void Encender_Entradas(windows::FrameHooks& h, windows::DesignKind k) {
+    using windows::FrameEntry;
+    const bool caso = k != windows::DesignKind::Carac;
+    h.setEntryEnabled(FrameEntry::Guardar, caso);
+    h.setEntryEnabled(FrameEntry::GuardarComo, caso);
+    h.setEntryEnabled(FrameEntry::Imprimir, true);
+    if (caso) h.setEntryEnabled(FrameEntry::BotonGuardar, true);
+    h.setEntryEnabled(FrameEntry::BotonImprimir, true);
+}
+inline void Apagar_Entradas(windows::FrameHooks& h) {
+    using windows::FrameEntry;
+    for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
+                         FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
+        h.setEntryEnabled(e, false);
+}
+
 class Principal_Prueba : public ::testing::Test {
 protected:
     void TearDown() override {

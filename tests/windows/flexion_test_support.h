@@ -5,6 +5,8 @@
 #include "ventana_test_support.h"
 
 #include "windows/FM_FLEXION.h"
+#include "drawing/screen/PictureArea.h"
+#include "platform/Controls.h"
 #include "windows/ReglasFlexion.h"
 
 class Flexion : public VentanaPrueba {
@@ -73,6 +75,17 @@ public:
         EXPECT_TRUE(General::Caso.Modificado);
         Esperar_Sin_Resultados(v);
         EXPECT_EQ(v.Guardia()->refusedField(), nullptr);
+    }
+
+    // Dark pixels inside the picture area's border, above the notice label
+    // (which is drawn over the picture when a notice is on show).
+    static int Pixeles_Dibujados(const windows::Ventana_Flexion& v) {
+        const QImage img = v.PIC_FLEXION->grab().toImage();
+        int n = 0;
+        for (int y = 3; y < v.LB_INFO->y(); ++y)
+            for (int x = 3; x < img.width() - 3; ++x)
+                if (QColor(img.pixel(x, y)).lightness() < 200) ++n;
+        return n;
     }
 
     std::unique_ptr<FM_FLEXION> w;
