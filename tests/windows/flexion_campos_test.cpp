@@ -97,23 +97,11 @@ const Caso kCasos[] = {
 }  // namespace
 
 TEST_F(Flexion, EveryFieldRefusesOrAcceptsByItsRules) {
-    for (const Caso& caso : kCasos) {
-        const auto* regla = windows::flexion::Buscar(1, caso.campo);
-        ASSERT_TRUE(regla);
-        SCOPED_TRACE(std::string(regla->control) + " \"" + caso.texto + "\"");
-        SetUp();
-        auto& v = Abrir();
-        ASSERT_NO_FATAL_FAILURE(Preparar_Campo(v, *regla));
-        const auto& c = General::Caso;
-
-        Escribir(caso.campo, QString::fromUtf8(caso.texto));
-        EXPECT_EQ(c.*(regla->valor), caso.guardado);
-        EXPECT_FALSE(c.Calculado);
-        if (caso.mensaje)
-            ASSERT_NO_FATAL_FAILURE(Esperar_Rechazo(v, caso.campo, caso.texto, caso.mensaje));
-        else
-            Esperar_Aceptado(v, caso.campo, caso.mostrado);
-    }
+    using Fin = Caso_Campo::Fin;
+    for (const Caso& caso : kCasos)
+        ASSERT_NO_FATAL_FAILURE(Probar_Campo(1, {caso.campo, caso.texto,
+                                                 caso.mensaje ? Fin::Rechazo : Fin::Acepta,
+                                                 caso.mensaje, caso.guardado, caso.mostrado}));
 }
 
 TEST_F(Flexion, LeavingAnUnchangedFieldStoresTheValueAsShown) {

@@ -18,6 +18,7 @@ public:
         t = std::make_unique<FM_FLEXIONT>(frame);
         return Mostrar(*t);
     }
+    windows::Ventana_Flexion& Abrir_Ventana() override { return Abrir(); }
 
     QString Texto(windows::flexion::Campo c) const { return t->Texto(c); }
 
