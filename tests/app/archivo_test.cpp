@@ -162,12 +162,7 @@ protected:
     void Cancelar() { dialogos.answers.push_back(std::nullopt); }
 
     void Nuevo(DesignKind k) {
-        switch (k) {
-        case DesignKind::Flexion: principal->mnuCalcularFlexion_Click(); break;
-        case DesignKind::FlexionT: principal->mnuCalcularFlexionT_Click(); break;
-        case DesignKind::Confina: principal->mnuCalcularConfina_Click(); break;
-        case DesignKind::Carac: principal->mnuCalcularCarac_Click(); break;
-        }
+        Abrir_Por_Menu(*principal, k);
         ASSERT_TRUE(principal->Ventana());
         ASSERT_EQ(principal->Ventana()->kind(), k);
     }

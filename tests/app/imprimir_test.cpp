@@ -115,12 +115,7 @@ protected:
         QLocale::setDefault(QLocale::c());
     }
     void Abrir(DesignKind k) {
-        switch (k) {
-        case DesignKind::Flexion: principal->mnuCalcularFlexion_Click(); break;
-        case DesignKind::FlexionT: principal->mnuCalcularFlexionT_Click(); break;
-        case DesignKind::Confina: principal->mnuCalcularConfina_Click(); break;
-        case DesignKind::Carac: principal->mnuCalcularCarac_Click(); break;
-        }
+        Abrir_Por_Menu(*principal, k);
         ASSERT_NE(principal->Ventana(), nullptr);
     }
     VentanaInforme* Ventana() const { return static_cast<VentanaInforme*>(principal->Ventana()); }

@@ -28,6 +28,16 @@
 #include <optional>
 #include <string>
 
+// Opens a window of this kind by its command of the "Calcular" menu.
+inline void Abrir_Por_Menu(MDI_PRINCIPAL& p, windows::DesignKind k) {
+    switch (k) {
+    case windows::DesignKind::Flexion: p.mnuCalcularFlexion_Click(); break;
+    case windows::DesignKind::FlexionT: p.mnuCalcularFlexionT_Click(); break;
+    case windows::DesignKind::Confina: p.mnuCalcularConfina_Click(); break;
+    case windows::DesignKind::Carac: p.mnuCalcularCarac_Click(); break;
+    }
+}
+
 // The frame entries a stand-in design window switches on when activated
 // (the save entries only for a case window) and off when it closes, as the
 // real windows do.
