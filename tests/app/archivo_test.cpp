@@ -549,11 +549,7 @@ protected:
     }
     FM_FLEXION* Ventana() const { return dynamic_cast<FM_FLEXION*>(principal->Ventana()); }
     // Types into a field and leaves it, as the user does.
-    void Teclear(QWidget* campo, const QString& texto) {
-        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->setText(texto);
-        if (auto* cb = qobject_cast<platform::Combo*>(campo)) cb->setText(texto);
-        platform::leaveField(campo);
-    }
+    static void Teclear(QWidget* campo, const QString& texto) { Teclear_Campo(campo, texto); }
 };
 
 TEST_F(ArchivoFlexion, SaveReopenAndRefusalsThroughTheWindow) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "../common/lineas_fichero.h"
+#include "../common/teclear.h"
 
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
@@ -105,11 +106,7 @@ protected:
         return dir.filePath(QString::fromStdString(nombre)).toStdString();
     }
     // Types a text into a field and leaves it the way the user does.
-    static void Teclear(QWidget* campo, const QString& texto) {
-        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->setText(texto);
-        if (auto* cb = qobject_cast<platform::Combo*>(campo)) cb->setText(texto);
-        platform::leaveField(campo);
-    }
+    static void Teclear(QWidget* campo, const QString& texto) { Teclear_Campo(campo, texto); }
 
     platform::ScopedFakeFileDialogs dialogos;
     QTemporaryDir dir;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "../common/lineas_fichero.h"
+#include "../common/teclear.h"
 
 #include "windows/DesignWindow.h"
 
@@ -73,11 +74,7 @@ public:
     }
 
     // Types a text into a field and leaves it the way the user does.
-    static void Escribir_En(QWidget* ctl, const QString& texto) {
-        if (auto* l = qobject_cast<QLineEdit*>(ctl)) l->setText(texto);
-        if (auto* cb = qobject_cast<platform::Combo*>(ctl)) cb->setText(texto);
-        platform::leaveField(ctl);
-    }
+    static void Escribir_En(QWidget* ctl, const QString& texto) { Teclear_Campo(ctl, texto); }
 
     // Clicks a button as the user does: the field with the focus is left
     // first; only the messages of the click are kept.
