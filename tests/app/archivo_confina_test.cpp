@@ -1,5 +1,7 @@
 // A confinement case through the main frame and the real FM_CONFINA: new
 // case, Save, Save as, close and Open of ".KRC" files.
+#include "principal_test_support.h"
+
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "drawing/Grafico.h"
@@ -31,44 +33,9 @@
 
 namespace {
 
-std::vector<std::string> Lineas(const std::string& ruta) {
-    std::ifstream in(ruta, std::ios::binary);
-    std::vector<std::string> v;
-    for (std::string l; std::getline(in, l);) v.push_back(l);
-    return v;
-}
-
-class ArchivoConfina : public ::testing::Test {
+class ArchivoConfina : public Marco_Real {
 protected:
-    void SetUp() override {
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-        General::Caso = General::Datos{};
-        ASSERT_TRUE(dir.isValid());
-        principal = Inicio::Main();
-        ASSERT_TRUE(principal);
-        principal->Cerrar_Presentacion();
-    }
-    void TearDown() override {
-        principal.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Grafico::Poner_Formateador({});
-        QLocale::setDefault(QLocale::c());
-    }
-    std::string Ruta(const std::string& nombre) const {
-        return dir.filePath(QString::fromStdString(nombre)).toStdString();
-    }
     FM_CONFINA* Ventana() const { return dynamic_cast<FM_CONFINA*>(principal->Ventana()); }
-    void Teclear(QWidget* campo, const QString& texto) {
-        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->setText(texto);
-        if (auto* cb = qobject_cast<platform::Combo*>(campo)) cb->setText(texto);
-        platform::leaveField(campo);
-    }
-
-    platform::ScopedScreenSize pantalla{QSize(800, 600)};
-    platform::ScopedFakeMessages mensajes;
-    platform::ScopedFakeFileDialogs dialogos;
-    QTemporaryDir dir;
-    std::unique_ptr<MDI_PRINCIPAL> principal;
 };
 
 }  // namespace
@@ -95,7 +62,7 @@ TEST_F(ArchivoConfina, NewCaseSavedAndOpenedAgainThroughTheFrame) {
     EXPECT_EQ(dialogos.fake.asked[0].fileName, "confina.krc");
     EXPECT_FALSE(c.Error_Datos);
     EXPECT_FALSE(c.Modificado);
-    const std::vector<std::string> l = Lineas(Ruta("confina.krc"));
+    const std::vector<std::string> l = Lineas_Exactas(Ruta("confina.krc"));
     ASSERT_EQ(l.size(), 9u);
     EXPECT_EQ(l[0], "3\r");
     EXPECT_EQ(l[1], "0.45\r");

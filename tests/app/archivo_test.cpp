@@ -1,5 +1,7 @@
 // Open, Save and Save as of the main frame, with fake design windows (and one
 // run through the real FM_FLEXION), fake messages and fake file dialogs.
+#include "principal_test_support.h"
+
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "drawing/Grafico.h"
@@ -44,13 +46,6 @@ std::string Leer(const std::string& ruta) {
 
 void Escribir(const std::string& ruta, const std::string& bytes) {
     std::ofstream(ruta, std::ios::binary | std::ios::trunc) << bytes;
-}
-
-std::vector<std::string> Lineas(const std::string& ruta) {
-    std::vector<std::string> v;
-    std::istringstream in(Leer(ruta));
-    for (std::string l; std::getline(in, l);) v.push_back(l);
-    return v;
 }
 
 using windows::Bandera_Abierto;
@@ -138,11 +133,11 @@ const char* const kFiltroAbrir =
     "Archivos VORLANT - Flexión|*.KRF|Archivos VORLANT - Confinamiento|*.KRC|"
     "Archivos VORLANT|*.KRC;*.KRF";
 
-class Archivo : public ::testing::Test {
+class Archivo : public Principal_Prueba {
 protected:
     void SetUp() override {
         General::Caso = General::Datos{};
-        guardadas_ = windows::designWindowFactories();
+        Guardar_Ventanas();
         for (DesignKind k : kTodas)
             if (!real_ || k != DesignKind::Flexion)
                 windows::registerDesignWindow(k, [this, k](windows::FrameHooks& h) {
@@ -151,15 +146,11 @@ protected:
         platform::setFileDialogs(&dialogos);
         dialogos.pasos = &estado.pasos;
         ASSERT_TRUE(dir.isValid());
-        principal = Inicio::Main();
-        ASSERT_TRUE(principal);
-        principal->Cerrar_Presentacion();
+        Arrancar(true);
     }
     void TearDown() override {
-        principal.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Principal_Prueba::TearDown();
         platform::setFileDialogs(nullptr);
-        windows::designWindowFactories() = guardadas_;
         Grafico::Poner_Formateador({});
     }
 
@@ -171,12 +162,7 @@ protected:
     void Cancelar() { dialogos.answers.push_back(std::nullopt); }
 
     void Nuevo(DesignKind k) {
-        switch (k) {
-        case DesignKind::Flexion: principal->mnuCalcularFlexion_Click(); break;
-        case DesignKind::FlexionT: principal->mnuCalcularFlexionT_Click(); break;
-        case DesignKind::Confina: principal->mnuCalcularConfina_Click(); break;
-        case DesignKind::Carac: principal->mnuCalcularCarac_Click(); break;
-        }
+        Abrir_Por_Menu(*principal, k);
         ASSERT_TRUE(principal->Ventana());
         ASSERT_EQ(principal->Ventana()->kind(), k);
     }
@@ -196,15 +182,9 @@ protected:
     }
 
     bool real_ = false;  // keep the real FM_FLEXION
-    platform::ScopedScreenSize pantalla{QSize(800, 600)};
-    platform::ScopedFakeMessages mensajes;
     Dialogos dialogos;
     Estado estado;
     QTemporaryDir dir;
-    std::unique_ptr<MDI_PRINCIPAL> principal;
-
-private:
-    std::map<DesignKind, windows::DesignWindowFactory> guardadas_;
 };
 
 }  // namespace
@@ -252,7 +232,7 @@ TEST_F(Archivo, NewCaseSaveAsksOnceThenWritesTheSameFileAndSaveAsAsksAgain) {
         EXPECT_FALSE(c.Error_Datos);
         EXPECT_EQ(c.Nombre_Fichero, primero);
         Flags(true, false, false);
-        const std::vector<std::string> l = Lineas(primero);
+        const std::vector<std::string> l = Lineas_Exactas(primero);
         ASSERT_EQ(l.size(), caso.lineas);
         EXPECT_EQ(l[0], std::string(caso.linea1) + "\r");
         EXPECT_EQ(l[1], std::string(caso.linea2) + "\r");
@@ -263,7 +243,7 @@ TEST_F(Archivo, NewCaseSaveAsksOnceThenWritesTheSameFileAndSaveAsAsksAgain) {
         c.Modificado = true;
         principal->mnuPrincipalGuardar_Click();
         EXPECT_EQ(dialogos.asked.size(), 1u);
-        EXPECT_EQ(Lineas(primero)[1], "0.5\r");
+        EXPECT_EQ(Lineas_Exactas(primero)[1], "0.5\r");
         Flags(true, false, false);
 
         // Save as: asks again, whatever the case's name, and moves the case.
@@ -317,7 +297,7 @@ TEST_F(Archivo, FailedWriteKeepsTheNameAndTheFlags) {
     principal->mnuPrincipalGuardar_Click();
     EXPECT_FALSE(c.Error_Datos);
     EXPECT_EQ(dialogos.asked.size(), 2u);
-    EXPECT_EQ(Lineas(a)[1], "0.3\r");
+    EXPECT_EQ(Lineas_Exactas(a)[1], "0.3\r");
     Flags(true, false, false);
 
     // An unnamed case whose first write fails stays unnamed: Save asks again.
@@ -460,7 +440,7 @@ TEST_F(Archivo, OpenReadsTheFileAndShowsItsWindowWhateverTheCaseOfItsExtension) 
     estado.diametro = 0.7;
     principal->mnuPrincipalGuardar_Click();
     EXPECT_EQ(dialogos.asked.size(), 1u);
-    EXPECT_EQ(Lineas(Ruta("COL.KRC"))[1], "0.7\r");
+    EXPECT_EQ(Lineas_Exactas(Ruta("COL.KRC"))[1], "0.7\r");
     // The dialogs open in the folder of the case's file (both cancelled).
     principal->mnuPrincipalGuardarcomo_Click();
     principal->mnuPrincipalAbrir_Click();
@@ -569,11 +549,7 @@ protected:
     }
     FM_FLEXION* Ventana() const { return dynamic_cast<FM_FLEXION*>(principal->Ventana()); }
     // Types into a field and leaves it, as the user does.
-    void Teclear(QWidget* campo, const QString& texto) {
-        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->setText(texto);
-        if (auto* cb = qobject_cast<platform::Combo*>(campo)) cb->setText(texto);
-        platform::leaveField(campo);
-    }
+    static void Teclear(QWidget* campo, const QString& texto) { Teclear_Campo(campo, texto); }
 };
 
 TEST_F(ArchivoFlexion, SaveReopenAndRefusalsThroughTheWindow) {
@@ -604,7 +580,7 @@ TEST_F(ArchivoFlexion, SaveReopenAndRefusalsThroughTheWindow) {
     const std::string fichero = Ruta("flexion.krf");
     EXPECT_EQ(c.Nombre_Fichero, fichero);
     Flags(true, false, false);
-    const std::vector<std::string> l = Lineas(fichero);
+    const std::vector<std::string> l = Lineas_Exactas(fichero);
     ASSERT_EQ(l.size(), 14u);
     EXPECT_EQ(l[1], "0.45\r");
     EXPECT_EQ(l[2], "0.7\r");

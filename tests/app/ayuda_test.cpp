@@ -67,6 +67,11 @@ public:
         Escribir("data/applications/" + id,
                  QStringLiteral("[Desktop Entry]\nType=Application\nName=X\nExec=%1\n%2").arg(exec, extra));
     }
+    // A stand-in program registered as the default of a type.
+    void Instalar(const QString& nombre, const QString& tipo, const QString& exec) {
+        Programa(nombre);
+        Registrar(tipo, nombre + ".desktop", exec);
+    }
     void Escribir(const QString& ruta, const QString& texto, bool anadir = false) {
         QFile f(Ruta(ruta));
         ASSERT_TRUE(f.open(anadir ? QIODevice::Append : QIODevice::WriteOnly));
@@ -99,6 +104,13 @@ const char* const kSinLector =
     "disponible el Adobe Acrobat Reader.";
 const char* const kSinNavegador = "No se ha encontrado ningún navegador asociado en su ordenador.";
 const char* const kSinCorreo = "No se ha podido establecer la aplicación de correo electrónico.";
+
+// The one message shown: this text, as an error.
+void Esperar_Error(const platform::FakeMessages& m, const char* texto) {
+    ASSERT_EQ(m.shown.size(), 1u);
+    EXPECT_EQ(m.shown[0].text, texto);
+    EXPECT_EQ(m.shown[0].icon, platform::Icon::Critical);
+}
 
 FM_AYUDA* Visor() {
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -217,13 +229,10 @@ TEST(Guia, OpenedInTheRegisteredReaderAsOneArgument) {
 
     // No reader registered: the message, nothing started.
     Ayuda::Abrir_Pdf(guia);
-    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-    EXPECT_EQ(mensajes.fake.shown[0].text, kSinLector);
-    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
+    ASSERT_NO_FATAL_FAILURE(Esperar_Error(mensajes.fake, kSinLector));
 
     // A registered reader gets the path, blanks and "ñ" included, whole.
-    e.Programa("lector");
-    e.Registrar("application/pdf", "lector.desktop", "lector --pagina=1 %f");
+    e.Instalar("lector", "application/pdf", "lector --pagina=1 %f");
     mensajes.fake.clear();
     Ayuda::Abrir_Pdf(guia);
     EXPECT_EQ(e.Recibidos("lector"), (std::vector<std::string>{"--pagina=1", guia}));
@@ -234,34 +243,28 @@ TEST(Guia, OpenedInTheRegisteredReaderAsOneArgument) {
                 QStringLiteral("etc/mimeapps.list"));
     QFile::remove(e.Ruta("config/mimeapps.list"));
     Ayuda::Abrir_Pdf(guia);
-    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-    EXPECT_EQ(mensajes.fake.shown[0].text, kSinLector);
+    ASSERT_NO_FATAL_FAILURE(Esperar_Error(mensajes.fake, kSinLector));
 }
 
 TEST(Web, OpenedInTheRegisteredBrowser) {
     platform::ScopedFakeMessages mensajes;
     Escritorio e;
     Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
-    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-    EXPECT_EQ(mensajes.fake.shown[0].text, kSinNavegador);
-    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
+    ASSERT_NO_FATAL_FAILURE(Esperar_Error(mensajes.fake, kSinNavegador));
 
     // A browser of plain http only, then one of https over it.
-    e.Programa("antiguo");
-    e.Registrar("x-scheme-handler/http", "antiguo.desktop", "antiguo %u");
+    e.Instalar("antiguo", "x-scheme-handler/http", "antiguo %u");
     mensajes.fake.clear();
     Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
     EXPECT_EQ(e.Recibidos("antiguo"), (std::vector<std::string>{Ayuda::kDireccionWeb}));
-    e.Programa("navegador");
-    e.Registrar("x-scheme-handler/https", "navegador.desktop", "navegador");
+    e.Instalar("navegador", "x-scheme-handler/https", "navegador");
     Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
     EXPECT_EQ(e.Recibidos("navegador"), (std::vector<std::string>{Ayuda::kDireccionWeb}));
     EXPECT_TRUE(mensajes.fake.shown.empty());
     // A registered https browser that cannot start is not passed over.
     QFile::remove(e.Ruta("bin/navegador"));
     Ayuda::Abrir_Web(Ayuda::kDireccionWeb);
-    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-    EXPECT_EQ(mensajes.fake.shown[0].text, kSinNavegador);
+    ASSERT_NO_FATAL_FAILURE(Esperar_Error(mensajes.fake, kSinNavegador));
     EXPECT_FALSE(e.Recibidos("antiguo", 300).has_value());
 }
 
@@ -279,12 +282,9 @@ TEST_F(Marco, ContactSignsOnOnceAndTheExitSignsOff) {
     // No mail client: the sign-on fails and is tried again next time.
     principal->mnuAyudaContactar_Click();
     EXPECT_FALSE(c.Sesion_Correo);
-    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-    EXPECT_EQ(mensajes.fake.shown[0].text, kSinCorreo);
-    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
+    ASSERT_NO_FATAL_FAILURE(Esperar_Error(mensajes.fake, kSinCorreo));
 
-    e.Programa("correo");
-    e.Registrar("x-scheme-handler/mailto", "correo.desktop", "correo --compose %u");
+    e.Instalar("correo", "x-scheme-handler/mailto", "correo --compose %u");
     mensajes.fake.clear();
     principal->TB_BARRA_ButtonClick(QStringLiteral("Mail"));
     EXPECT_TRUE(c.Sesion_Correo);
@@ -299,8 +299,7 @@ TEST_F(Marco, ContactSignsOnOnceAndTheExitSignsOff) {
     // A client that stops starting: the message, the session stays.
     QFile::remove(e.Ruta("bin/correo"));
     principal->mnuAyudaContactar_Click();
-    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-    EXPECT_EQ(mensajes.fake.shown[0].text, kSinCorreo);
+    ASSERT_NO_FATAL_FAILURE(Esperar_Error(mensajes.fake, kSinCorreo));
     EXPECT_TRUE(c.Sesion_Correo);
 
     principal->mnuPrincipalSalir_Click();

@@ -219,12 +219,7 @@ TEST(Encaje, EveryDesignWindowShowsWholeBelowTheToolbar) {
                          DesignKind::Carac}) {
         if (!windows::findDesignWindow(k)) continue;
         SCOPED_TRACE(static_cast<int>(k));
-        switch (k) {
-        case DesignKind::Flexion: principal->mnuCalcularFlexion_Click(); break;
-        case DesignKind::FlexionT: principal->mnuCalcularFlexionT_Click(); break;
-        case DesignKind::Confina: principal->mnuCalcularConfina_Click(); break;
-        case DesignKind::Carac: principal->mnuCalcularCarac_Click(); break;
-        }
+        Abrir_Por_Menu(*principal, k);
         QCoreApplication::processEvents();
         QMdiSubWindow* sub = principal->Subventana();
         ASSERT_TRUE(sub);

@@ -1,5 +1,7 @@
 // A T case through the main frame and the real FM_FLEXIONT: the "Calcular"
 // command, Save, Save as, the close with its save question and Open.
+#include "principal_test_support.h"
+
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "drawing/Grafico.h"
@@ -28,14 +30,6 @@ using windows::DesignKind;
 
 namespace {
 
-QStringList Lineas(const std::string& ruta) {
-    QFile f(QString::fromStdString(ruta));
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QStringList l = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
-    for (QString& s : l) s = s.trimmed();
-    return l;
-}
-
 // The twelve texts the fields show.
 std::vector<std::string> Textos(const FM_FLEXIONT& w) {
     const fichero::Textos_Flexion t = w.Textos();
@@ -43,39 +37,13 @@ std::vector<std::string> Textos(const FM_FLEXIONT& w) {
             t.TX_ASS,   t.CO_FCK,       t.CO_FYK,   t.CO_ANCHOR,   t.TX_MCP,   t.TX_MD};
 }
 
-class FrameFlexionT : public ::testing::Test {
+class FrameFlexionT : public Marco_Real {
 protected:
     void SetUp() override {
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-        General::Caso = General::Datos{};
         ASSERT_TRUE(windows::findDesignWindow(DesignKind::FlexionT));
-        ASSERT_TRUE(dir.isValid());
-        principal = Inicio::Main();
-        ASSERT_TRUE(principal);
-        principal->Cerrar_Presentacion();
+        Marco_Real::SetUp();
     }
-    void TearDown() override {
-        principal.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Grafico::Poner_Formateador({});
-        QLocale::setDefault(QLocale::c());
-    }
-
     FM_FLEXIONT* T() const { return dynamic_cast<FM_FLEXIONT*>(principal->Ventana()); }
-    std::string Ruta(const char* nombre) const {
-        return dir.filePath(QString::fromUtf8(nombre)).toStdString();
-    }
-    void Teclear(QWidget* campo, const QString& texto) {
-        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->setText(texto);
-        if (auto* cb = qobject_cast<platform::Combo*>(campo)) cb->setText(texto);
-        platform::leaveField(campo);
-    }
-
-    platform::ScopedScreenSize pantalla{QSize(800, 600)};
-    platform::ScopedFakeMessages mensajes;
-    platform::ScopedFakeFileDialogs dialogos;
-    QTemporaryDir dir;
-    std::unique_ptr<MDI_PRINCIPAL> principal;
 };
 
 }  // namespace
@@ -125,7 +93,7 @@ TEST_F(FrameFlexionT, SavedClosedAndReopenedShowsTheSameTexts) {
     EXPECT_FALSE(c.Error_Datos);
     EXPECT_TRUE(c.Guardado);
     EXPECT_FALSE(c.Modificado);
-    QStringList l = Lineas(fichero);
+    QStringList l = Lineas_Fichero(QString::fromStdString(fichero));
     ASSERT_EQ(l.size(), 16);
     EXPECT_EQ(l[0], "2");
     EXPECT_EQ(l[2], "0.7");
@@ -139,7 +107,7 @@ TEST_F(FrameFlexionT, SavedClosedAndReopenedShowsTheSameTexts) {
     principal->mnuPrincipalGuardarcomo_Click();
     EXPECT_EQ(dialogos.fake.asked.size(), 2u);
     EXPECT_EQ(c.Nombre_Fichero, copia);
-    EXPECT_EQ(Lineas(copia), l);
+    EXPECT_EQ(Lineas_Fichero(QString::fromStdString(copia)), l);
 
     // Saved: closing (here by the rectangular command) asks nothing.
     const std::vector<std::string> antes = Textos(*w);
@@ -168,7 +136,7 @@ TEST_F(FrameFlexionT, SavedClosedAndReopenedShowsTheSameTexts) {
     ASSERT_EQ(mensajes.fake.shown.size(), 1u);
     EXPECT_EQ(mensajes.fake.shown[0].text, "Los datos no se han grabado, ¿desea grabar los datos?");
     EXPECT_EQ(dialogos.fake.asked.back().fileName, fichero);
-    l = Lineas(fichero);
+    l = Lineas_Fichero(QString::fromStdString(fichero));
     ASSERT_EQ(l.size(), 16);
     EXPECT_EQ(l[0], "2");
     EXPECT_EQ(l[4], "0.1");

@@ -1,5 +1,7 @@
 // The print command and the printer selection of the main frame, with
 // windows that carry the named controls the reports read.
+#include "principal_test_support.h"
+
 #include "app/FM_CONFIG_IMPR.h"
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
@@ -96,46 +98,31 @@ int Paginas(const QString& pdf) {
 constexpr DesignKind kTodas[] = {DesignKind::Flexion, DesignKind::FlexionT, DesignKind::Confina,
                                  DesignKind::Carac};
 
-class Imprimir_Cmd : public ::testing::Test {
+class Imprimir_Cmd : public Principal_Prueba {
 protected:
     void SetUp() override {
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         General::Caso = General::Datos{};
-        guardadas_ = windows::designWindowFactories();
+        Guardar_Ventanas();
         for (DesignKind k : kTodas)
             windows::registerDesignWindow(
                 k, [k](windows::FrameHooks& h) { return new VentanaInforme(h, k); });
-        principal = Inicio::Main();
-        ASSERT_TRUE(principal);
-        principal->Cerrar_Presentacion();
+        Arrancar(true);
         ASSERT_TRUE(dir.isValid());
     }
     void TearDown() override {
-        principal.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        windows::designWindowFactories() = guardadas_;
+        Principal_Prueba::TearDown();
         QLocale::setDefault(QLocale::c());
     }
     void Abrir(DesignKind k) {
-        switch (k) {
-        case DesignKind::Flexion: principal->mnuCalcularFlexion_Click(); break;
-        case DesignKind::FlexionT: principal->mnuCalcularFlexionT_Click(); break;
-        case DesignKind::Confina: principal->mnuCalcularConfina_Click(); break;
-        case DesignKind::Carac: principal->mnuCalcularCarac_Click(); break;
-        }
+        Abrir_Por_Menu(*principal, k);
         ASSERT_NE(principal->Ventana(), nullptr);
     }
     VentanaInforme* Ventana() const { return static_cast<VentanaInforme*>(principal->Ventana()); }
 
-    platform::ScopedScreenSize pantalla{QSize(800, 600)};
-    platform::ScopedFakeMessages mensajes;
     platform::ScopedFakeFileDialogs dialogos;
     platform::ScopedFakePrinters impresoras;
     QTemporaryDir dir;
-    std::unique_ptr<MDI_PRINCIPAL> principal;
-
-private:
-    std::map<DesignKind, windows::DesignWindowFactory> guardadas_;
 };
 
 TEST_F(Imprimir_Cmd, EachWindowPrintsItsReportToThePdfFileChosen) {

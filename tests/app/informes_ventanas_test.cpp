@@ -1,6 +1,8 @@
 // Every report printed by the main frame's print command from the real
 // windows after a real calculation, to a PDF file, read back with the
 // poppler tools.
+#include "principal_test_support.h"
+
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "drawing/General_dibujo.h"
@@ -40,16 +42,11 @@ namespace {
 
 using prueba::Buscar;
 
-class InformesVentanas : public ::testing::Test {
+class InformesVentanas : public Marco_Real {
 protected:
     void SetUp() override {
-        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-        General::Caso = General::Datos{};
         General_dibujo::Dibujo = {};
-        ASSERT_TRUE(dir.isValid());
-        principal = Inicio::Main();
-        ASSERT_TRUE(principal);
-        principal->Cerrar_Presentacion();
+        Marco_Real::SetUp();
     }
     void TearDown() override {
         // Keep the files for a look when asked to.
@@ -57,15 +54,7 @@ protected:
         if (!copia.isEmpty())
             for (const QString& f : QDir(dir.path()).entryList({"*.pdf"}))
                 QFile::copy(dir.filePath(f), QString::fromLocal8Bit(copia) + "/" + f);
-        principal.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Grafico::Poner_Formateador({});
-        QLocale::setDefault(QLocale::c());
-    }
-    void Teclear(QWidget* campo, const QString& texto) {
-        if (auto* l = qobject_cast<QLineEdit*>(campo)) l->setText(texto);
-        if (auto* cb = qobject_cast<platform::Combo*>(campo)) cb->setText(texto);
-        platform::leaveField(campo);
+        Marco_Real::TearDown();
     }
     // Prints through the menu command to a PDF named nombre; its words.
     std::vector<prueba::Palabra> Imprimir(const char* nombre, int paginas) {
@@ -79,12 +68,7 @@ protected:
         return prueba::Palabras(ruta);
     }
 
-    platform::ScopedScreenSize pantalla{QSize(800, 600)};
-    platform::ScopedFakeMessages mensajes;
-    platform::ScopedFakeFileDialogs dialogos;
     platform::ScopedFakePrinters impresoras;  // none: "Archivo PDF"
-    QTemporaryDir dir;
-    std::unique_ptr<MDI_PRINCIPAL> principal;
 };
 
 // The word of a line's label and the one printed at the value column on

@@ -2,6 +2,8 @@
 // the toolbar and the help menu.
 #pragma once
 
+#include "principal_test_support.h"
+
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "engine/General.h"
@@ -48,18 +50,11 @@ public:
         diario_.pasos.push_back("load");
     }
     void Form_Activate() override {
-        const bool caso = kind_ != DesignKind::Carac;
-        hooks().setEntryEnabled(FrameEntry::Guardar, caso);
-        hooks().setEntryEnabled(FrameEntry::GuardarComo, caso);
-        hooks().setEntryEnabled(FrameEntry::Imprimir, true);
-        if (caso) hooks().setEntryEnabled(FrameEntry::BotonGuardar, true);
-        hooks().setEntryEnabled(FrameEntry::BotonImprimir, true);
+        Encender_Entradas(hooks(), kind_);
     }
     bool Form_Unload() override {
         windows::Bandera_Abierto(kind_) = false;
-        for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
-                             FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
-            hooks().setEntryEnabled(e, false);
+        Apagar_Entradas(hooks());
         return true;
     }
     bool Recoger_Datos() override {
@@ -73,34 +68,22 @@ private:
     Diario& diario_;
 };
 
-class Marco : public ::testing::Test {
+class Marco : public Principal_Prueba {
 protected:
     void SetUp() override {
         General::Caso = General::Datos{};
-        guardadas_ = windows::designWindowFactories();
+        Guardar_Ventanas();
         for (DesignKind k : {DesignKind::Flexion, DesignKind::FlexionT, DesignKind::Confina,
                              DesignKind::Carac})
             windows::registerDesignWindow(k, [this, k](windows::FrameHooks& h) -> windows::DesignWindow* {
                 if (diario.crearFalla) throw std::runtime_error("sin memoria");
                 return new Ventana_Simple(h, k, diario);
             });
-        principal = Inicio::Main();
-        ASSERT_TRUE(principal);
-    }
-    void TearDown() override {
-        principal.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        windows::designWindowFactories() = guardadas_;
+        Arrancar(false);
     }
 
-    platform::ScopedScreenSize pantalla{QSize(800, 600)};
-    platform::ScopedFakeMessages mensajes;
     platform::ScopedFakeFileDialogs dialogos;
     Diario diario;
-    std::unique_ptr<MDI_PRINCIPAL> principal;
-
-private:
-    std::map<DesignKind, windows::DesignWindowFactory> guardadas_;
 };
 
 }  // namespace marco_test

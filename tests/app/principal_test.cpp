@@ -1,5 +1,7 @@
 // The main frame: start-up, menus, the "Calcular" commands and the exit, with
 // fake design windows registered through the factories.
+#include "principal_test_support.h"
+
 #include "app/FM_PRESENTACION.h"
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
@@ -86,12 +88,7 @@ public:
         diario_.Anotar("load", kind_);
     }
     void Form_Activate() override {
-        const bool caso = kind_ != DesignKind::Carac;
-        hooks().setEntryEnabled(FrameEntry::Guardar, caso);
-        hooks().setEntryEnabled(FrameEntry::GuardarComo, caso);
-        hooks().setEntryEnabled(FrameEntry::Imprimir, true);
-        if (caso) hooks().setEntryEnabled(FrameEntry::BotonGuardar, true);
-        hooks().setEntryEnabled(FrameEntry::BotonImprimir, true);
+        Encender_Entradas(hooks(), kind_);
         diario_.Anotar("activate", kind_);
     }
     bool Form_Unload() override {
@@ -107,9 +104,7 @@ public:
         }
         Bandera_Abierto(kind_) = false;
         c.Calculado = false;
-        for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
-                             FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
-            hooks().setEntryEnabled(e, false);
+        Apagar_Entradas(hooks());
         return true;
     }
 
@@ -127,19 +122,13 @@ void Borrar_Pendientes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::D
 constexpr DesignKind kTodas[] = {DesignKind::Flexion, DesignKind::FlexionT, DesignKind::Confina,
                                  DesignKind::Carac};
 
-class Principal : public ::testing::Test {
+class Principal : public Principal_Prueba {
 protected:
     void SetUp() override {
         General::Caso = General::Datos{};
-        guardadas_ = windows::designWindowFactories();
+        Guardar_Ventanas();
         for (DesignKind k : kTodas) Registrar(k);
-        principal = Inicio::Main();
-        ASSERT_TRUE(principal);
-    }
-    void TearDown() override {
-        principal.reset();
-        Borrar_Pendientes();
-        windows::designWindowFactories() = guardadas_;
+        Arrancar(false);
     }
     void Registrar(DesignKind k) {
         windows::registerDesignWindow(k, [this, k](windows::FrameHooks& h) {
@@ -149,14 +138,8 @@ protected:
     }
     VentanaFalsa* Ventana() const { return static_cast<VentanaFalsa*>(principal->Ventana()); }
 
-    platform::ScopedScreenSize pantalla{QSize(800, 600)};
-    platform::ScopedFakeMessages mensajes;
     platform::ScopedFakeFileDialogs dialogos;
     Diario diario;
-    std::unique_ptr<MDI_PRINCIPAL> principal;
-
-private:
-    std::map<DesignKind, windows::DesignWindowFactory> guardadas_;
 };
 
 std::vector<QWidget*> Ventanas_Visibles() {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Area_Falsa.h"
+#include "Dibujo_Prueba.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
@@ -19,6 +20,8 @@ using General_dibujo::Elemento;
 using General_dibujo::Registro_Caja;
 using General_dibujo::Registro_Linea;
 using General_dibujo::Registro_Texto;
+using prueba::Esperar_Igual;
+using prueba::Texto;
 
 constexpr double kGris = 192 + 192 * 256.0 + 192 * 65536.0;
 constexpr double kRojo = 255;
@@ -29,19 +32,8 @@ constexpr int Barra = General_dibujo::Elemento_Barra;
 constexpr int Rect = General_dibujo::Elemento_Sec_Rect;
 constexpr int Cir = General_dibujo::Elemento_Sec_Cir;
 
-class DibujoConfina : public ::testing::Test {
+class DibujoConfina : public prueba::Dibujo_Prueba {
 protected:
-    void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();
-        Grafico::Poner_Formateador([](double v, int d) { return Grafico::Texto_Decimales(v, d, ","); });
-    }
-    void TearDown() override { Grafico::Poner_Formateador({}); }
-    const General_dibujo::Lista& lista() const { return General_dibujo::Dibujo.Lista_Elementos; }
-    const Elemento& R(int i) const { return lista().Elementos(i); }
-    const std::string& T(int i) const { return lista().Textos(i); }
-
     // Confinement results: K of variant i with n layers from a function.
     template <class F>
     void Resultados(F k, double kmax, double kreq) {
@@ -54,23 +46,7 @@ protected:
     }
 };
 
-void Igual(const Elemento& real, const Elemento& esperado, int i) {
-    SCOPED_TRACE("record " + std::to_string(i));
-    EXPECT_EQ(real.Tipo, esperado.Tipo);
-    EXPECT_NEAR(real.X1, esperado.X1, 1e-12);
-    EXPECT_NEAR(real.Y1, esperado.Y1, 1e-12);
-    EXPECT_NEAR(real.X2, esperado.X2, 1e-12);
-    EXPECT_NEAR(real.Y2, esperado.Y2, 1e-12);
-    EXPECT_EQ(real.Libre, 0);
-    EXPECT_EQ(real.Color, esperado.Color);
-    EXPECT_EQ(real.Estilo, esperado.Estilo);
-    EXPECT_EQ(real.Grosor, esperado.Grosor);
-    EXPECT_EQ(real.Negrita, esperado.Negrita);
-}
 
-Elemento Texto(int tipo, double x, double y, double tamano = 8, double negrita = 0) {
-    return Registro_Texto(tipo, x, y, tamano, negrita);
-}
 
 // ---------------------------------------------------------------------------
 // Diagram
@@ -86,38 +62,38 @@ TEST_F(DibujoConfina, DiagramRecordsInTheirOrder) {
 
     const double m = 0.53, H = 1.1 * m, s = H / 10, w = 0.25;
     int r = 1;
-    Igual(R(r), Registro_Linea(0, 0, 5, 0), r); ++r;
-    Igual(R(r), Registro_Linea(0, 0, 0, H), r); ++r;
+    Esperar_Igual(R(r), Registro_Linea(0, 0, 5, 0), r); ++r;
+    Esperar_Igual(R(r), Registro_Linea(0, 0, 0, H), r); ++r;
     for (int i = 1; i <= 3; ++i)
         for (int n = 1; n <= 5; ++n, ++r) {
             const double color = General::Caso.Color_Refuerzo(i).Valor();
-            Igual(R(r),
+            Esperar_Igual(R(r),
                   Registro_Caja(Barra, n - 1 + i * w - w / 2, 0.1 * n + 0.01 * i,
                                 n - 1 + (i + 1) * w - w / 2, 0, color),
                   r);
         }
     EXPECT_NEAR(R(3).X1, 1.0 / 8, 1e-12);  // a gap of 1/8 before the first bar
-    for (int k = 1; k <= 5; ++k, ++r) Igual(R(r), Registro_Linea(k, 0, k, H, 0, 3, 1), r);
-    for (int k = 1; k <= 10; ++k, ++r) Igual(R(r), Registro_Linea(0, s * k, 5, s * k, 0, 3, 1), r);
-    Igual(R(r), Registro_Linea(0, 0.2, 5, 0.2, 128 + 64 * 65536.0, 3, 3), r); ++r;
+    for (int k = 1; k <= 5; ++k, ++r) Esperar_Igual(R(r), Registro_Linea(k, 0, k, H, 0, 3, 1), r);
+    for (int k = 1; k <= 10; ++k, ++r) Esperar_Igual(R(r), Registro_Linea(0, s * k, 5, s * k, 0, 3, 1), r);
+    Esperar_Igual(R(r), Registro_Linea(0, 0.2, 5, 0.2, 128 + 64 * 65536.0, 3, 3), r); ++r;
     for (int k = 1; k <= 5; ++k, ++r) {
-        Igual(R(r), Texto(Centrado, k - 0.5, -s), r);
+        Esperar_Igual(R(r), Texto(Centrado, k - 0.5, -s), r);
         EXPECT_EQ(T(r), std::to_string(k));
     }
-    for (int k = 1; k <= 9; ++k, ++r) Igual(R(r), Texto(Izquierda, 0, s * k), r);
+    for (int k = 1; k <= 9; ++k, ++r) Esperar_Igual(R(r), Texto(Izquierda, 0, s * k), r);
     EXPECT_EQ(T(r - 9), "1,06");  // the ratio s + 1, not the increase
-    Igual(R(r), Texto(Centrado, 5.5, 0), r);
+    Esperar_Igual(R(r), Texto(Centrado, 5.5, 0), r);
     EXPECT_EQ(T(r++), "Nº capas");
-    Igual(R(r), Texto(Centrado, 0, 1.2 * m), r);
+    Esperar_Igual(R(r), Texto(Centrado, 0, 1.2 * m), r);
     EXPECT_EQ(T(r++), "Incr. resistencia");
-    Igual(R(r), Texto(Centrado, 2.5, 1.3 * m, 12, 1), r);
+    Esperar_Igual(R(r), Texto(Centrado, 2.5, 1.3 * m, 12, 1), r);
     EXPECT_EQ(T(r++), "DIAGRAMA DE CONFINAMIENTO");
     for (int i = 1; i <= 3; ++i) {
         const double x = 5.0 / 3 * (i - 1);
-        Igual(R(r), Registro_Caja(Barra, x, -H / 6, x + 0.2, -H / 4.5,
+        Esperar_Igual(R(r), Registro_Caja(Barra, x, -H / 6, x + 0.2, -H / 4.5,
                                   General::Caso.Color_Refuerzo(i).Valor()), r);
         ++r;
-        Igual(R(r), Texto(Centrado, x + 0.9, -H / 5), r);
+        Esperar_Igual(R(r), Texto(Centrado, x + 0.9, -H / 5), r);
         EXPECT_EQ(T(r++), General::Caso.Nombre_Refuerzo(i));
     }
     EXPECT_EQ(r - 1, 56);
@@ -183,7 +159,7 @@ TEST_F(DibujoConfina, CircleOfTheNewCase) {
         Texto(Centrado, 0.25, -0.1),
         Texto(Centrado, 0.25, D + D / 3, 12, 1),
     };
-    for (int i = 1; i <= 7; ++i) Igual(R(i), esperado[i - 1], i);
+    for (int i = 1; i <= 7; ++i) Esperar_Igual(R(i), esperado[i - 1], i);
     EXPECT_EQ(T(6), "0,50");
     EXPECT_EQ(T(7), "SECCION");
     EXPECT_TRUE(T(1).empty());
@@ -204,21 +180,21 @@ TEST_F(DibujoConfina, SquareAndRectangle) {
         Grafico::Dibujar_Seccion_Confina();
         ASSERT_EQ(lista().Num_Elementos(), 12);
         const double D = c.d, B = c.b, t = D / 6.66666;
-        Igual(R(1), Registro_Caja(Rect, 0.02 * D, B + 0.02 * D, D + 0.02 * D, 0.02 * D, kGris), 1);
-        Igual(R(2), Registro_Caja(Rect, 0, B + 0.04 * D, D + 0.04 * D, 0, kRojo), 2);
-        Igual(R(3), Registro_Linea(-D / 10, 0.02 * D, -D / 10, B + 0.02 * D), 3);
-        Igual(R(4), Registro_Linea(-t, 0.02 * D, -D / 20, 0.02 * D), 4);
-        Igual(R(5), Registro_Linea(-t, B + 0.02 * D, -D / 20, B + 0.02 * D), 5);
-        Igual(R(6), Registro_Linea(0.02 * D, -D / 10, D + 0.02 * D, -D / 10), 6);
-        Igual(R(7), Registro_Linea(0.02 * D, -D / 20, 0.02 * D, -t), 7);
-        Igual(R(8), Registro_Linea(D + 0.02 * D, -D / 20, D + 0.02 * D, -t), 8);
-        Igual(R(c.alto), Texto(Izquierda, -D / 5, B / 2), c.alto);
-        Igual(R(c.ancho), Texto(Centrado, D / 2, -D / 5), c.ancho);
+        Esperar_Igual(R(1), Registro_Caja(Rect, 0.02 * D, B + 0.02 * D, D + 0.02 * D, 0.02 * D, kGris), 1);
+        Esperar_Igual(R(2), Registro_Caja(Rect, 0, B + 0.04 * D, D + 0.04 * D, 0, kRojo), 2);
+        Esperar_Igual(R(3), Registro_Linea(-D / 10, 0.02 * D, -D / 10, B + 0.02 * D), 3);
+        Esperar_Igual(R(4), Registro_Linea(-t, 0.02 * D, -D / 20, 0.02 * D), 4);
+        Esperar_Igual(R(5), Registro_Linea(-t, B + 0.02 * D, -D / 20, B + 0.02 * D), 5);
+        Esperar_Igual(R(6), Registro_Linea(0.02 * D, -D / 10, D + 0.02 * D, -D / 10), 6);
+        Esperar_Igual(R(7), Registro_Linea(0.02 * D, -D / 20, 0.02 * D, -t), 7);
+        Esperar_Igual(R(8), Registro_Linea(D + 0.02 * D, -D / 20, D + 0.02 * D, -t), 8);
+        Esperar_Igual(R(c.alto), Texto(Izquierda, -D / 5, B / 2), c.alto);
+        Esperar_Igual(R(c.ancho), Texto(Centrado, D / 2, -D / 5), c.ancho);
         EXPECT_EQ(T(c.alto), Grafico::Texto_Decimales(B, 2, ","));
         EXPECT_EQ(T(c.ancho), Grafico::Texto_Decimales(D, 2, ","));
-        Igual(R(11), Texto(Izquierda, -D / 10, B), 11);
+        Esperar_Igual(R(11), Texto(Izquierda, -D / 10, B), 11);
         EXPECT_EQ(T(11), "Rmín 3 cm");
-        Igual(R(12), Texto(Centrado, D / 2, B + B / 3, 12, 1), 12);
+        Esperar_Igual(R(12), Texto(Centrado, D / 2, B + B / 3, 12, 1), 12);
         EXPECT_EQ(T(12), "SECCION");
     }
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Area_Falsa.h"
+#include "Dibujo_Prueba.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
@@ -31,14 +32,11 @@ std::optional<double> Numero_Es(const std::string& texto) {
     return v;
 }
 
-class Deformaciones : public ::testing::Test {
+class Deformaciones : public prueba::Dibujo_Prueba {
 protected:
     void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();  // h 0.6, r 0.05
+        Dibujo_Prueba::SetUp();  // h 0.6, r 0.05
         General::Caso.Mu_Capas.Crear(3, 5);
-        Grafico::Poner_Formateador([](double v, int d) { return Grafico::Texto_Decimales(v, d, ","); });
         panel.Tipo = "Refuerzo tipo VORLANT 20 - Núm. capas:  2";
         panel.EpsC = "1,95";
         panel.EpsR = "8,67";
@@ -52,12 +50,11 @@ protected:
     void TearDown() override {
         Grafico::Registrar_Panel(Grafico::Ventana::FM_FLEXION, {});
         Grafico::Registrar_Panel(Grafico::Ventana::FM_FLEXIONT, {});
-        Grafico::Poner_Formateador({});
+        Dibujo_Prueba::TearDown();
     }
     void Registrar(Grafico::Ventana v) {
         Grafico::Registrar_Panel(v, {[this] { return std::optional(panel); }, Numero_Es});
     }
-    const General_dibujo::Lista& lista() const { return General_dibujo::Dibujo.Lista_Elementos; }
     // Design strain in per mil of variant j with n layers, as recomputed.
     static double Def_Calculo(int j, int n) {
         auto& c = General::Caso;

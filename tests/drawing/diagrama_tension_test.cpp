@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Area_Falsa.h"
+#include "Dibujo_Prueba.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
@@ -15,16 +16,8 @@ namespace {
 
 using General_dibujo::Elemento;
 
-class DiagramaTension : public ::testing::Test {
+class DiagramaTension : public prueba::Dibujo_Prueba {
 protected:
-    void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();
-        Grafico::Poner_Formateador([](double v, int d) { return Grafico::Texto_Decimales(v, d, ","); });
-    }
-    void TearDown() override { Grafico::Poner_Formateador({}); }
-
     // Design strains of variant j, as the characteristics window leaves them.
     void Dibujar(int j) {
         Caracteristicas::Cargar_Refuerzo(j);
@@ -37,13 +30,6 @@ protected:
             General::Caso.Datos_Refuerzo(j, 2) = E;
             General::Caso.Datos_Refuerzo(j, 3) = eu;
         }
-    }
-    const General_dibujo::Lista& lista() const { return General_dibujo::Dibujo.Lista_Elementos; }
-    const Elemento& R(int i) const { return lista().Elementos(i); }
-    std::vector<std::string> Textos(int desde, int hasta) const {
-        std::vector<std::string> t;
-        for (int i = desde; i <= hasta; ++i) t.push_back(lista().Textos(i));
-        return t;
     }
 };
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Area_Falsa.h"
+#include "Dibujo_Prueba.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
@@ -14,38 +15,9 @@ namespace {
 
 using General_dibujo::Elemento;
 constexpr double X = General::Sin_Ganancia;
-using Momentos = std::array<std::array<double, 5>, 3>;
+using prueba::Momentos;
 
-class MuArmadura : public ::testing::Test {
-protected:
-    void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();  // bf 0.125; t 0.111, 0.167, 0.163 mm
-        Grafico::Poner_Formateador([](double v, int d) { return Grafico::Texto_Decimales(v, d, ","); });
-    }
-    void TearDown() override { Grafico::Poner_Formateador({}); }
-
-    void Resultados(double mu0, const Momentos& mu, double mumax, double md) {
-        auto& c = General::Caso;
-        c.Mu_Capas.Crear(3, 5);
-        for (int i = 1; i <= 3; ++i)
-            for (int n = 1; n <= 5; ++n) c.Mu_Capas(i, n) = mu[i - 1][n - 1];
-        c.Mu_Sin_Refuerzo = mu0;
-        c.Mu_Max = mumax;
-        c.Momento_Solicitante = md;
-    }
-    const General_dibujo::Lista& lista() const { return General_dibujo::Dibujo.Lista_Elementos; }
-    void Esperar_Linea(int i, double x1, double y1, double x2, double y2) const {
-        const Elemento& e = lista().Elementos(i);
-        SCOPED_TRACE("record " + std::to_string(i));
-        EXPECT_EQ(e.Tipo, 1);
-        EXPECT_NEAR(e.X1, x1, 1e-9);
-        EXPECT_NEAR(e.Y1, y1, 1e-9);
-        EXPECT_NEAR(e.X2, x2, 1e-9);
-        EXPECT_NEAR(e.Y2, y2, 1e-9);
-    }
-};
+class MuArmadura : public prueba::Dibujo_Prueba {};
 
 // Area of one layer of each variant, mm².
 const double a1 = 0.125 * 0.111 * 1000, a2 = 0.125 * 0.167 * 1000, a3 = 0.125 * 0.163 * 1000;
@@ -100,22 +72,12 @@ TEST_F(MuArmadura, EveryValueValidRecordByRecord) {
 
     // Colour, style, width or size and bold by range of records.
     const double mm = 214 + 204 * 256 + 31 * 65536, granate = 128 + 64 * 65536;
-    const struct {
-        int desde, hasta;
-        double color, estilo, grosor, negrita;
-    } estilos[] = {
+    const prueba::Estilo_Tramo estilos[] = {
         {1, 2, 0, 1, 1, 0},    {3, 7, 255, 1, 2, 0},  {8, 12, 0, 1, 2, 0},     {13, 17, mm, 1, 2, 0},
         {18, 37, 0, 3, 1, 0},  {38, 38, granate, 3, 3, 0}, {39, 58, 0, 0, 8, 0}, {59, 59, 0, 0, 12, 1},
         {60, 60, 255, 1, 3, 0}, {61, 61, 0, 0, 8, 0},  {64, 64, mm, 1, 3, 0},   {65, 65, 0, 0, 8, 0},
     };
-    for (const auto& r : estilos)
-        for (int i = r.desde; i <= r.hasta; ++i) {
-            const Elemento& e = l.Elementos(i);
-            EXPECT_EQ(e.Color, r.color) << i;
-            EXPECT_EQ(e.Estilo, r.estilo) << i;
-            EXPECT_EQ(e.Grosor, r.grosor) << i;
-            EXPECT_EQ(e.Negrita, r.negrita) << i;
-        }
+    Esperar_Estilos(estilos);
     const auto& d = General_dibujo::Dibujo;
     EXPECT_TRUE(d.Ver_Armadura);
     EXPECT_FALSE(d.Ver_Seccion || d.Ver_Capas || d.Ver_Deformaciones);

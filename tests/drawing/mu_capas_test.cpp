@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Area_Falsa.h"
+#include "Dibujo_Prueba.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
@@ -15,41 +16,11 @@ namespace {
 using General_dibujo::Elemento;
 constexpr double X = General::Sin_Ganancia;
 
-class MuCapas : public ::testing::Test {
-protected:
-    void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();
-        Grafico::Poner_Formateador([](double v, int d) { return Grafico::Texto_Decimales(v, d, ","); });
-    }
-    void TearDown() override { Grafico::Poner_Formateador({}); }
-
-    // Results by hand: Mu0, the moments of the three variants, Mu_Max and Md.
-    void Resultados(double mu0, const std::array<std::array<double, 5>, 3>& mu, double mumax, double md) {
-        auto& c = General::Caso;
-        c.Mu_Capas.Crear(3, 5);
-        for (int i = 1; i <= 3; ++i)
-            for (int n = 1; n <= 5; ++n) c.Mu_Capas(i, n) = mu[i - 1][n - 1];
-        c.Mu_Sin_Refuerzo = mu0;
-        c.Mu_Max = mumax;
-        c.Momento_Solicitante = md;
-    }
-    const General_dibujo::Lista& lista() const { return General_dibujo::Dibujo.Lista_Elementos; }
-    void Esperar_Linea(int i, double x1, double y1, double x2, double y2) const {
-        const Elemento& e = lista().Elementos(i);
-        SCOPED_TRACE("record " + std::to_string(i));
-        EXPECT_EQ(e.Tipo, 1);
-        EXPECT_NEAR(e.X1, x1, 1e-9);
-        EXPECT_NEAR(e.Y1, y1, 1e-9);
-        EXPECT_NEAR(e.X2, x2, 1e-9);
-        EXPECT_NEAR(e.Y2, y2, 1e-9);
-    }
-};
+class MuCapas : public prueba::Dibujo_Prueba {};
 
 // Variant 1 as in the worked example, variant 2 valid up to 3 layers, variant
 // 3 valid for one layer only.
-const std::array<std::array<double, 5>, 3> kMixto = {{
+const prueba::Momentos kMixto = {{
     {60, 70, 75, 78, 80},
     {55, 65, 72, X, X},
     {52, X, X, X, X},
@@ -123,22 +94,12 @@ TEST_F(MuCapas, StaircasesGridLabelsAndLegendInOrder) {
     EXPECT_EQ(l.Elementos(50).X1, 0);
     // Colour, style, width or size and bold of every record but the staircases.
     const double mm = 214 + 204 * 256 + 31 * 65536, granate = 128 + 64 * 65536;
-    const struct {
-        int desde, hasta;
-        double color, estilo, grosor, negrita;
-    } estilos[] = {
+    const prueba::Estilo_Tramo estilos[] = {
         {1, 2, 0, 1, 1, 0},   {18, 33, 0, 3, 1, 0}, {34, 34, granate, 3, 3, 0}, {35, 50, 0, 0, 8, 0},
         {51, 51, 0, 0, 12, 1}, {52, 52, 255, 1, 3, 0}, {53, 53, 0, 0, 8, 0},     {54, 54, 0, 1, 3, 0},
         {55, 55, 0, 0, 8, 0},  {56, 56, mm, 1, 3, 0},  {57, 57, 0, 0, 8, 0},
     };
-    for (const auto& r : estilos)
-        for (int i = r.desde; i <= r.hasta; ++i) {
-            const Elemento& e = l.Elementos(i);
-            EXPECT_EQ(e.Color, r.color) << i;
-            EXPECT_EQ(e.Estilo, r.estilo) << i;
-            EXPECT_EQ(e.Grosor, r.grosor) << i;
-            EXPECT_EQ(e.Negrita, r.negrita) << i;
-        }
+    Esperar_Estilos(estilos);
     for (int i = 53; i <= 57; i += 2) EXPECT_NEAR(l.Elementos(i).Y1, -1.2, 1e-12) << i;
     // Nothing but lines and texts, and no field beyond what the kind uses.
     for (int i = 1; i <= 57; ++i) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Area_Falsa.h"
+#include "Dibujo_Prueba.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
@@ -18,43 +19,12 @@ using General_dibujo::Elemento;
 constexpr double kAzul = 255 * 65536.0;
 constexpr double kRojo = 255;
 
-class SeccionRect : public ::testing::Test {
-protected:
-    void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();  // b 0.4, h 0.6, r 0.05, As 10, As' 0, bf 0.125
-        Grafico::Poner_Formateador([](double v, int d) { return Grafico::Texto_Decimales(v, d, ","); });
-    }
-    void TearDown() override { Grafico::Poner_Formateador({}); }
-    const General_dibujo::Lista& lista() const { return General_dibujo::Dibujo.Lista_Elementos; }
-    std::vector<int> Tipos() const {
-        std::vector<int> t;
-        for (int i = 1; i <= lista().Num_Elementos(); ++i) t.push_back(static_cast<int>(lista().Elementos(i).Tipo));
-        return t;
-    }
-};
+class SeccionRect : public prueba::Dibujo_Prueba {};
 
-Elemento Linea(double x1, double y1, double x2, double y2) {
-    return General_dibujo::Registro_Linea(x1, y1, x2, y2);
-}
-Elemento Barra(double x1, double y1, double x2, double y2, double color) {
-    return General_dibujo::Registro_Caja(General_dibujo::Elemento_Barra, x1, y1, x2, y2, color);
-}
+using prueba::Barra;
+using prueba::Esperar_Igual;
+using prueba::Linea;
 using General_dibujo::Registro_Texto;
-void Esperar_Igual(const Elemento& real, const Elemento& esperado, int i) {
-    SCOPED_TRACE("record " + std::to_string(i));
-    EXPECT_EQ(real.Tipo, esperado.Tipo);
-    EXPECT_NEAR(real.X1, esperado.X1, 1e-12);
-    EXPECT_NEAR(real.Y1, esperado.Y1, 1e-12);
-    EXPECT_NEAR(real.X2, esperado.X2, 1e-12);
-    EXPECT_NEAR(real.Y2, esperado.Y2, 1e-12);
-    EXPECT_EQ(real.Libre, 0);
-    EXPECT_EQ(real.Color, esperado.Color);
-    EXPECT_EQ(real.Estilo, esperado.Estilo);
-    EXPECT_EQ(real.Grosor, esperado.Grosor);
-    EXPECT_EQ(real.Negrita, esperado.Negrita);
-}
 
 TEST_F(SeccionRect, DefaultCaseRecordByRecord) {
     General_dibujo::Dibujo.Ver_Capas = true;

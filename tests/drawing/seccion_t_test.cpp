@@ -3,6 +3,7 @@
 #include <string>
 
 #include "Area_Falsa.h"
+#include "Dibujo_Prueba.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
@@ -17,42 +18,13 @@ using General_dibujo::Elemento;
 constexpr double kAzul = 255 * 65536.0;
 constexpr double kRojo = 255;
 
-class SeccionT : public ::testing::Test {
-protected:
-    void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        // b 0.4, h 0.6, bw 0.2, hf 0.2, r 0.05, As 10, As' 0, bf 0.125
-        Caracteristicas::Iniciar_Datos();
-        Grafico::Poner_Formateador([](double v, int d) { return Grafico::Texto_Decimales(v, d, ","); });
-    }
-    void TearDown() override { Grafico::Poner_Formateador({}); }
-    const General_dibujo::Lista& lista() const { return General_dibujo::Dibujo.Lista_Elementos; }
-};
+class SeccionT : public prueba::Dibujo_Prueba {};
 
-Elemento Linea(double x1, double y1, double x2, double y2) {
-    return General_dibujo::Registro_Linea(x1, y1, x2, y2);
-}
-Elemento Barra(double x1, double y1, double x2, double y2, double color) {
-    return General_dibujo::Registro_Caja(General_dibujo::Elemento_Barra, x1, y1, x2, y2, color);
-}
-Elemento Texto(int tipo, double x, double y, double tamano = 8, double negrita = 0) {
-    return General_dibujo::Registro_Texto(tipo, x, y, tamano, negrita);
-}
+using prueba::Barra;
+using prueba::Esperar_Igual;
+using prueba::Linea;
+using prueba::Texto;
 
-void Esperar_Igual(const Elemento& real, const Elemento& esperado, int i) {
-    SCOPED_TRACE("record " + std::to_string(i));
-    EXPECT_EQ(real.Tipo, esperado.Tipo);
-    EXPECT_NEAR(real.X1, esperado.X1, 1e-12);
-    EXPECT_NEAR(real.Y1, esperado.Y1, 1e-12);
-    EXPECT_NEAR(real.X2, esperado.X2, 1e-12);
-    EXPECT_NEAR(real.Y2, esperado.Y2, 1e-12);
-    EXPECT_EQ(real.Libre, 0);
-    EXPECT_EQ(real.Color, esperado.Color);
-    EXPECT_EQ(real.Estilo, esperado.Estilo);
-    EXPECT_EQ(real.Grosor, esperado.Grosor);
-    EXPECT_EQ(real.Negrita, esperado.Negrita);
-}
 
 TEST_F(SeccionT, DefaultCaseRecordByRecordOnTheTWindow) {
     prueba::Area_Falsa rect(Grafico::Ventana::FM_FLEXION, 400, 300);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "Area_Falsa.h"
+#include "Dibujo_Prueba.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
 #include "drawing/Registros.h"
@@ -15,14 +16,8 @@ namespace {
 
 using Grafico::Ventana;
 
-class Zoom : public ::testing::Test {
+class Zoom : public prueba::Caso_Prueba {
 protected:
-    void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();
-    }
-    void TearDown() override { General_dibujo::Dibujo = {}; }
 
     // A scene in pixels: a line over the pick of the worked example, a label,
     // a marker and a box.

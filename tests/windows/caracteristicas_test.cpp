@@ -19,12 +19,7 @@ public:
         const windows::DesignWindowFactory* crear = windows::findDesignWindow(windows::DesignKind::Carac);
         EXPECT_NE(crear, nullptr);
         carac.reset(static_cast<FM_CARAC*>((*crear)(frame)));
-        carac->Form_Load();
-        carac->show();
-        carac->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(carac.get()));
-        carac->Form_Activate();
-        return *carac;
+        return Mostrar(*carac);
     }
     void TearDown() override {
         carac.reset();

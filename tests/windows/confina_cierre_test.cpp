@@ -104,9 +104,7 @@ TEST_F(Confina, CaseSavedClosedAndOpenedAgainShowsTheSame) {
     const auto antes = f.Textos();
     const QString alfa = f.TX_ALFAN->text();
 
-    mensajes.fake.clear();
-    mensajes.fake.answers.push_back(platform::Answer::Yes);
-    dialogos.fake.answers.push_back(ruta);
+    Responder_Grabar(ruta);
     ASSERT_TRUE(f.Form_Unload());
     ASSERT_EQ(dialogos.fake.asked.size(), 1u);
     EXPECT_EQ(dialogos.fake.asked[0].filter, "Archivos VORLANT - Confinamiento|*.KRC");

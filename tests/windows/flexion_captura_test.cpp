@@ -7,21 +7,6 @@
 #include <QImage>
 #include <QPixmap>
 
-namespace {
-
-// Dark pixels inside the picture area above the notice label (which is drawn
-// over the picture when a notice is on show).
-int Pixeles_Dibujados(const FM_FLEXION& f) {
-    const QImage img = f.PIC_FLEXION->grab().toImage();
-    int n = 0;
-    for (int y = 3; y < f.LB_INFO->y(); ++y)  // inside the frame's border
-        for (int x = 3; x < img.width() - 3; ++x)
-            if (QColor(img.pixel(x, y)).lightness() < 200) ++n;
-    return n;
-}
-
-}  // namespace
-
 TEST_F(Flexion, ScreenshotsShowTheDiagramAndTheSection) {
     auto& f = Abrir();
     EXPECT_LT(Pixeles_Dibujados(f), 300);  // nothing drawn yet

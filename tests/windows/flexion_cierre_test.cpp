@@ -90,9 +90,7 @@ TEST_F(Flexion, CloseAnsweredYesSavesTheFile) {
     const QString ruta = dir.filePath("caso.krf");
     auto& f = Abrir();
     Escribir(Campo::Canto, "0,7");
-    mensajes.fake.clear();
-    mensajes.fake.answers.push_back(platform::Answer::Yes);
-    dialogos.fake.answers.push_back(ruta.toStdString());
+    Responder_Grabar(ruta.toStdString());
     EXPECT_TRUE(f.Form_Unload());
     ASSERT_EQ(dialogos.fake.asked.size(), 1u);
     const auto& pide = dialogos.fake.asked[0];
@@ -106,12 +104,10 @@ TEST_F(Flexion, CloseAnsweredYesSavesTheFile) {
     EXPECT_TRUE(c.Guardado);
     EXPECT_FALSE(c.Modificado);
     EXPECT_FALSE(c.Flexion_Abierto);
-    QFile fichero(ruta);
-    ASSERT_TRUE(fichero.open(QIODevice::ReadOnly));
-    const QStringList lineas = QString::fromUtf8(fichero.readAll()).split('\n', Qt::SkipEmptyParts);
+    const QStringList lineas = Lineas_Fichero(ruta);
     ASSERT_GE(lineas.size(), 3);
-    EXPECT_EQ(lineas[0].trimmed(), "1");
-    EXPECT_EQ(lineas[2].trimmed().toDouble(), 0.7);
+    EXPECT_EQ(lineas[0], "1");
+    EXPECT_EQ(lineas[2].toDouble(), 0.7);
 }
 
 TEST_F(Flexion, CloseAnsweredYesIsAbandonedWhenTheSaveCannotComplete) {
@@ -133,10 +129,8 @@ TEST_F(Flexion, CloseAnsweredYesIsAbandonedWhenTheSaveCannotComplete) {
         auto& f = Abrir();
         frame.entradas.clear();
         if (caso.campo_malo) f.TX_ASI->setText("abc");
-        mensajes.fake.clear();
         dialogos.fake.asked.clear();
-        mensajes.fake.answers.push_back(platform::Answer::Yes);
-        dialogos.fake.answers.push_back(caso.ruta);
+        Responder_Grabar(caso.ruta);
         EXPECT_FALSE(f.Form_Unload());
         EXPECT_TRUE(General::Caso.Error_Datos);
         EXPECT_TRUE(General::Caso.Flexion_Abierto);
@@ -158,10 +152,8 @@ TEST_F(Flexion, CloseOfANamedCaseProposesItsOwnFileAndAddsTheExtension) {
     c.Nombre_Fichero = dir.filePath("viga.krf").toStdString();
     auto& f = Abrir();
     Escribir(Campo::Canto, "0,7");  // modified: the close asks
-    mensajes.fake.clear();
-    mensajes.fake.answers.push_back(platform::Answer::Yes);
     const std::string sin_extension = dir.filePath("viga2").toStdString();
-    dialogos.fake.answers.push_back(sin_extension);
+    Responder_Grabar(sin_extension);
     EXPECT_TRUE(f.Form_Unload());
     ASSERT_EQ(dialogos.fake.asked.size(), 1u);
     EXPECT_EQ(dialogos.fake.asked[0].fileName, dir.filePath("viga.krf").toStdString());

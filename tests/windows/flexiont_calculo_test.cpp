@@ -13,16 +13,6 @@ namespace {
 
 QString Uno(double v) { return QLocale().toString(v, 'f', 1); }
 
-// Dark pixels of the picture area above the notice label.
-int Pixeles_Dibujados(const FM_FLEXIONT& f) {
-    const QImage img = f.PIC_FLEXION->grab().toImage();
-    int n = 0;
-    for (int y = 3; y < f.LB_INFO->y(); ++y)
-        for (int x = 3; x < img.width() - 3; ++x)
-            if (QColor(img.pixel(x, y)).lightness() < 200) ++n;
-    return n;
-}
-
 }  // namespace
 
 TEST_F(FlexionT, CaseIsSolvedAsATSection) {

@@ -10,17 +10,8 @@ using windows::flexion::Campo;
 
 namespace {
 
-enum class Fin { Rechazo, Acepta, Aviso };
-
-struct Caso {
-    Campo campo;
-    const char* texto;
-    Fin fin;
-    const char* mensaje;  // refusal or warning
-    double guardado;      // stored value afterwards
-    const char* mostrado; // text afterwards (accepted and warned cases)
-    std::optional<Campo> foco = std::nullopt;  // the other field of a warning
-};
+using Caso = Caso_Campo;
+using Fin = Caso_Campo::Fin;
 
 const char* const kAlma0 = "El ancho del alma de la sección debe ser un número mayor que cero.";
 const char* const kAla0 = "El canto del ala de la sección debe ser un número mayor que cero.";
@@ -60,66 +51,7 @@ const Caso kCasos[] = {
 }  // namespace
 
 TEST_F(FlexionT, FieldsRefuseAcceptOrWarnByTheirRules) {
-    for (const Caso& caso : kCasos) {
-        const auto* regla = windows::flexion::Buscar(2, caso.campo);
-        ASSERT_TRUE(regla);
-        SCOPED_TRACE(std::string(regla->control) + " \"" + caso.texto + "\"");
-        SetUp();
-        Abrir();
-        Calcular();  // results current, result buttons on
-        auto& c = General::Caso;
-        ASSERT_TRUE(c.Calculado);
-        c.Modificado = false;
-        c.*(regla->valor) = 7.25;  // so a fallback shows
-        mensajes.fake.clear();
-
-        Escribir(caso.campo, QString::fromUtf8(caso.texto));
-        QWidget* ctl = t->Control(caso.campo);
-        EXPECT_EQ(c.*(regla->valor), caso.guardado);
-        EXPECT_FALSE(c.Calculado);
-        switch (caso.fin) {
-            case Fin::Rechazo:
-                ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-                EXPECT_EQ(Ultimo_Mensaje(), caso.mensaje);
-                EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
-                EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.texto));  // left as typed
-                EXPECT_EQ(t->Guardia()->refusedField(), ctl);
-                EXPECT_FALSE(c.Modificado);
-                EXPECT_FALSE(t->CM_CAPAS->isEnabled());
-                EXPECT_EQ(QApplication::focusWidget(), ctl);
-                if (auto* l = qobject_cast<QLineEdit*>(ctl)) {
-                    EXPECT_EQ(l->selectedText(), l->text());
-                }
-                break;
-            case Fin::Acepta:
-                EXPECT_TRUE(mensajes.fake.shown.empty()) << Ultimo_Mensaje();
-                EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.mostrado));
-                EXPECT_TRUE(c.Modificado);
-                for (QPushButton* b :
-                     {t->CM_ANCLAJE, t->CM_ARMADURA, t->CM_CAPAS, t->CM_DEFORMACIONES})
-                    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-                EXPECT_EQ(t->Guardia()->refusedField(), nullptr);
-                break;
-            case Fin::Aviso: {
-                ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-                EXPECT_EQ(Ultimo_Mensaje(), caso.mensaje);
-                EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Critical);
-                EXPECT_EQ(Texto(caso.campo), QString::fromUtf8(caso.mostrado));
-                EXPECT_TRUE(c.Modificado);
-                for (QPushButton* b :
-                     {t->CM_ANCLAJE, t->CM_ARMADURA, t->CM_CAPAS, t->CM_DEFORMACIONES})
-                    EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-                QWidget* otro = t->Control(*caso.foco);
-                EXPECT_EQ(QApplication::focusWidget(), otro);
-                const QLineEdit* l = qobject_cast<QLineEdit*>(otro);
-                if (auto* cb = qobject_cast<platform::Combo*>(otro)) l = cb->lineEdit();
-                ASSERT_TRUE(l);
-                EXPECT_FALSE(l->text().isEmpty());
-                EXPECT_EQ(l->selectedText(), l->text());
-                break;
-            }
-        }
-    }
+    for (const Caso& caso : kCasos) ASSERT_NO_FATAL_FAILURE(Probar_Campo(2, caso));
 }
 
 TEST_F(FlexionT, WebWidthRewritesTheSheetWidthListUnlessWarned) {

@@ -7,18 +7,6 @@
 
 using windows::flexion::Campo;
 
-namespace {
-
-QStringList Lineas(const QString& ruta) {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    QStringList l = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
-    for (QString& s : l) s = s.trimmed();
-    return l;
-}
-
-}  // namespace
-
 TEST_F(FlexionT, LoadSetsItsOwnFlagAndFillsTheTwelveFields) {
     auto& c = General::Caso;
     c.Ancho_Alma = 0.25;
@@ -68,9 +56,7 @@ TEST_F(FlexionT, CloseAnsweredYesWritesAFileOfKind2) {
     auto& f = Abrir();
     Escribir(Campo::Ancho_Alma, "0,25");
     Escribir(Campo::Canto_Ala, "0,12");
-    mensajes.fake.clear();
-    mensajes.fake.answers.push_back(platform::Answer::Yes);
-    dialogos.fake.answers.push_back(ruta.toStdString());
+    Responder_Grabar(ruta.toStdString());
     EXPECT_TRUE(f.Form_Unload());
     ASSERT_EQ(mensajes.fake.shown.size(), 1u);
     EXPECT_EQ(mensajes.fake.shown[0].text, "Los datos no se han grabado, ¿desea grabar los datos?");
@@ -83,7 +69,7 @@ TEST_F(FlexionT, CloseAnsweredYesWritesAFileOfKind2) {
     EXPECT_TRUE(c.Guardado);
     EXPECT_FALSE(c.Modificado);
     EXPECT_TRUE(frame.Todas(false));
-    const QStringList l = Lineas(ruta);
+    const QStringList l = Lineas_Fichero(ruta);
     ASSERT_EQ(l.size(), 16);
     EXPECT_EQ(l[0], "2");
     EXPECT_EQ(l[1], "0.4");
@@ -114,9 +100,7 @@ TEST_F(FlexionT, SheetWidthHeldToTheWebStaysSavable) {
     EXPECT_EQ(General::Caso.Ancho_Refuerzo, 0.15);
     // Equal to the web as shown: accepted, and the case saves on close.
     Escribir(Campo::Ancho_Refuerzo, "0,1504");
-    mensajes.fake.clear();
-    mensajes.fake.answers.push_back(platform::Answer::Yes);
-    dialogos.fake.answers.push_back(ruta.toStdString());
+    Responder_Grabar(ruta.toStdString());
     ASSERT_TRUE(f.Form_Unload());
     ASSERT_EQ(mensajes.fake.shown.size(), 1u) << Ultimo_Mensaje();
     ASSERT_EQ(dialogos.fake.asked.size(), 1u);

@@ -16,28 +16,15 @@ public:
     // Opens the T window on the case data as they stand.
     FM_FLEXIONT& Abrir() {
         t = std::make_unique<FM_FLEXIONT>(frame);
-        t->Form_Load();
-        t->show();
-        t->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(t.get()));
-        t->Form_Activate();
-        return *t;
+        return Mostrar(*t);
     }
+    windows::Ventana_Flexion& Abrir_Ventana() override { return Abrir(); }
 
     QString Texto(windows::flexion::Campo c) const { return t->Texto(c); }
 
-    void Escribir(windows::flexion::Campo c, const QString& texto) {
-        QWidget* ctl = t->Control(c);
-        if (auto* l = qobject_cast<QLineEdit*>(ctl)) l->setText(texto);
-        if (auto* cb = qobject_cast<platform::Combo*>(ctl)) cb->setText(texto);
-        platform::leaveField(ctl);
-    }
+    void Escribir(windows::flexion::Campo c, const QString& texto) { Escribir_En(t->Control(c), texto); }
 
-    void Calcular() {
-        mensajes.fake.clear();
-        QTest::mouseClick(t->CM_CALCULAR, Qt::LeftButton);
-        platform::settle();
-    }
+    void Calcular() { Pulsar(t->CM_CALCULAR); }
 
     std::unique_ptr<FM_FLEXIONT> t;
 };

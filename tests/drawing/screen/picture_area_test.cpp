@@ -8,6 +8,8 @@
 #include <cstdlib>
 
 #include "drawing/Formato.h"
+#include "../Dibujo_Prueba.h"
+#include "Pixeles.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
 #include "drawing/Grafico.h"
@@ -21,23 +23,7 @@ using General_dibujo::Elemento;
 
 using General_dibujo::Registro_Caja;
 
-int Contar(const QImage& img, QRgb color) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) ++n;
-    return n;
-}
-
-class PictureAreaTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();
-    }
-    void TearDown() override { General_dibujo::Dibujo = {}; }
-};
+class PictureAreaTest : public prueba::Caso_Prueba {};
 
 TEST_F(PictureAreaTest, SectionDrawingIsPainted) {
     PictureArea area(Grafico::Ventana::FM_FLEXION);

@@ -6,6 +6,8 @@
 #include <QtTest/QTest>
 #include <cstdlib>
 
+#include "../Dibujo_Prueba.h"
+#include "Pixeles.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
 #include "drawing/Zoom.h"
@@ -15,25 +17,14 @@
 
 namespace {
 
-int Contar(const QImage& img, QRgb color) {
-    int n = 0;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if ((img.pixel(x, y) & 0xFFFFFF) == (color & 0xFFFFFF)) ++n;
-    return n;
-}
-
-class ZoomArea : public ::testing::Test {
+class ZoomArea : public prueba::Caso_Prueba {
 protected:
     void SetUp() override {
-        General::Caso = {};
-        General_dibujo::Dibujo = {};
-        Caracteristicas::Iniciar_Datos();
+        Caso_Prueba::SetUp();
         area.resize(402, 202);  // inner 400 x 200 inside the 1-pixel frame
         area.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
     }
-    void TearDown() override { General_dibujo::Dibujo = {}; }
     // A point of the inner area in widget coordinates.
     static QPoint En(int x, int y) { return {x + 1, y + 1}; }
     PictureArea area{Grafico::Ventana::FM_FLEXION};

@@ -1,0 +1,113 @@
+// Shared fixtures of the main-frame tests: a started frame on a fake screen
+// with fake messages, which a test may run with stand-in design windows, and
+// the frame with the real windows in the Spanish locale.
+#pragma once
+
+#include "../common/lineas_fichero.h"
+#include "../common/teclear.h"
+
+#include "app/Inicio.h"
+#include "app/MDI_PRINCIPAL.h"
+#include "drawing/Grafico.h"
+#include "engine/General.h"
+#include "platform/Combo.h"
+#include "platform/FieldLeave.h"
+#include "platform/FileDialogs.h"
+#include "platform/Messages.h"
+#include "platform/Screen.h"
+#include "windows/DesignWindow.h"
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+
+// Opens a window of this kind by its command of the "Calcular" menu.
+inline void Abrir_Por_Menu(MDI_PRINCIPAL& p, windows::DesignKind k) {
+    switch (k) {
+    case windows::DesignKind::Flexion: p.mnuCalcularFlexion_Click(); break;
+    case windows::DesignKind::FlexionT: p.mnuCalcularFlexionT_Click(); break;
+    case windows::DesignKind::Confina: p.mnuCalcularConfina_Click(); break;
+    case windows::DesignKind::Carac: p.mnuCalcularCarac_Click(); break;
+    }
+}
+
+// The frame entries a stand-in design window switches on when activated
+// (the save entries only for a case window) and off when it closes, as the
+// real windows do.
+inline void Encender_Entradas(windows::FrameHooks& h, windows::DesignKind k) {
+    using windows::FrameEntry;
+    const bool caso = k != windows::DesignKind::Carac;
+    h.setEntryEnabled(FrameEntry::Guardar, caso);
+    h.setEntryEnabled(FrameEntry::GuardarComo, caso);
+    h.setEntryEnabled(FrameEntry::Imprimir, true);
+    if (caso) h.setEntryEnabled(FrameEntry::BotonGuardar, true);
+    h.setEntryEnabled(FrameEntry::BotonImprimir, true);
+}
+inline void Apagar_Entradas(windows::FrameHooks& h) {
+    using windows::FrameEntry;
+    for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
+                         FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
+        h.setEntryEnabled(e, false);
+}
+
+class Principal_Prueba : public ::testing::Test {
+protected:
+    void TearDown() override {
+        principal.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (guardadas_) windows::designWindowFactories() = *guardadas_;
+        guardadas_.reset();
+    }
+
+    // Keeps the registered design windows, put back at the end of the test,
+    // so that the test may register stand-ins.
+    void Guardar_Ventanas() { guardadas_ = windows::designWindowFactories(); }
+
+    // Starts the program's frame, with or without its splash.
+    void Arrancar(bool cerrar_presentacion) {
+        principal = Inicio::Main();
+        ASSERT_TRUE(principal);
+        if (cerrar_presentacion) principal->Cerrar_Presentacion();
+    }
+
+    platform::ScopedScreenSize pantalla{QSize(800, 600)};
+    platform::ScopedFakeMessages mensajes;
+    std::unique_ptr<MDI_PRINCIPAL> principal;
+
+private:
+    std::optional<std::map<windows::DesignKind, windows::DesignWindowFactory>> guardadas_;
+};
+
+// The frame with the real design windows, in the Spanish locale, a fresh
+// case, fake file dialogs and a scratch folder.
+class Marco_Real : public Principal_Prueba {
+protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+        General::Caso = General::Datos{};
+        ASSERT_TRUE(dir.isValid());
+        Arrancar(true);
+    }
+    void TearDown() override {
+        Principal_Prueba::TearDown();
+        Grafico::Poner_Formateador({});
+        QLocale::setDefault(QLocale::c());
+    }
+
+    std::string Ruta(const std::string& nombre) const {
+        return dir.filePath(QString::fromStdString(nombre)).toStdString();
+    }
+    // Types a text into a field and leaves it the way the user does.
+    static void Teclear(QWidget* campo, const QString& texto) { Teclear_Campo(campo, texto); }
+
+    platform::ScopedFakeFileDialogs dialogos;
+    QTemporaryDir dir;
+};
