@@ -1,6 +1,7 @@
 #include "windows/FM_CONFINA.h"
 
 #include "windows/Dialogos.h"
+#include "windows/Dibujos_Ventana.h"
 #include "windows/Grabar_Caso.h"
 #include "windows/Ventana_Flexion.h"
 
@@ -57,60 +58,32 @@ void Poner(QLineEdit* caja, const QString& texto) {
 
 // Small pictures of the command buttons: 0 section, 1 diagram, 2 calculate.
 QIcon Dibujo_Boton(int cual) {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    switch (cual) {
-        case 0:
-            p.setBrush(Qt::red);
-            p.drawEllipse(4, 4, 24, 24);
-            p.setBrush(QColor(192, 192, 192));
-            p.drawEllipse(7, 7, 18, 18);
-            break;
-        case 1:
-            p.setPen(QPen(Qt::black, 2));
-            p.drawLine(4, 28, 29, 28);
-            p.drawLine(4, 28, 4, 3);
-            p.setPen(QPen(Qt::black, 1));
-            p.setBrush(QColor(255, 0, 0));
-            p.drawRect(7, 18, 5, 10);
-            p.setBrush(QColor(0, 0, 255));
-            p.drawRect(14, 12, 5, 16);
-            p.setBrush(QColor(0, 160, 0));
-            p.drawRect(21, 7, 5, 21);
-            break;
-        default: {
-            QFont f(QStringLiteral("Arial"));
-            f.setPixelSize(20);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(QPen(Qt::black, 2));
-            p.drawRect(3, 3, 26, 26);
-            p.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("="));
-            break;
+    return windows::Icono_Boton([cual](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1));
+        switch (cual) {
+            case 0:
+                p.setBrush(Qt::red);
+                p.drawEllipse(4, 4, 24, 24);
+                p.setBrush(QColor(192, 192, 192));
+                p.drawEllipse(7, 7, 18, 18);
+                break;
+            case 1:
+                p.setPen(QPen(Qt::black, 2));
+                p.drawLine(4, 28, 29, 28);
+                p.drawLine(4, 28, 4, 3);
+                p.setPen(QPen(Qt::black, 1));
+                p.setBrush(QColor(255, 0, 0));
+                p.drawRect(7, 18, 5, 10);
+                p.setBrush(QColor(0, 0, 255));
+                p.drawRect(14, 12, 5, 16);
+                p.setBrush(QColor(0, 160, 0));
+                p.drawRect(21, 7, 5, 21);
+                break;
+            default:
+                windows::Dibujar_Calcular(p);
+                break;
         }
-    }
-    return QIcon(pm);
-}
-
-QPixmap Dibujo_Logo() {
-    QPixmap pm(336, 173);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    p.fillRect(0, 140, 336, 33, QColor(214, 204, 31));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(44);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, 20, 336, 60), Qt::AlignCenter, QStringLiteral("KESTRAM"));
-    f.setPixelSize(28);
-    p.setFont(f);
-    p.setPen(Qt::red);
-    p.drawText(QRect(0, 80, 336, 50), Qt::AlignCenter, Q("VORLANT®"));
-    return pm;
+    });
 }
 
 // Every confinement result of the last calculation is a finite number.
@@ -184,7 +157,7 @@ FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
 
     IM_LOGO = new QLabel(this);
     IM_LOGO->setObjectName(QStringLiteral("IM_LOGO"));
-    IM_LOGO->setPixmap(Dibujo_Logo());
+    IM_LOGO->setPixmap(windows::Dibujo_Logo());
     IM_LOGO->hide();
 
     guardia_ = new platform::FieldGuard(this);

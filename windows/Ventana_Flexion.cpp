@@ -1,5 +1,6 @@
 #include "windows/Ventana_Flexion.h"
 #include "windows/Dialogos.h"
+#include "windows/Dibujos_Ventana.h"
 
 #include "drawing/General_dibujo.h"
 #include "drawing/screen/PictureArea.h"
@@ -50,75 +51,47 @@ QString Numero(double v, const char* patron) { return platform::formatNumber(v, 
 
 // Small pictures of the command buttons.
 QIcon Dibujo_Boton(int cual) {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPen negro(Qt::black, 2);
-    p.setPen(negro);
-    switch (cual) {
-        case 0:  // section
-            p.drawRect(9, 4, 14, 22);
-            p.fillRect(9, 26, 15, 3, Qt::red);
-            p.fillRect(11, 21, 10, 2, Qt::blue);
-            break;
-        case 1:  // anchorage length
-            p.drawLine(4, 24, 28, 24);
-            p.fillRect(8, 20, 16, 3, Qt::red);
-            p.drawLine(8, 10, 8, 16);
-            p.drawLine(24, 10, 24, 16);
-            p.drawLine(8, 13, 24, 13);
-            break;
-        case 2:  // moment against sheet area
-            p.drawLine(5, 27, 28, 27);
-            p.drawLine(5, 27, 5, 4);
-            p.setPen(QPen(Qt::red, 2));
-            p.drawLine(6, 24, 14, 14);
-            p.drawLine(14, 14, 27, 9);
-            break;
-        case 3:  // strain diagram
-            p.drawLine(10, 4, 10, 28);
-            p.setPen(QPen(Qt::blue, 2));
-            p.drawLine(4, 4, 24, 28);
-            p.drawLine(4, 4, 10, 4);
-            p.drawLine(10, 28, 24, 28);
-            break;
-        case 4:  // moment against layers
-            p.drawLine(5, 27, 28, 27);
-            p.drawLine(5, 27, 5, 4);
-            p.setPen(QPen(Qt::red, 2));
-            p.drawPolyline(QPolygon({QPoint(6, 22), QPoint(12, 22), QPoint(12, 16),
-                                     QPoint(19, 16), QPoint(19, 10), QPoint(26, 10)}));
-            break;
-        default: {  // calculate
-            QFont f(QStringLiteral("Arial"));
-            f.setPixelSize(20);
-            f.setBold(true);
-            p.setFont(f);
-            p.drawRect(3, 3, 26, 26);
-            p.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("="));
-            break;
+    return Icono_Boton([cual](QPainter& p) {
+        p.setPen(QPen(Qt::black, 2));
+        switch (cual) {
+            case 0:  // section
+                p.drawRect(9, 4, 14, 22);
+                p.fillRect(9, 26, 15, 3, Qt::red);
+                p.fillRect(11, 21, 10, 2, Qt::blue);
+                break;
+            case 1:  // anchorage length
+                p.drawLine(4, 24, 28, 24);
+                p.fillRect(8, 20, 16, 3, Qt::red);
+                p.drawLine(8, 10, 8, 16);
+                p.drawLine(24, 10, 24, 16);
+                p.drawLine(8, 13, 24, 13);
+                break;
+            case 2:  // moment against sheet area
+                p.drawLine(5, 27, 28, 27);
+                p.drawLine(5, 27, 5, 4);
+                p.setPen(QPen(Qt::red, 2));
+                p.drawLine(6, 24, 14, 14);
+                p.drawLine(14, 14, 27, 9);
+                break;
+            case 3:  // strain diagram
+                p.drawLine(10, 4, 10, 28);
+                p.setPen(QPen(Qt::blue, 2));
+                p.drawLine(4, 4, 24, 28);
+                p.drawLine(4, 4, 10, 4);
+                p.drawLine(10, 28, 24, 28);
+                break;
+            case 4:  // moment against layers
+                p.drawLine(5, 27, 28, 27);
+                p.drawLine(5, 27, 5, 4);
+                p.setPen(QPen(Qt::red, 2));
+                p.drawPolyline(QPolygon({QPoint(6, 22), QPoint(12, 22), QPoint(12, 16),
+                                         QPoint(19, 16), QPoint(19, 10), QPoint(26, 10)}));
+                break;
+            default:  // calculate
+                Dibujar_Calcular(p);
+                break;
         }
-    }
-    return QIcon(pm);
-}
-
-QPixmap Dibujo_Logo() {
-    QPixmap pm(336, 173);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    p.fillRect(0, 140, 336, 33, QColor(214, 204, 31));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(44);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, 20, 336, 60), Qt::AlignCenter, QStringLiteral("KESTRAM"));
-    f.setPixelSize(28);
-    p.setFont(f);
-    p.setPen(Qt::red);
-    p.drawText(QRect(0, 80, 336, 50), Qt::AlignCenter, Q("VORLANT®"));
-    return pm;
+    });
 }
 
 }  // namespace
