@@ -1,6 +1,7 @@
 #include "windows/FM_CONFINA.h"
 
 #include "windows/Dialogos.h"
+#include "windows/Campos_Ventana.h"
 #include "windows/Dibujos_Ventana.h"
 #include "windows/Grabar_Caso.h"
 #include "windows/Ventana_Flexion.h"
@@ -23,10 +24,10 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using windows::confina::Campo;
 using windows::confina::Regla;
@@ -34,8 +35,6 @@ using platform::twips;
 
 namespace {
 
-const QColor kAmarillo(255, 255, 0);
-const QColor kBlanco(255, 255, 255);
 const QColor kRojo(255, 0, 0);
 
 const char* const kPredeformacion = "La predeformación de la estructura es superior al 2 por mil.";
@@ -44,11 +43,8 @@ const char* const kNoCalculable =
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QString Patron(int decimales) {
-    return decimales <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimales, '0');
-}
-
-QString Numero(double v, const char* patron) { return platform::formatNumber(v, Q(patron)); }
+using windows::Numero;
+using windows::Patron;
 
 // A box shows the beginning of a number too long for it, not its tail.
 void Poner(QLineEdit* caja, const QString& texto) {
@@ -351,12 +347,7 @@ QWidget* FM_CONFINA::Control(Campo campo) const {
     return it == controles_.end() ? nullptr : it->second;
 }
 
-QString FM_CONFINA::Texto(Campo campo) const {
-    QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
-    if (auto* c = qobject_cast<platform::Combo*>(w)) return c->text();
-    return {};
-}
+QString FM_CONFINA::Texto(Campo campo) const { return windows::Texto_Control(Control(campo)); }
 
 void FM_CONFINA::Poner_Texto(Campo campo, const QString& texto) {
     QWidget* w = Control(campo);
@@ -367,11 +358,7 @@ void FM_CONFINA::Poner_Texto(Campo campo, const QString& texto) {
     }
 }
 
-void FM_CONFINA::Seleccionar_Todo(Campo campo) {
-    QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) l->selectAll();
-    if (auto* c = qobject_cast<platform::Combo*>(w)) c->selectAllText();
-}
+void FM_CONFINA::Seleccionar_Todo(Campo campo) { windows::Seleccionar_Control(Control(campo)); }
 
 // The focus moves on a queued call, after the event that asked for it (a
 // list's own popup gives the focus back to the list as it closes). A window
@@ -381,19 +368,13 @@ void FM_CONFINA::Dar_Foco(QWidget* campo) {
     QMetaObject::invokeMethod(
         this,
         [campo] {
-            if (auto* l = qobject_cast<QLineEdit*>(campo)) l->selectAll();
-            if (auto* c = qobject_cast<platform::Combo*>(campo)) c->selectAllText();
+            windows::Seleccionar_Control(campo);
             if (campo->isEnabled()) campo->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);
 }
 
-void FM_CONFINA::Entradas_Marco(bool activas) {
-    for (auto e : {windows::FrameEntry::Guardar, windows::FrameEntry::GuardarComo,
-                   windows::FrameEntry::Imprimir, windows::FrameEntry::BotonGuardar,
-                   windows::FrameEntry::BotonImprimir})
-        hooks().setEntryEnabled(e, activas);
-}
+void FM_CONFINA::Entradas_Marco(bool activas) { windows::Entradas_Marco(hooks(), activas); }
 
 void FM_CONFINA::Controles_Lado_Menor(bool activos) {
     LB_LM->setEnabled(activos);
@@ -435,26 +416,9 @@ void FM_CONFINA::Form_Load() {
 }
 
 void FM_CONFINA::Llenar_Lista_Fck() {
-    const double fck = General::Caso.Fck;
-    const QString patron = QStringLiteral("0");
-    {
-        const QSignalBlocker bloqueo(CO_FCK);
-        CO_FCK->clear();
-    }
-    for (double v : windows::flexion::Lista_Fck) CO_FCK->addEntry(platform::formatNumber(v, patron));
-    bool hallado = false;
-    for (int i = 0; i < CO_FCK->count(); ++i) {
-        bool ok = false;
-        const double v = platform::readShown(CO_FCK->entry(i), &ok);
-        if (ok && v == fck) {
-            CO_FCK->select(i);
-            hallado = true;
-        }
-    }
-    if (!hallado) {
-        CO_FCK->addEntry(platform::formatNumber(fck, patron));
-        CO_FCK->select(CO_FCK->count() - 1);
-    }
+    windows::Llenar_Lista(CO_FCK, windows::flexion::Lista_Fck,
+                          static_cast<int>(std::size(windows::flexion::Lista_Fck)),
+                          General::Caso.Fck, QStringLiteral("0"));
 }
 
 void FM_CONFINA::Form_Activate() { Entradas_Marco(true); }
@@ -681,28 +645,10 @@ void FM_CONFINA::CM_CALCULAR_Click() {
 
 void FM_CONFINA::Llenar_Tabla_Confina() {
     const auto& c = General::Caso;
-    const int nv = c.Num_Tipos_Refuerzo;
-    const int nc = c.Num_Capas_Max;
-    platform::Grid* g = FG_CONFINA;
-    g->setRows(nc + 1);
-    g->setRowHeightAll(twips(300));
-    g->setCols(nv + 1);
-    for (int j = 0; j <= nv; ++j) g->setColWidth(j, twips(1595));
-    g->setColWidth(0, twips(1000));
-    g->setCellText(0, 0, Q("Nº capas"));
-    for (int j = 1; j <= nv; ++j)
-        g->setCellText(0, j, QString::fromStdString(c.Nombre_Refuerzo.Leer(j).value_or("")));
-    // Every move of the current cell runs the grid pick: the panel follows.
-    for (int n = 1; n <= nc; ++n) {
-        g->setCellText(n, 0, QString::number(n));
-        for (int j = 1; j <= nv; ++j) {
-            const double k = c.Incremento_Resistencia.Leer(j, n).value_or(0.0);
-            g->setCellText(n, j, Numero(k, "0.00"));
-            g->setRow(n);
-            g->setCol(j);
-            g->setCellBackground(n, j, k >= c.Incremento_Necesario ? kAmarillo : kBlanco);
-        }
-    }
+    auto k = [&c](int j, int n) { return c.Incremento_Resistencia.Leer(j, n).value_or(0.0); };
+    windows::Llenar_Tabla_Capas(
+        FG_CONFINA, [&k](int j, int n) { return Numero(k(j, n), "0.00"); },
+        [&k, &c](int j, int n) { return k(j, n) >= c.Incremento_Necesario; });
 }
 
 void FM_CONFINA::Mostrar_Resultados_Confina(int j, int n) {

@@ -1,5 +1,6 @@
 #include "windows/Ventana_Flexion.h"
 #include "windows/Dialogos.h"
+#include "windows/Campos_Ventana.h"
 #include "windows/Dibujos_Ventana.h"
 
 #include "drawing/General_dibujo.h"
@@ -22,7 +23,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include <cmath>
 
@@ -34,20 +34,11 @@ using platform::twips;
 
 namespace {
 
-const QColor kAmarillo(255, 255, 0);
-const QColor kBlanco(255, 255, 255);
 const QColor kVerde(0, 128, 0);
 const QColor kRojo(255, 0, 0);
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-QString Patron(int decimales) {
-    return decimales <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimales, '0');
-}
-
-// A value shown in a pattern.
-QString Numero(double v, const char* patron) { return platform::formatNumber(v, Q(patron)); }
 
 // Small pictures of the command buttons.
 QIcon Dibujo_Boton(int cual) {
@@ -369,12 +360,7 @@ QWidget* Ventana_Flexion::Control(Campo campo) const {
     return it == controles_.end() ? nullptr : it->second;
 }
 
-QString Ventana_Flexion::Texto(Campo campo) const {
-    QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
-    if (auto* c = qobject_cast<platform::Combo*>(w)) return c->text();
-    return {};
-}
+QString Ventana_Flexion::Texto(Campo campo) const { return Texto_Control(Control(campo)); }
 
 void Ventana_Flexion::Poner_Texto(Campo campo, const QString& texto) {
     QWidget* w = Control(campo);
@@ -386,22 +372,14 @@ void Ventana_Flexion::Poner_Texto(Campo campo, const QString& texto) {
     if (auto* c = qobject_cast<platform::Combo*>(w)) c->setText(texto);
 }
 
-void Ventana_Flexion::Seleccionar_Todo(Campo campo) {
-    QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) l->selectAll();
-    if (auto* c = qobject_cast<platform::Combo*>(w)) c->selectAllText();
-}
+void Ventana_Flexion::Seleccionar_Todo(Campo campo) { Seleccionar_Control(Control(campo)); }
 
 void Ventana_Flexion::Botones_Resultados(bool activos) {
     for (QPushButton* b : {CM_ANCLAJE, CM_ARMADURA, CM_CAPAS, CM_DEFORMACIONES})
         if (b) b->setEnabled(activos);
 }
 
-void Ventana_Flexion::Entradas_Marco(bool activas) {
-    for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
-                         FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
-        hooks().setEntryEnabled(e, activas);
-}
+void Ventana_Flexion::Entradas_Marco(bool activas) { windows::Entradas_Marco(hooks(), activas); }
 
 // ---------------------------------------------------------------------------
 // Load, activation, unload
@@ -424,28 +402,6 @@ void Ventana_Flexion::Mostrar_Datos() {
     Llenar_Lista(CO_FYK, flexion::Lista_Fyk, 2, c.Fyk, QStringLiteral("0"));
     Llenar_Lista(CO_ANCHOR, flexion::Lista_Ancho_Refuerzo, 5, c.Ancho_Refuerzo,
                  QStringLiteral("0.000"));
-}
-
-void Ventana_Flexion::Llenar_Lista(platform::Combo* lista, const double* valores, int n,
-                                   double guardado, const QString& patron) {
-    {
-        const QSignalBlocker bloqueo(lista);
-        lista->clear();
-    }
-    for (int i = 0; i < n; ++i) lista->setEntry(i, platform::formatNumber(valores[i], patron));
-    bool hallado = false;
-    for (int i = 0; i < lista->count(); ++i) {
-        bool ok = false;
-        const double v = platform::readShown(lista->entry(i), &ok);
-        if (ok && v == guardado) {
-            lista->select(i);
-            hallado = true;
-        }
-    }
-    if (!hallado) {
-        lista->setEntry(lista->count(), platform::formatNumber(guardado, patron));
-        lista->select(lista->count() - 1);
-    }
 }
 
 void Ventana_Flexion::Reescribir_Lista_Anchos() {
@@ -628,28 +584,14 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
 
 void Ventana_Flexion::Llenar_Tabla() {
     const auto& c = General::Caso;
-    const int nv = c.Num_Tipos_Refuerzo;
-    const int nc = c.Num_Capas_Max;
-    platform::Grid* g = FG_FLEXION;
-    g->setRows(nc + 1);
-    g->setRowHeightAll(twips(300));
-    g->setCols(nv + 1);
-    for (int j = 0; j <= nv; ++j) g->setColWidth(j, twips(1595));
-    g->setColWidth(0, twips(1000));
-    g->setCellText(0, 0, Q("Nº capas"));
-    for (int j = 1; j <= nv; ++j)
-        g->setCellText(0, j, Q(c.Nombre_Refuerzo.Leer(j).value_or("")));
-    for (int n = 1; n <= nc; ++n) {
-        g->setCellText(n, 0, QString::number(n));
-        for (int j = 1; j <= nv; ++j) {
-            const double mu = c.Mu_Capas.Leer(j, n).value_or(0.0);
-            g->setCellText(n, j, mu == General::Sin_Ganancia ? QStringLiteral("---")
-                                                             : Numero(mu, "0.0"));
-            g->setRow(n);
-            g->setCol(j);
-            g->setCellBackground(n, j, mu >= c.Momento_Solicitante ? kAmarillo : kBlanco);
-        }
-    }
+    auto mu = [&c](int j, int n) { return c.Mu_Capas.Leer(j, n).value_or(0.0); };
+    Llenar_Tabla_Capas(
+        FG_FLEXION,
+        [&mu](int j, int n) {
+            const double v = mu(j, n);
+            return v == General::Sin_Ganancia ? QStringLiteral("---") : Numero(v, "0.0");
+        },
+        [&mu, &c](int j, int n) { return mu(j, n) >= c.Momento_Solicitante; });
 }
 
 QString Texto_Tipo(int j, int n) {

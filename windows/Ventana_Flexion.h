@@ -145,8 +145,6 @@ private:
     void Crear_Resultados();
     void Poner_Texto(flexion::Campo campo, const QString& texto);
     void Seleccionar_Todo(flexion::Campo campo);
-    void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double guardado,
-                      const QString& patron);
     void Reescribir_Lista_Anchos();
     bool& Abierto() { return Bandera_Abierto(kind()); }
     void Botones_Resultados(bool activos);

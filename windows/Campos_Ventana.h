@@ -1,0 +1,45 @@
+// Field, list and grid helpers the design windows share.
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+class Combo;
+class Grid;
+}  // namespace platform
+
+namespace windows {
+
+class FrameHooks;
+
+// The display pattern of a field with this many decimals: "0", "0.00" ...
+QString Patron(int decimales);
+
+// A value shown in a pattern.
+QString Numero(double v, const char* patron);
+
+// The text of a line or list field; empty for any other control.
+QString Texto_Control(const QWidget* control);
+
+// Selects the whole text of a line or list field.
+void Seleccionar_Control(QWidget* control);
+
+// Refills a list with n values in a pattern and selects the entry that
+// reads as the stored value; a stored value not among them is added last.
+void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double guardado,
+                  const QString& patron);
+
+// The frame's save and print entries and buttons, on or off.
+void Entradas_Marco(FrameHooks& hooks, bool activas);
+
+// Refills a results grid, layers down and product variants across: each
+// cell shows texto(j, n), on yellow where alcanza(j, n), else on white.
+// Every cell becomes the current one in turn, as the grid pick follows it.
+void Llenar_Tabla_Capas(platform::Grid* g, const std::function<QString(int, int)>& texto,
+                        const std::function<bool(int, int)>& alcanza);
+
+}  // namespace windows
