@@ -9,6 +9,7 @@
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
 #include "drawing/Grafico.h"
+#include "drawing/Vista_Flexion.h"
 #include "engine/General.h"
 
 namespace Grafico {
@@ -29,13 +30,7 @@ void Dibujar_Mu_Armadura(Ventana ventana) {
     const int nc = std::min<int>(c.Num_Capas_Max, c.Mu_Capas.Limite2());
     if (nv < 1 || nc < 1) return;
 
-    auto& d = General_dibujo::Dibujo;
-    auto& lista = d.Lista_Elementos;
-    lista.Limpiar();
-    d.Ver_Armadura = true;
-    d.Ver_Deformaciones = false;
-    d.Ver_Seccion = false;
-    d.Ver_Capas = false;
+    auto& lista = Nueva_Vista(Vista_Flexion::Armadura);
 
     const auto mu = Mu_Valido;
     const double bf = c.Ancho_Refuerzo;

@@ -9,6 +9,7 @@
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
 #include "drawing/Grafico.h"
+#include "drawing/Vista_Flexion.h"
 #include "engine/General.h"
 
 namespace Grafico {
@@ -27,13 +28,7 @@ void Dibujar_Mu_Capas(Ventana ventana) {
     const int nc = std::min<int>(c.Num_Capas_Max, c.Mu_Capas.Limite2());
     if (nv < 1 || nc < 1) return;
 
-    auto& d = General_dibujo::Dibujo;
-    auto& lista = d.Lista_Elementos;
-    lista.Limpiar();
-    d.Ver_Armadura = false;
-    d.Ver_Deformaciones = false;
-    d.Ver_Seccion = false;
-    d.Ver_Capas = true;
+    auto& lista = Nueva_Vista(Vista_Flexion::Capas);
 
     const auto mu = Mu_Valido;
     const double mu0 = c.Mu_Sin_Refuerzo;

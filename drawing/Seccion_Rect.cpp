@@ -2,6 +2,7 @@
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
 #include "drawing/Grafico.h"
+#include "drawing/Vista_Flexion.h"
 #include "drawing/Seccion_Flexion.h"
 #include "engine/General.h"
 
@@ -11,14 +12,7 @@ using General_dibujo::Registro_Linea;
 
 void Dibujar_Seccion_Rect() {
     const auto& c = General::Caso;
-    auto& d = General_dibujo::Dibujo;
-    auto& lista = d.Lista_Elementos;
-
-    lista.Limpiar();
-    d.Ver_Armadura = false;
-    d.Ver_Deformaciones = false;
-    d.Ver_Seccion = true;
-    d.Ver_Capas = false;
+    auto& lista = Nueva_Vista(Vista_Flexion::Seccion);
 
     const double b = c.Ancho;
     const double h = c.Canto;

@@ -2,6 +2,7 @@
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
 #include "drawing/Grafico.h"
+#include "drawing/Vista_Flexion.h"
 #include "drawing/Seccion_Flexion.h"
 #include "engine/General.h"
 
@@ -18,14 +19,7 @@ constexpr int Centrado = General_dibujo::Elemento_Texto_Centrado;
 
 void Dibujar_Seccion_T() {
     const auto& c = General::Caso;
-    auto& d = General_dibujo::Dibujo;
-    auto& lista = d.Lista_Elementos;
-
-    lista.Limpiar();
-    d.Ver_Armadura = false;
-    d.Ver_Deformaciones = false;
-    d.Ver_Seccion = true;
-    d.Ver_Capas = false;
+    auto& lista = Nueva_Vista(Vista_Flexion::Seccion);
 
     const double b = c.Ancho;
     const double h = c.Canto;
