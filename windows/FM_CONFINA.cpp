@@ -2,11 +2,10 @@
 
 #include "windows/Dialogos.h"
 #include "windows/Campos_Ventana.h"
+#include "windows/Cierre_Ventana.h"
 #include "windows/Dibujos_Ventana.h"
-#include "windows/Grabar_Caso.h"
 #include "windows/Ventana_Flexion.h"
 
-#include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
 #include "drawing/screen/PictureArea.h"
 #include "engine/Calculos.h"
@@ -424,28 +423,12 @@ void FM_CONFINA::Llenar_Lista_Fck() {
 void FM_CONFINA::Form_Activate() { Entradas_Marco(true); }
 
 bool FM_CONFINA::Form_Unload() {
+    if (!windows::Grabar_Al_Cerrar(*this)) return false;
     auto& c = General::Caso;
-    if (!(c.Guardado && !c.Modificado)) {
-        const auto respuesta =
-            platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
-                                  platform::Icon::Question, platform::Buttons::YesNo);
-        if (respuesta == platform::Answer::Yes) {
-            // A save that cannot complete keeps the window open, as in the
-            // flexure windows: closing would lose the case.
-            c.Error_Datos = false;
-            if (!Recoger_Datos()) {
-                platform::showMessage("Los datos introducidos no son correctos.",
-                                      platform::Icon::Critical);
-                return false;
-            }
-            if (!windows::Grabar_Caso(kind(), true, true)) return false;
-        }
-    }
     c.Confina_Abierto = false;
     c.Calculado = false;
     Entradas_Marco(false);
-    auto& d = General_dibujo::Dibujo;
-    d.N_Linea = d.N_Tit = d.N_Barra = d.N_Punto = d.N_Sec_rect = d.N_Sec_cir = 0;
+    windows::Olvidar_Dibujo();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "windows/Ventana_Flexion.h"
 #include "windows/Dialogos.h"
 #include "windows/Campos_Ventana.h"
+#include "windows/Cierre_Ventana.h"
 #include "windows/Dibujos_Ventana.h"
 
 #include "drawing/General_dibujo.h"
@@ -14,7 +15,6 @@
 #include "platform/Grid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
-#include "windows/Grabar_Caso.h"
 #include "windows/Panel_Resultados.h"
 
 #include <QGroupBox>
@@ -412,28 +412,11 @@ void Ventana_Flexion::Reescribir_Lista_Anchos() {
 void Ventana_Flexion::Form_Activate() { Entradas_Marco(true); }
 
 bool Ventana_Flexion::Form_Unload() {
-    auto& c = General::Caso;
-    if (!(c.Guardado && !c.Modificado)) {
-        const auto respuesta =
-            platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
-                                  platform::Icon::Question, platform::Buttons::YesNo);
-        if (respuesta == platform::Answer::Yes) {
-            // A save that cannot complete keeps the window open.
-            c.Error_Datos = false;
-            if (!Recoger_Datos()) {
-                platform::showMessage("Los datos introducidos no son correctos.",
-                                      platform::Icon::Critical);
-                return false;
-            }
-            // The dialog proposes the case's own file when it has one.
-            if (!Grabar_Caso(kind(), true, true)) return false;
-        }
-    }
+    if (!Grabar_Al_Cerrar(*this)) return false;
     Abierto() = false;
-    c.Calculado = false;
+    General::Caso.Calculado = false;
     Entradas_Marco(false);
-    auto& d = General_dibujo::Dibujo;
-    d.N_Linea = d.N_Tit = d.N_Barra = d.N_Punto = d.N_Sec_rect = d.N_Sec_cir = 0;
+    Olvidar_Dibujo();
     return true;
 }
 
