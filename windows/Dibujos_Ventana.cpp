@@ -2,6 +2,9 @@
 
 #include <QFont>
 #include <QPainter>
+#include <QPushButton>
+
+#include "platform/Controls.h"
 
 namespace windows {
 
@@ -42,6 +45,19 @@ void Dibujar_Calcular(QPainter& p) {
     p.setPen(QPen(Qt::black, 2));
     p.drawRect(3, 3, 26, 26);
     p.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("="));
+}
+
+QPushButton* Boton_Orden(QWidget* padre, const char* nombre, const char* ayuda,
+                         const QIcon& icono, int x, int y, std::function<void()> accion) {
+    using platform::twips;
+    auto* boton = new QPushButton(padre);
+    boton->setObjectName(QString::fromUtf8(nombre));
+    boton->setToolTip(QString::fromUtf8(ayuda));
+    boton->setIcon(icono);
+    boton->setIconSize(QSize(32, 32));
+    boton->setGeometry(twips(x), twips(y), twips(615), twips(615));
+    QObject::connect(boton, &QPushButton::clicked, padre, std::move(accion));
+    return boton;
 }
 
 }  // namespace windows

@@ -1,5 +1,6 @@
-// Pictures the design windows share: the logo their printed report takes and
-// the command-button pictures (canvas and the calculate picture).
+// Pictures and command buttons the design windows share: the logo their
+// printed report takes, the button pictures' canvas and calculate picture,
+// and the square picture buttons of the command column.
 #pragma once
 
 #include <QIcon>
@@ -8,6 +9,8 @@
 #include <functional>
 
 class QPainter;
+class QPushButton;
+class QWidget;
 
 namespace windows {
 
@@ -19,5 +22,10 @@ QIcon Icono_Boton(const std::function<void(QPainter&)>& dibujar);
 
 // The calculate button's picture: "=" in a square.
 void Dibujar_Calcular(QPainter& p);
+
+// A 615-twip square command button with a picture and a tip, its upper-left
+// corner at (x, y) twips, that runs accion when clicked.
+QPushButton* Boton_Orden(QWidget* padre, const char* nombre, const char* ayuda,
+                         const QIcon& icono, int x, int y, std::function<void()> accion);
 
 }  // namespace windows

@@ -271,14 +271,9 @@ void FM_CONFINA::Crear_Botones() {
     };
     int i = 0;
     for (const Boton& b : botones) {
-        b.boton = new QPushButton(this);
-        b.boton->setObjectName(Q(b.nombre));
-        b.boton->setToolTip(Q(b.ayuda));
-        b.boton->setIcon(Dibujo_Boton(i++));
-        b.boton->setIconSize(QSize(32, 32));
-        b.boton->setGeometry(twips(11040), twips(b.y), twips(615), twips(615));
         auto accion = b.accion;
-        connect(b.boton, &QPushButton::clicked, this, [this, accion] { (this->*accion)(); });
+        b.boton = windows::Boton_Orden(this, b.nombre, b.ayuda, Dibujo_Boton(i++), 11040, b.y,
+                                       [this, accion] { (this->*accion)(); });
     }
     CM_CONFINA->setEnabled(false);
 }

@@ -292,14 +292,9 @@ void Ventana_Flexion::Crear_Botones() {
     };
     int i = 0;
     for (const Boton& b : botones) {
-        b.boton = new QPushButton(this);
-        b.boton->setObjectName(Q(b.nombre));
-        b.boton->setToolTip(Q(b.ayuda));
-        b.boton->setIcon(Dibujo_Boton(i++));
-        b.boton->setIconSize(QSize(32, 32));
-        b.boton->setGeometry(twips(10920), twips(b.y), twips(615), twips(615));
         auto accion = b.accion;
-        connect(b.boton, &QPushButton::clicked, this, [this, accion] { (this->*accion)(); });
+        b.boton = Boton_Orden(this, b.nombre, b.ayuda, Dibujo_Boton(i++), 10920, b.y,
+                              [this, accion] { (this->*accion)(); });
     }
     Botones_Resultados(false);
 }
