@@ -7,6 +7,7 @@
 #include "platform/NumberText.h"
 #include "windows/DesignWindow.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -57,6 +58,19 @@ void Entradas_Marco(FrameHooks& hooks, bool activas) {
     for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
                          FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
         hooks.setEntryEnabled(e, activas);
+}
+
+QLabel* Poner_Caja_Resultado(QWidget* marco, const Caja_Resultado& c, int y, int xEtiqueta,
+                             int wEtiqueta, int xCaja, int wCaja, int xUnidad, int wUnidad) {
+    auto* l = new QLabel(QString::fromUtf8(c.etiqueta), marco);
+    l->setGeometry(xEtiqueta, y, wEtiqueta, 20);
+    c.caja = new platform::ReadOnlyBox(marco);
+    c.caja->setObjectName(QString::fromUtf8(c.nombre));
+    c.caja->setToolTip(QString::fromUtf8(c.ayuda));
+    c.caja->setGeometry(xCaja, y, wCaja, 20);
+    auto* u = new QLabel(QString::fromUtf8(c.unidad), marco);
+    u->setGeometry(xUnidad, y, wUnidad, 20);
+    return l;
 }
 
 void Llenar_Tabla_Capas(platform::Grid* g, const std::function<QString(int, int)>& texto,

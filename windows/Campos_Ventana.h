@@ -5,11 +5,13 @@
 
 #include <functional>
 
+class QLabel;
 class QWidget;
 
 namespace platform {
 class Combo;
 class Grid;
+class ReadOnlyBox;
 }  // namespace platform
 
 namespace windows {
@@ -35,6 +37,21 @@ void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double g
 
 // The frame's save and print entries and buttons, on or off.
 void Entradas_Marco(FrameHooks& hooks, bool activas);
+
+// A result box of a window's results frame: the box, its object name, its
+// label (rich text), its unit and its tip.
+struct Caja_Resultado {
+    platform::ReadOnlyBox*& caja;
+    const char* nombre;
+    const char* etiqueta;
+    const char* unidad;
+    const char* ayuda;
+};
+
+// Places the label, the box (made here) and the unit, in that order, 20
+// pixels high at height y; returns the label.
+QLabel* Poner_Caja_Resultado(QWidget* marco, const Caja_Resultado& c, int y, int xEtiqueta,
+                             int wEtiqueta, int xCaja, int wCaja, int xUnidad, int wUnidad);
 
 // Refills a results grid, layers down and product variants across: each
 // cell shows texto(j, n), on yellow where alcanza(j, n), else on white.

@@ -286,14 +286,7 @@ void FM_CONFINA::Crear_Resultados() {
     LB_TIPO->setObjectName(QStringLiteral("LB_TIPO"));
     LB_TIPO->setGeometry(twips(240), twips(480), twips(4095), twips(255));
 
-    struct Caja {
-        platform::ReadOnlyBox*& caja;
-        const char* nombre;
-        const char* etiqueta;  // rich text
-        const char* unidad;
-        const char* ayuda;
-    };
-    const Caja cajas[] = {
+    const windows::Caja_Resultado cajas[] = {
         {TX_WC, "TX_WC", "W<sub>c</sub>", "m³/m", "Volumen de hormigón confinado"},
         {TX_WR, "TX_WR", "W<sub>R</sub>", "m³/m", "Volumen de refuerzo VORLANT® de confinamiento"},
         {TX_WWD, "TX_WWD", "W<sub>wd</sub>", "", "Cuantía volumétrica"},
@@ -304,7 +297,7 @@ void FM_CONFINA::Crear_Resultados() {
         {TX_RESU, "TX_RESU", "<b>Incremento de resistencia</b>", "", "Incremento de resistencia"},
     };
     int i = 0;
-    for (const Caja& c : cajas) {
+    for (const windows::Caja_Resultado& c : cajas) {
         int xEtiqueta = 8, wEtiqueta = 40, xCaja = 50, wCaja = 80, y = 60 + i * 26;
         if (i >= 4 && i < 7) {  // right column
             xEtiqueta = 166;
@@ -319,16 +312,10 @@ void FM_CONFINA::Crear_Resultados() {
             wCaja = 62;
             y = 164;
         }
-        auto* l = new QLabel(Q(c.etiqueta), FR_RESULTADOS);
-        l->setGeometry(xEtiqueta, y, wEtiqueta, 20);
+        QLabel* l = windows::Poner_Caja_Resultado(FR_RESULTADOS, c, y, xEtiqueta, wEtiqueta, xCaja,
+                                                  wCaja, xCaja + wCaja + 4, 34);
         if (i == 7) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        c.caja = new platform::ReadOnlyBox(FR_RESULTADOS);
-        c.caja->setObjectName(Q(c.nombre));
-        c.caja->setToolTip(Q(c.ayuda));
-        c.caja->setGeometry(xCaja, y, wCaja, 20);
         c.caja->setFocusPolicy(Qt::ClickFocus);
-        auto* u = new QLabel(Q(c.unidad), FR_RESULTADOS);
-        u->setGeometry(xCaja + wCaja + 4, y, 34, 20);
         ++i;
     }
     QFont negrita = TX_RESU->font();

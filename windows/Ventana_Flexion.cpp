@@ -307,14 +307,7 @@ void Ventana_Flexion::Crear_Resultados() {
     LB_TIPO->setObjectName(QStringLiteral("LB_TIPO"));
     LB_TIPO->setGeometry(twips(240), twips(480), twips(4095), twips(255));
 
-    struct Caja {
-        platform::ReadOnlyBox*& caja;
-        const char* nombre;
-        const char* etiqueta;  // rich text
-        const char* unidad;
-        const char* ayuda;
-    };
-    const Caja cajas[] = {
+    const Caja_Resultado cajas[] = {
         {TX_MUSR, "TX_MUSR", "M<sub>u,sr</sub>", "mkN", "Momento último de la sección sin reforzar"},
         {TX_EPS0, "TX_EPS0", "ε<sub>0</sub>", "‰", "Predeformación de la sección"},
         {TX_MRB, "TX_MRB", "M<sub>RB</sub>", "mkN",
@@ -330,19 +323,12 @@ void Ventana_Flexion::Crear_Resultados() {
          "Momento último de la sección con refuerzo"},
     };
     int i = 0;
-    for (const Caja& c : cajas) {
+    for (const Caja_Resultado& c : cajas) {
         const int columna = i < 6 ? 0 : 1;
         const int fila = i < 6 ? i : i - 6;
         const int x = 8 + columna * 150;
         const int y = 58 + fila * 24;
-        auto* l = new QLabel(Q(c.etiqueta), FR_RESULTADOS);
-        l->setGeometry(x, y, 50, 20);
-        c.caja = new platform::ReadOnlyBox(FR_RESULTADOS);
-        c.caja->setObjectName(Q(c.nombre));
-        c.caja->setToolTip(Q(c.ayuda));
-        c.caja->setGeometry(x + 52, y, 58, 20);
-        auto* u = new QLabel(Q(c.unidad), FR_RESULTADOS);
-        u->setGeometry(x + 114, y, 30, 20);
+        Poner_Caja_Resultado(FR_RESULTADOS, c, y, x, 50, x + 52, 58, x + 114, 30);
         ++i;
     }
     QFont negrita = TX_MU->font();
