@@ -1,6 +1,7 @@
 #include "windows/Dibujos_Ventana.h"
 
 #include <QFont>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
@@ -24,6 +25,14 @@ QPixmap Dibujo_Logo() {
     p.setPen(Qt::red);
     p.drawText(QRect(0, 80, 336, 50), Qt::AlignCenter, QString::fromUtf8("VORLANT®"));
     return pm;
+}
+
+QLabel* Etiqueta_Logo(QWidget* ventana) {
+    auto* logo = new QLabel(ventana);
+    logo->setObjectName(QStringLiteral("IM_LOGO"));
+    logo->setPixmap(Dibujo_Logo());
+    logo->hide();
+    return logo;
 }
 
 QIcon Icono_Boton(const std::function<void(QPainter&)>& dibujar) {

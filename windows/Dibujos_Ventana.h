@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class QLabel;
 class QPainter;
 class QPushButton;
 class QWidget;
@@ -16,6 +17,9 @@ namespace windows {
 
 // The product logo, 336 x 173 pixels.
 QPixmap Dibujo_Logo();
+
+// The hidden IM_LOGO label holding the logo, which the printed report takes.
+QLabel* Etiqueta_Logo(QWidget* ventana);
 
 // A 32 x 32 button picture on a transparent, antialiased canvas.
 QIcon Icono_Boton(const std::function<void(QPainter&)>& dibujar);

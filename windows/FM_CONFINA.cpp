@@ -150,10 +150,7 @@ FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
 
     Crear_Resultados();
 
-    IM_LOGO = new QLabel(this);
-    IM_LOGO->setObjectName(QStringLiteral("IM_LOGO"));
-    IM_LOGO->setPixmap(windows::Dibujo_Logo());
-    IM_LOGO->hide();
+    IM_LOGO = windows::Etiqueta_Logo(this);
 
     guardia_ = new platform::FieldGuard(this);
     for (const Regla& r : windows::confina::Reglas()) {

@@ -133,10 +133,7 @@ void Ventana_Flexion::Crear_Controles() {
 
     Crear_Resultados();
 
-    IM_LOGO = new QLabel(this);
-    IM_LOGO->setObjectName(QStringLiteral("IM_LOGO"));
-    IM_LOGO->setPixmap(Dibujo_Logo());
-    IM_LOGO->hide();
+    IM_LOGO = Etiqueta_Logo(this);
 
     guardia_ = new platform::FieldGuard(this);
     for (const Regla& r : flexion::Reglas(tipo_)) {
