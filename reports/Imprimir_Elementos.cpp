@@ -11,11 +11,6 @@ namespace {
 
 using General_dibujo::Elemento;
 
-uint32_t Color_De(double valor) {
-    if (!std::isfinite(valor) || valor < 0) return 0;
-    return static_cast<uint32_t>(std::min(std::llround(valor), 0xFFFFFFLL));
-}
-
 int Entero(double v) {
     if (!std::isfinite(v)) return 0;
     return static_cast<int>(std::clamp(std::llround(v), -100000LL, 100000LL));
@@ -42,7 +37,7 @@ void Imprimir_Elementos(Impresora& imp, const General_dibujo::Lista& lista, doub
         const Elemento& e = lista.Elementos(i);
         imp.DrawStyle = 0;
         const double x1 = X(e.X1), y1 = Y(e.Y1), x2 = X(e.X2), y2 = Y(e.Y2);
-        const uint32_t color = Color_De(e.Color);
+        const uint32_t color = Grafico::Color_Entero(e.Color);
         if (e.Tipo == General_dibujo::Elemento_Linea) {
             const int ancho = e.Grosor > 1 ? Entero(2 * e.Grosor) : Entero(e.Grosor);
             imp.DrawWidth = std::max(ancho, 1);  // a pen is at least one pixel wide
