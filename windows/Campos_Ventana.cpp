@@ -1,15 +1,19 @@
 #include "windows/Campos_Ventana.h"
 
+#include "engine/Decimales.h"
 #include "engine/General.h"
 #include "platform/Combo.h"
 #include "platform/Controls.h"
 #include "platform/Grid.h"
+#include "platform/Messages.h"
 #include "platform/NumberText.h"
 #include "windows/DesignWindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+
+#include <cmath>
 
 namespace windows {
 
@@ -30,6 +34,23 @@ QString Texto_Control(const QWidget* control) {
 void Seleccionar_Control(QWidget* control) {
     if (auto* l = qobject_cast<QLineEdit*>(control)) l->selectAll();
     if (auto* c = qobject_cast<platform::Combo*>(control)) c->selectAllText();
+}
+
+std::optional<double> Leer_Mostrado(const QString& texto) {
+    bool ok = false;
+    double v = platform::readShown(texto, &ok);
+    if (!ok && platform::isNumber(texto)) {
+        v = Decimales::Convertir_Numero(Decimales::Recortar(texto.toStdString()));
+        ok = true;
+    }
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+void Rechazar_Control(QWidget* control, const std::string& mensaje) {
+    platform::showMessage(mensaje, platform::Icon::Critical);
+    Seleccionar_Control(control);
+    control->setFocus();
 }
 
 void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double guardado,

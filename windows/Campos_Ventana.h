@@ -4,6 +4,8 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 class QLabel;
 class QWidget;
@@ -29,6 +31,14 @@ QString Texto_Control(const QWidget* control);
 
 // Selects the whole text of a line or list field.
 void Seleccionar_Control(QWidget* control);
+
+// A field's shown text read back for a calculation: as shown, or failing
+// that as any number the text holds; none when it is not a finite number.
+std::optional<double> Leer_Mostrado(const QString& texto);
+
+// Refuses a field's value at a calculation: the message, then the field's
+// text selected and the focus on it.
+void Rechazar_Control(QWidget* control, const std::string& mensaje);
 
 // Refills a list with n values in a pattern and selects the entry that
 // reads as the stored value; a stored value not among them is added last.

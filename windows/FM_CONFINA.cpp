@@ -9,7 +9,6 @@
 #include "drawing/Grafico.h"
 #include "drawing/screen/PictureArea.h"
 #include "engine/Calculos.h"
-#include "engine/Decimales.h"
 #include "engine/General.h"
 #include "platform/Combo.h"
 #include "platform/Controls.h"
@@ -336,8 +335,6 @@ void FM_CONFINA::Poner_Texto(Campo campo, const QString& texto) {
     }
 }
 
-void FM_CONFINA::Seleccionar_Todo(Campo campo) { windows::Seleccionar_Control(Control(campo)); }
-
 // The focus moves on a queued call, after the event that asked for it (a
 // list's own popup gives the focus back to the list as it closes). A window
 // not on screen yet (its load step) keeps the focus where it is.
@@ -532,25 +529,17 @@ void FM_CONFINA::CM_CALCULAR_Click() {
     for (Campo campo : leidos_en_orden) {
         const Regla& r = windows::confina::Buscar(campo);
         const QString texto = Texto(campo);
-        bool ok = false;
-        double v = platform::readShown(texto, &ok);
-        if (!ok && platform::isNumber(texto)) {
-            v = Decimales::Convertir_Numero(Decimales::Recortar(texto.toStdString()));
-            ok = true;
-        }
+        const auto v = windows::Leer_Mostrado(texto);
         if (campo == Campo::Lado_Menor && !rectangulo) {
             // Not used by the solver for a circle or a square.
-            leidos[campo] = ok && std::isfinite(v) ? v : c.Lado_Menor;
+            leidos[campo] = v ? *v : c.Lado_Menor;
             continue;
         }
-        if (!ok || !std::isfinite(v)) {
-            platform::showMessage(texto.isEmpty() ? r.vacio : r.no_numero,
-                                  platform::Icon::Critical);
-            Seleccionar_Todo(campo);
-            Control(campo)->setFocus();
+        if (!v) {
+            windows::Rechazar_Control(Control(campo), texto.isEmpty() ? r.vacio : r.no_numero);
             return;
         }
-        leidos[campo] = v;
+        leidos[campo] = *v;
     }
     auto lectura = [&leidos](Campo campo) {
         auto it = leidos.find(campo);
@@ -562,9 +551,7 @@ void FM_CONFINA::CM_CALCULAR_Click() {
         // Type 0: the diameter's own ratio test is left to the shorter side.
         const int16_t tipo = campo == Campo::Diametro_Lado ? 0 : 3;
         if (const auto* p = windows::confina::Prueba_Fallida(r, leidos[campo], tipo, lectura)) {
-            platform::showMessage(p->mensaje, platform::Icon::Critical);
-            Seleccionar_Todo(campo);
-            Control(campo)->setFocus();
+            windows::Rechazar_Control(Control(campo), p->mensaje);
             return;
         }
     }

@@ -7,7 +7,6 @@
 #include "drawing/General_dibujo.h"
 #include "drawing/screen/PictureArea.h"
 #include "engine/Calculos.h"
-#include "engine/Decimales.h"
 #include "engine/General.h"
 #include "platform/Combo.h"
 #include "platform/Controls.h"
@@ -350,8 +349,6 @@ void Ventana_Flexion::Poner_Texto(Campo campo, const QString& texto) {
     if (auto* c = qobject_cast<platform::Combo*>(w)) c->setText(texto);
 }
 
-void Ventana_Flexion::Seleccionar_Todo(Campo campo) { Seleccionar_Control(Control(campo)); }
-
 void Ventana_Flexion::Botones_Resultados(bool activos) {
     for (QPushButton* b : {CM_ANCLAJE, CM_ARMADURA, CM_CAPAS, CM_DEFORMACIONES})
         if (b) b->setEnabled(activos);
@@ -508,22 +505,14 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
     };
     for (const Regla& r : reglas) {
         const QString texto = Texto(r.campo);
-        bool ok = false;
-        double v = platform::readShown(texto, &ok);
-        if (!ok && platform::isNumber(texto)) {
-            v = Decimales::Convertir_Numero(Decimales::Recortar(texto.toStdString()));
-            ok = true;
-        }
-        const flexion::Prueba* p =
-            ok && std::isfinite(v) ? flexion::Prueba_Fallida(r, v, lectura) : nullptr;
-        if (!ok || !std::isfinite(v) || p) {
-            const std::string mensaje = p ? p->mensaje : texto.isEmpty() ? r.vacio : r.no_numero;
-            platform::showMessage(mensaje, platform::Icon::Critical);
-            Seleccionar_Todo(r.campo);
-            Control(r.campo)->setFocus();
+        const auto v = Leer_Mostrado(texto);
+        const flexion::Prueba* p = v ? flexion::Prueba_Fallida(r, *v, lectura) : nullptr;
+        if (!v || p) {
+            Rechazar_Control(Control(r.campo),
+                             p ? p->mensaje : texto.isEmpty() ? r.vacio : r.no_numero);
             return;
         }
-        leidos[r.campo] = v;
+        leidos[r.campo] = *v;
     }
     for (const Regla& r : reglas) c.*(r.valor) = leidos[r.campo];
 

@@ -154,7 +154,6 @@ private:
     void Crear_Botones();
     void Crear_Resultados();
     void Poner_Texto(flexion::Campo campo, const QString& texto);
-    void Seleccionar_Todo(flexion::Campo campo);
     void Reescribir_Lista_Anchos();
     bool& Abierto() { return Bandera_Abierto(kind()); }
     void Botones_Resultados(bool activos);
