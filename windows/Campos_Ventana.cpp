@@ -53,6 +53,16 @@ void Rechazar_Control(QWidget* control, const std::string& mensaje) {
     control->setFocus();
 }
 
+bool Recoger_Campos(const std::function<void()>& recoger) {
+    auto& c = General::Caso;
+    const bool antes = c.Error_Datos;
+    c.Error_Datos = false;
+    recoger();
+    const bool ok = !c.Error_Datos;
+    c.Error_Datos = antes || !ok;
+    return ok;
+}
+
 void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double guardado,
                   const QString& patron) {
     {

@@ -40,6 +40,11 @@ std::optional<double> Leer_Mostrado(const QString& texto);
 // text selected and the focus on it.
 void Rechazar_Control(QWidget* control, const std::string& mensaje);
 
+// Runs a window's collector of its fields with Error_Datos cleared: true
+// when the fields were right. Error_Datos afterwards also keeps an error
+// set before.
+bool Recoger_Campos(const std::function<void()>& recoger);
+
 // Refills a list with n values in a pattern and selects the entry that
 // reads as the stored value; a stored value not among them is added last.
 void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double guardado,

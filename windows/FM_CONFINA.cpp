@@ -420,13 +420,7 @@ fichero::Textos_Confina FM_CONFINA::Textos() const {
 }
 
 bool FM_CONFINA::Recoger_Datos() {
-    auto& c = General::Caso;
-    const bool antes = c.Error_Datos;
-    c.Error_Datos = false;
-    fichero::Recoger_Datos_Confina(Textos());
-    const bool ok = !c.Error_Datos;
-    c.Error_Datos = antes || !ok;
-    return ok;
+    return windows::Recoger_Campos([this] { fichero::Recoger_Datos_Confina(Textos()); });
 }
 
 // ---------------------------------------------------------------------------

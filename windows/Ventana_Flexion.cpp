@@ -414,13 +414,7 @@ fichero::Textos_Flexion Ventana_Flexion::Textos() const {
 }
 
 bool Ventana_Flexion::Recoger_Datos() {
-    auto& c = General::Caso;
-    const bool antes = c.Error_Datos;
-    c.Error_Datos = false;
-    Recoger(Textos());
-    const bool ok = !c.Error_Datos;
-    c.Error_Datos = antes || !ok;
-    return ok;
+    return Recoger_Campos([this] { Recoger(Textos()); });
 }
 
 // ---------------------------------------------------------------------------
