@@ -1,6 +1,7 @@
 #include "app/FM_ACERCADE.h"
 
 #include "app/FM_PRESENTACION.h"
+#include "app/Fuente_Arial.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "engine/General.h"
 #include "platform/Modal.h"
@@ -13,13 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QFont Arial(double puntos, bool negrita) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
 
 // An etched line: grey over white.
 QWidget* Separador(QWidget* padre) {
@@ -46,7 +40,7 @@ FM_ACERCADE::FM_ACERCADE(QWidget* parent)
                            bool negrita) {
         auto* l = new QLabel(texto, this);
         l->setObjectName(QString::fromLatin1(nombre));
-        l->setFont(Arial(puntos, negrita));
+        l->setFont(Fuente_Arial(puntos, negrita));
         return l;
     };
     lblTitle = etiqueta("lblTitle", QStringLiteral("KESTRAM - VORLANT®"), 9.75, true);

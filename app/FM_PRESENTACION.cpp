@@ -1,5 +1,6 @@
 #include "app/FM_PRESENTACION.h"
 
+#include "app/Fuente_Arial.h"
 #include "engine/General.h"
 
 #include <QCloseEvent>
@@ -13,17 +14,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-QFont Arial(double puntos, bool negrita) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
-
-}  // namespace
 
 FM_PRESENTACION::FM_PRESENTACION(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -47,7 +37,7 @@ FM_PRESENTACION::FM_PRESENTACION(QWidget* parent)
                            bool negrita) {
         auto* l = new QLabel(texto, Frame1);
         l->setObjectName(QString::fromLatin1(nombre));
-        l->setFont(Arial(puntos, negrita));
+        l->setFont(Fuente_Arial(puntos, negrita));
         l->setWordWrap(true);
         return l;
     };
@@ -170,7 +160,7 @@ QPixmap FM_PRESENTACION::Dibujo_Producto() {
     }
     p.fillRect(QRect(0, 86, 447, 60), QColor(0, 0, 0, 170));
     p.setPen(QColor(230, 200, 40));
-    p.setFont(Arial(22, true));
+    p.setFont(Fuente_Arial(22, true));
     p.drawText(QRect(0, 86, 447, 60), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
     p.setPen(QPen(QColor(230, 200, 40), 2));
     p.drawRect(QRectF(1, 1, 445, 229));

@@ -111,16 +111,24 @@ void Confinado(QPainter& p) {
     p.drawEllipse(QRectF(1.5, 1, 13, 13));
 }
 
-void Pregunta(QPainter& p) {
+// A letter on a filled circle with a dark blue rim.
+void Letra_En_Circulo(QPainter& p, const QColor& relleno, const QString& familia,
+                      const QColor& tinta, const QString& letra) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(0, 0, 128));
-    p.setBrush(QColor(255, 255, 160));
+    p.setBrush(relleno);
     p.drawEllipse(QRectF(0.5, 0.5, 14, 14));
-    QFont f(QStringLiteral("Arial"));
+    QFont f(familia);
     f.setPixelSize(12);
     f.setBold(true);
     p.setFont(f);
-    p.drawText(QRect(0, 0, 16, 15), Qt::AlignCenter, QStringLiteral("?"));
+    p.setPen(tinta);
+    p.drawText(QRect(0, 0, 16, 15), Qt::AlignCenter, letra);
+}
+
+void Pregunta(QPainter& p) {
+    Letra_En_Circulo(p, QColor(255, 255, 160), QStringLiteral("Arial"), QColor(0, 0, 128),
+                     QStringLiteral("?"));
 }
 
 void Libro(QPainter& p) {
@@ -153,16 +161,8 @@ void Sobre(QPainter& p) {
 }
 
 void Informacion(QPainter& p) {
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(0, 0, 128));
-    p.setBrush(QColor(0, 0, 160));
-    p.drawEllipse(QRectF(0.5, 0.5, 14, 14));
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(12);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(kBlanco);
-    p.drawText(QRect(0, 0, 16, 15), Qt::AlignCenter, QStringLiteral("i"));
+    Letra_En_Circulo(p, QColor(0, 0, 160), QStringLiteral("Times New Roman"), kBlanco,
+                     QStringLiteral("i"));
 }
 
 }  // namespace

@@ -42,6 +42,18 @@ namespace {
 
 Failure accessDenied() { return failureFromErrno(EACCES, true); }
 
+// Writes every byte, again after an interrupted call.
+Outcome writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return failureFromErrno(errno, true);
+        if (n == 0) return failureFromErrno(EIO, true);
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return std::nullopt;
+}
+
 std::string parentFolder(const std::string& path) {
     std::size_t slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";
@@ -61,14 +73,7 @@ public:
 
     Outcome write(std::string_view bytes) override {
         if (fd_ < 0) return failureFromErrno(EBADF, true);
-        while (!bytes.empty()) {
-            ssize_t n = ::write(fd_, bytes.data(), bytes.size());
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) return failureFromErrno(errno, true);
-            if (n == 0) return failureFromErrno(EIO, true);
-            bytes.remove_prefix(static_cast<std::size_t>(n));
-        }
-        return std::nullopt;
+        return writeAll(fd_, bytes);
     }
 
     Outcome commit() override {
@@ -118,14 +123,7 @@ public:
         struct stat st {};
         if (::fstat(fd, &st) != 0) return failureFromErrno(errno, true);
         if (!S_ISREG(st.st_mode)) return accessDenied();
-        std::string_view bytes = pending_;
-        while (!bytes.empty()) {
-            ssize_t n = ::write(fd, bytes.data(), bytes.size());
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) return failureFromErrno(errno, true);
-            if (n == 0) return failureFromErrno(EIO, true);
-            bytes.remove_prefix(static_cast<std::size_t>(n));
-        }
+        if (Outcome failed = writeAll(fd, pending_)) return failed;
         if (::ftruncate(fd, static_cast<off_t>(pending_.size())) != 0)
             return failureFromErrno(errno, true);
         if (::fsync(fd) != 0) return failureFromErrno(errno, true);

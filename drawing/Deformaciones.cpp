@@ -8,6 +8,7 @@
 #include "drawing/Panel_Flexion.h"
 #include "drawing/Registros.h"
 #include "drawing/Grafico.h"
+#include "drawing/Vista_Flexion.h"
 #include "engine/Calculos.h"
 #include "engine/General.h"
 
@@ -82,13 +83,7 @@ void Dibujar_Deformaciones(Ventana ventana) {
     const auto p = Leer_Panel(g_paneles[static_cast<std::size_t>(ventana)]);
     if (!p) return;
 
-    auto& d = General_dibujo::Dibujo;
-    auto& lista = d.Lista_Elementos;
-    lista.Limpiar();
-    d.Ver_Deformaciones = true;
-    d.Ver_Armadura = false;
-    d.Ver_Seccion = false;
-    d.Ver_Capas = false;
+    auto& lista = Nueva_Vista(Vista_Flexion::Deformaciones);
 
     // The variant named in the caption becomes the current one.
     c.Espesor_Refuerzo = c.Datos_Refuerzo(p->j, 1);

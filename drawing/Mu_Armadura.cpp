@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "drawing/Diagrama_Momentos.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
 #include "drawing/Grafico.h"
+#include "drawing/Vista_Flexion.h"
 #include "engine/General.h"
 
 namespace Grafico {
@@ -18,7 +20,6 @@ using General_dibujo::Registro_Texto;
 namespace {
 
 constexpr double kNegro = General_dibujo::Color_Negro;
-constexpr double kGranate = 128.0 + 64.0 * 65536.0;  // RGB(128, 0, 64)
 constexpr int Centrado = General_dibujo::Elemento_Texto_Centrado;
 
 void Dibujar_Mu_Armadura(Ventana ventana) {
@@ -29,20 +30,9 @@ void Dibujar_Mu_Armadura(Ventana ventana) {
     const int nc = std::min<int>(c.Num_Capas_Max, c.Mu_Capas.Limite2());
     if (nv < 1 || nc < 1) return;
 
-    auto& d = General_dibujo::Dibujo;
-    auto& lista = d.Lista_Elementos;
-    lista.Limpiar();
-    d.Ver_Armadura = true;
-    d.Ver_Deformaciones = false;
-    d.Ver_Seccion = false;
-    d.Ver_Capas = false;
+    auto& lista = Nueva_Vista(Vista_Flexion::Armadura);
 
-    // A value is valid when it exists and is not the no-gain marker.
-    auto mu = [&](int i, int n) -> std::optional<double> {
-        auto v = c.Mu_Capas.Leer(i, n);
-        if (!v || *v == General::Sin_Ganancia) return std::nullopt;
-        return v;
-    };
+    const auto mu = Mu_Valido;
     const double bf = c.Ancho_Refuerzo;
     // Sheet area in mm²: width in mm times thickness times layers.
     auto area = [&](int i, int n) {
@@ -50,7 +40,6 @@ void Dibujar_Mu_Armadura(Ventana ventana) {
         return bf * t * 1000 * n;
     };
     const double mu0 = c.Mu_Sin_Refuerzo;
-    const double md = c.Momento_Solicitante;
 
     // Ranges over the valid values (and Mu0 with them). The smallest moment
     // starts from the values themselves, so any size of moment fits.
@@ -92,15 +81,14 @@ void Dibujar_Mu_Armadura(Ventana ventana) {
     }
 
     // Dotted grid.
-    for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(s * k, 0, s * k, H, kNegro, 3, 1));
+    Rejilla_Momento(lista, s, H);
     for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(0, h * k, W, h * k, kNegro, 3, 1));
 
     // Design moment, when it lies within the strengthened range.
-    if (mu0 <= md && md <= c.Mu_Max) lista.Agregar(Registro_Linea(md - mn, 0, md - mn, H, kGranate, 3, 3));
+    Linea_Momento_Solicitante(lista, mn, H);
 
     // Labels.
-    for (int k = 1; k <= 9; ++k)
-        lista.Agregar(Registro_Texto(Centrado, s * k, -A / 10, 8, 0), Formatear(s * k + mn, 1));
+    Etiquetas_Momento(lista, s, mn, -A / 10);
     for (int k = 1; k <= 9; ++k)
         lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Izquierda, 0, h * k, 8, 0),
                       Alinear_Derecha(Formatear(h * k, 0), 4));
@@ -109,14 +97,7 @@ void Dibujar_Mu_Armadura(Ventana ventana) {
     lista.Agregar(Registro_Texto(Centrado, D / 1.6, 1.35 * A, 12, 1), "DIAGRAMA DE MOMENTOS ULTIMOS");
 
     // Legend.
-    for (int i = 1; i <= nv; ++i) {
-        const double color = c.Color_Refuerzo.Leer(i).value_or(General::Color{}).Valor();
-        const double x = L * (i - 1);
-        const double y = -A / 5;
-        lista.Agregar(Registro_Linea(x, y, x + 0.3 * L, y, color, 1, 3));
-        lista.Agregar(Registro_Texto(Centrado, x + 0.65 * L, y, 8, 0),
-                      c.Nombre_Refuerzo.Leer(i).value_or(std::string{}));
-    }
+    Leyenda_Refuerzos(lista, nv, L, -A / 5);
 
     Dibujar_Elementos(ventana, 0);
 }

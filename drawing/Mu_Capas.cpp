@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 
+#include "drawing/Diagrama_Momentos.h"
 #include "drawing/Formato.h"
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
 #include "drawing/Grafico.h"
+#include "drawing/Vista_Flexion.h"
 #include "engine/General.h"
 
 namespace Grafico {
@@ -18,8 +20,6 @@ constexpr double kNegro = General_dibujo::Color_Negro;
 
 namespace {
 
-constexpr double kGranate = 128.0 + 64.0 * 65536.0;  // RGB(128, 0, 64)
-
 void Dibujar_Mu_Capas(Ventana ventana) {
     const auto& c = General::Caso;
     // Before the first calculation there is nothing to draw.
@@ -28,22 +28,10 @@ void Dibujar_Mu_Capas(Ventana ventana) {
     const int nc = std::min<int>(c.Num_Capas_Max, c.Mu_Capas.Limite2());
     if (nv < 1 || nc < 1) return;
 
-    auto& d = General_dibujo::Dibujo;
-    auto& lista = d.Lista_Elementos;
-    lista.Limpiar();
-    d.Ver_Armadura = false;
-    d.Ver_Deformaciones = false;
-    d.Ver_Seccion = false;
-    d.Ver_Capas = true;
+    auto& lista = Nueva_Vista(Vista_Flexion::Capas);
 
-    // A value is valid when it exists and is not the no-gain marker.
-    auto mu = [&](int i, int n) -> std::optional<double> {
-        auto v = c.Mu_Capas.Leer(i, n);
-        if (!v || *v == General::Sin_Ganancia) return std::nullopt;
-        return v;
-    };
+    const auto mu = Mu_Valido;
     const double mu0 = c.Mu_Sin_Refuerzo;
-    const double md = c.Momento_Solicitante;
 
     // The moment axis starts at the least of the moments that take part
     // (the valid values and, with them, Mu0), whatever their size.
@@ -87,16 +75,14 @@ void Dibujar_Mu_Capas(Ventana ventana) {
     }
 
     // Dotted grid.
-    for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(s * k, 0, s * k, T, kNegro, 3, 1));
+    Rejilla_Momento(lista, s, T);
     for (int k = 1; k <= T; ++k) lista.Agregar(Registro_Linea(0, k, W, k, kNegro, 3, 1));
 
     // Design moment, when it lies within the strengthened range.
-    if (mu0 <= md && md <= c.Mu_Max) lista.Agregar(Registro_Linea(md - mn, 0, md - mn, T, kGranate, 3, 3));
+    Linea_Momento_Solicitante(lista, mn, T);
 
     // Labels.
-    for (int k = 1; k <= 9; ++k)
-        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, s * k, -T / 10, 8, 0),
-                      Formatear(s * k + mn, 1));
+    Etiquetas_Momento(lista, s, mn, -T / 10);
     for (int k = 1; k <= nc; ++k)
         lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Izquierda, 0, k, 8, 0),
                       Alinear_Derecha(std::to_string(k), 2));
@@ -106,14 +92,7 @@ void Dibujar_Mu_Capas(Ventana ventana) {
                   "DIAGRAMA DE MOMENTOS ULTIMOS");
 
     // Legend.
-    for (int i = 1; i <= nv; ++i) {
-        const double color = c.Color_Refuerzo.Leer(i).value_or(General::Color{}).Valor();
-        const double x = L * (i - 1);
-        const double y = -2 * T / 10;
-        lista.Agregar(Registro_Linea(x, y, x + 0.3 * L, y, color, 1, 3));
-        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, x + 0.65 * L, y, 8, 0),
-                      c.Nombre_Refuerzo.Leer(i).value_or(std::string{}));
-    }
+    Leyenda_Refuerzos(lista, nv, L, -2 * T / 10);
 
     Dibujar_Elementos(ventana, 0);
 }

@@ -1,5 +1,7 @@
 #include "reports/Imprimir.h"
 
+#include "drawing/Pantalla.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,11 +10,6 @@ namespace Imprimir {
 namespace {
 
 using General_dibujo::Elemento;
-
-uint32_t Color_De(double valor) {
-    if (!std::isfinite(valor) || valor < 0) return 0;
-    return static_cast<uint32_t>(std::min(std::llround(valor), 0xFFFFFFLL));
-}
 
 int Entero(double v) {
     if (!std::isfinite(v)) return 0;
@@ -27,31 +24,12 @@ void Imprimir_Elementos(Impresora& imp, const General_dibujo::Lista& lista, doub
     const double W = imp.ScaleWidth() - (der + izq);
     const double H = imp.ScaleHeight() - (sup + inf);
 
-    double xmin = lista.Elementos(1).X1, xmax = xmin;
-    double ymin = lista.Elementos(1).Y1, ymax = ymin;
-    for (int i = 1; i <= n; ++i) {
-        const Elemento& e = lista.Elementos(i);
-        for (double x : {e.X1, e.X2}) {
-            if (x < xmin) xmin = x;
-            if (x > xmax) xmax = x;
-        }
-        for (double y : {e.Y1, e.Y2}) {
-            if (y < ymin) ymin = y;
-            if (y > ymax) ymax = y;
-        }
-    }
-    const double dx = xmax - xmin;
-    const double dy = ymax - ymin;
-    double sx = dx == 0 ? 0 : 0.8 * W / std::fabs(dx);
-    double sy = dy == 0 ? 0 : 0.8 * H / std::fabs(dy);
-    if (iguales == 1) {
-        if (sy <= sx)
-            sx = sy;
-        else
-            sy = sx;
-    }
-    const double ox = izq + (W - std::fabs(dx) * sx) / 2;
-    const double oy = sup + H - (H - std::fabs(dy) * sy) / 2;
+    // The screen's fit, placed within the margins.
+    const Grafico::Ajuste a = Grafico::Ajustar(lista, W, H, iguales);
+    const double xmin = a.Xmin, ymin = a.Ymin;
+    const double sx = a.Sx, sy = a.Sy;
+    const double ox = izq + (W - std::fabs(a.Dx) * sx) / 2;
+    const double oy = sup + H - (H - std::fabs(a.Dy) * sy) / 2;
     auto X = [&](double x) { return ox + (x - xmin) * sx; };
     auto Y = [&](double y) { return oy - (y - ymin) * sy; };
 
@@ -59,7 +37,7 @@ void Imprimir_Elementos(Impresora& imp, const General_dibujo::Lista& lista, doub
         const Elemento& e = lista.Elementos(i);
         imp.DrawStyle = 0;
         const double x1 = X(e.X1), y1 = Y(e.Y1), x2 = X(e.X2), y2 = Y(e.Y2);
-        const uint32_t color = Color_De(e.Color);
+        const uint32_t color = Grafico::Color_Entero(e.Color);
         if (e.Tipo == General_dibujo::Elemento_Linea) {
             const int ancho = e.Grosor > 1 ? Entero(2 * e.Grosor) : Entero(e.Grosor);
             imp.DrawWidth = std::max(ancho, 1);  // a pen is at least one pixel wide

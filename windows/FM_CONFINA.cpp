@@ -1,14 +1,14 @@
 #include "windows/FM_CONFINA.h"
 
 #include "windows/Dialogos.h"
-#include "windows/Grabar_Caso.h"
+#include "windows/Campos_Ventana.h"
+#include "windows/Cierre_Ventana.h"
+#include "windows/Dibujos_Ventana.h"
 #include "windows/Ventana_Flexion.h"
 
-#include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
 #include "drawing/screen/PictureArea.h"
 #include "engine/Calculos.h"
-#include "engine/Decimales.h"
 #include "engine/General.h"
 #include "platform/Combo.h"
 #include "platform/Controls.h"
@@ -22,10 +22,10 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 using windows::confina::Campo;
 using windows::confina::Regla;
@@ -33,8 +33,6 @@ using platform::twips;
 
 namespace {
 
-const QColor kAmarillo(255, 255, 0);
-const QColor kBlanco(255, 255, 255);
 const QColor kRojo(255, 0, 0);
 
 const char* const kPredeformacion = "La predeformación de la estructura es superior al 2 por mil.";
@@ -43,11 +41,8 @@ const char* const kNoCalculable =
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QString Patron(int decimales) {
-    return decimales <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimales, '0');
-}
-
-QString Numero(double v, const char* patron) { return platform::formatNumber(v, Q(patron)); }
+using windows::Numero;
+using windows::Patron;
 
 // A box shows the beginning of a number too long for it, not its tail.
 void Poner(QLineEdit* caja, const QString& texto) {
@@ -57,60 +52,32 @@ void Poner(QLineEdit* caja, const QString& texto) {
 
 // Small pictures of the command buttons: 0 section, 1 diagram, 2 calculate.
 QIcon Dibujo_Boton(int cual) {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::black, 1));
-    switch (cual) {
-        case 0:
-            p.setBrush(Qt::red);
-            p.drawEllipse(4, 4, 24, 24);
-            p.setBrush(QColor(192, 192, 192));
-            p.drawEllipse(7, 7, 18, 18);
-            break;
-        case 1:
-            p.setPen(QPen(Qt::black, 2));
-            p.drawLine(4, 28, 29, 28);
-            p.drawLine(4, 28, 4, 3);
-            p.setPen(QPen(Qt::black, 1));
-            p.setBrush(QColor(255, 0, 0));
-            p.drawRect(7, 18, 5, 10);
-            p.setBrush(QColor(0, 0, 255));
-            p.drawRect(14, 12, 5, 16);
-            p.setBrush(QColor(0, 160, 0));
-            p.drawRect(21, 7, 5, 21);
-            break;
-        default: {
-            QFont f(QStringLiteral("Arial"));
-            f.setPixelSize(20);
-            f.setBold(true);
-            p.setFont(f);
-            p.setPen(QPen(Qt::black, 2));
-            p.drawRect(3, 3, 26, 26);
-            p.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("="));
-            break;
+    return windows::Icono_Boton([cual](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1));
+        switch (cual) {
+            case 0:
+                p.setBrush(Qt::red);
+                p.drawEllipse(4, 4, 24, 24);
+                p.setBrush(QColor(192, 192, 192));
+                p.drawEllipse(7, 7, 18, 18);
+                break;
+            case 1:
+                p.setPen(QPen(Qt::black, 2));
+                p.drawLine(4, 28, 29, 28);
+                p.drawLine(4, 28, 4, 3);
+                p.setPen(QPen(Qt::black, 1));
+                p.setBrush(QColor(255, 0, 0));
+                p.drawRect(7, 18, 5, 10);
+                p.setBrush(QColor(0, 0, 255));
+                p.drawRect(14, 12, 5, 16);
+                p.setBrush(QColor(0, 160, 0));
+                p.drawRect(21, 7, 5, 21);
+                break;
+            default:
+                windows::Dibujar_Calcular(p);
+                break;
         }
-    }
-    return QIcon(pm);
-}
-
-QPixmap Dibujo_Logo() {
-    QPixmap pm(336, 173);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    p.fillRect(0, 140, 336, 33, QColor(214, 204, 31));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(44);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, 20, 336, 60), Qt::AlignCenter, QStringLiteral("KESTRAM"));
-    f.setPixelSize(28);
-    p.setFont(f);
-    p.setPen(Qt::red);
-    p.drawText(QRect(0, 80, 336, 50), Qt::AlignCenter, Q("VORLANT®"));
-    return pm;
+    });
 }
 
 // Every confinement result of the last calculation is a finite number.
@@ -182,10 +149,7 @@ FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
 
     Crear_Resultados();
 
-    IM_LOGO = new QLabel(this);
-    IM_LOGO->setObjectName(QStringLiteral("IM_LOGO"));
-    IM_LOGO->setPixmap(Dibujo_Logo());
-    IM_LOGO->hide();
+    IM_LOGO = windows::Etiqueta_Logo(this);
 
     guardia_ = new platform::FieldGuard(this);
     for (const Regla& r : windows::confina::Reglas()) {
@@ -303,14 +267,9 @@ void FM_CONFINA::Crear_Botones() {
     };
     int i = 0;
     for (const Boton& b : botones) {
-        b.boton = new QPushButton(this);
-        b.boton->setObjectName(Q(b.nombre));
-        b.boton->setToolTip(Q(b.ayuda));
-        b.boton->setIcon(Dibujo_Boton(i++));
-        b.boton->setIconSize(QSize(32, 32));
-        b.boton->setGeometry(twips(11040), twips(b.y), twips(615), twips(615));
         auto accion = b.accion;
-        connect(b.boton, &QPushButton::clicked, this, [this, accion] { (this->*accion)(); });
+        b.boton = windows::Boton_Orden(this, b.nombre, b.ayuda, Dibujo_Boton(i++), 11040, b.y,
+                                       [this, accion] { (this->*accion)(); });
     }
     CM_CONFINA->setEnabled(false);
 }
@@ -323,14 +282,7 @@ void FM_CONFINA::Crear_Resultados() {
     LB_TIPO->setObjectName(QStringLiteral("LB_TIPO"));
     LB_TIPO->setGeometry(twips(240), twips(480), twips(4095), twips(255));
 
-    struct Caja {
-        platform::ReadOnlyBox*& caja;
-        const char* nombre;
-        const char* etiqueta;  // rich text
-        const char* unidad;
-        const char* ayuda;
-    };
-    const Caja cajas[] = {
+    const windows::Caja_Resultado cajas[] = {
         {TX_WC, "TX_WC", "W<sub>c</sub>", "m³/m", "Volumen de hormigón confinado"},
         {TX_WR, "TX_WR", "W<sub>R</sub>", "m³/m", "Volumen de refuerzo VORLANT® de confinamiento"},
         {TX_WWD, "TX_WWD", "W<sub>wd</sub>", "", "Cuantía volumétrica"},
@@ -341,7 +293,7 @@ void FM_CONFINA::Crear_Resultados() {
         {TX_RESU, "TX_RESU", "<b>Incremento de resistencia</b>", "", "Incremento de resistencia"},
     };
     int i = 0;
-    for (const Caja& c : cajas) {
+    for (const windows::Caja_Resultado& c : cajas) {
         int xEtiqueta = 8, wEtiqueta = 40, xCaja = 50, wCaja = 80, y = 60 + i * 26;
         if (i >= 4 && i < 7) {  // right column
             xEtiqueta = 166;
@@ -356,16 +308,10 @@ void FM_CONFINA::Crear_Resultados() {
             wCaja = 62;
             y = 164;
         }
-        auto* l = new QLabel(Q(c.etiqueta), FR_RESULTADOS);
-        l->setGeometry(xEtiqueta, y, wEtiqueta, 20);
+        QLabel* l = windows::Poner_Caja_Resultado(FR_RESULTADOS, c, y, xEtiqueta, wEtiqueta, xCaja,
+                                                  wCaja, xCaja + wCaja + 4, 34);
         if (i == 7) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        c.caja = new platform::ReadOnlyBox(FR_RESULTADOS);
-        c.caja->setObjectName(Q(c.nombre));
-        c.caja->setToolTip(Q(c.ayuda));
-        c.caja->setGeometry(xCaja, y, wCaja, 20);
         c.caja->setFocusPolicy(Qt::ClickFocus);
-        auto* u = new QLabel(Q(c.unidad), FR_RESULTADOS);
-        u->setGeometry(xCaja + wCaja + 4, y, 34, 20);
         ++i;
     }
     QFont negrita = TX_RESU->font();
@@ -378,12 +324,7 @@ QWidget* FM_CONFINA::Control(Campo campo) const {
     return it == controles_.end() ? nullptr : it->second;
 }
 
-QString FM_CONFINA::Texto(Campo campo) const {
-    QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
-    if (auto* c = qobject_cast<platform::Combo*>(w)) return c->text();
-    return {};
-}
+QString FM_CONFINA::Texto(Campo campo) const { return windows::Texto_Control(Control(campo)); }
 
 void FM_CONFINA::Poner_Texto(Campo campo, const QString& texto) {
     QWidget* w = Control(campo);
@@ -394,12 +335,6 @@ void FM_CONFINA::Poner_Texto(Campo campo, const QString& texto) {
     }
 }
 
-void FM_CONFINA::Seleccionar_Todo(Campo campo) {
-    QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) l->selectAll();
-    if (auto* c = qobject_cast<platform::Combo*>(w)) c->selectAllText();
-}
-
 // The focus moves on a queued call, after the event that asked for it (a
 // list's own popup gives the focus back to the list as it closes). A window
 // not on screen yet (its load step) keeps the focus where it is.
@@ -408,19 +343,13 @@ void FM_CONFINA::Dar_Foco(QWidget* campo) {
     QMetaObject::invokeMethod(
         this,
         [campo] {
-            if (auto* l = qobject_cast<QLineEdit*>(campo)) l->selectAll();
-            if (auto* c = qobject_cast<platform::Combo*>(campo)) c->selectAllText();
+            windows::Seleccionar_Control(campo);
             if (campo->isEnabled()) campo->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);
 }
 
-void FM_CONFINA::Entradas_Marco(bool activas) {
-    for (auto e : {windows::FrameEntry::Guardar, windows::FrameEntry::GuardarComo,
-                   windows::FrameEntry::Imprimir, windows::FrameEntry::BotonGuardar,
-                   windows::FrameEntry::BotonImprimir})
-        hooks().setEntryEnabled(e, activas);
-}
+void FM_CONFINA::Entradas_Marco(bool activas) { windows::Entradas_Marco(hooks(), activas); }
 
 void FM_CONFINA::Controles_Lado_Menor(bool activos) {
     LB_LM->setEnabled(activos);
@@ -462,53 +391,20 @@ void FM_CONFINA::Form_Load() {
 }
 
 void FM_CONFINA::Llenar_Lista_Fck() {
-    const double fck = General::Caso.Fck;
-    const QString patron = QStringLiteral("0");
-    {
-        const QSignalBlocker bloqueo(CO_FCK);
-        CO_FCK->clear();
-    }
-    for (double v : windows::flexion::Lista_Fck) CO_FCK->addEntry(platform::formatNumber(v, patron));
-    bool hallado = false;
-    for (int i = 0; i < CO_FCK->count(); ++i) {
-        bool ok = false;
-        const double v = platform::readShown(CO_FCK->entry(i), &ok);
-        if (ok && v == fck) {
-            CO_FCK->select(i);
-            hallado = true;
-        }
-    }
-    if (!hallado) {
-        CO_FCK->addEntry(platform::formatNumber(fck, patron));
-        CO_FCK->select(CO_FCK->count() - 1);
-    }
+    windows::Llenar_Lista(CO_FCK, windows::flexion::Lista_Fck,
+                          static_cast<int>(std::size(windows::flexion::Lista_Fck)),
+                          General::Caso.Fck, QStringLiteral("0"));
 }
 
 void FM_CONFINA::Form_Activate() { Entradas_Marco(true); }
 
 bool FM_CONFINA::Form_Unload() {
+    if (!windows::Grabar_Al_Cerrar(*this)) return false;
     auto& c = General::Caso;
-    if (!(c.Guardado && !c.Modificado)) {
-        const auto respuesta =
-            platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
-                                  platform::Icon::Question, platform::Buttons::YesNo);
-        if (respuesta == platform::Answer::Yes) {
-            // A save that cannot complete keeps the window open, as in the
-            // flexure windows: closing would lose the case.
-            c.Error_Datos = false;
-            if (!Recoger_Datos()) {
-                platform::showMessage("Los datos introducidos no son correctos.",
-                                      platform::Icon::Critical);
-                return false;
-            }
-            if (!windows::Grabar_Caso(kind(), true, true)) return false;
-        }
-    }
     c.Confina_Abierto = false;
     c.Calculado = false;
     Entradas_Marco(false);
-    auto& d = General_dibujo::Dibujo;
-    d.N_Linea = d.N_Tit = d.N_Barra = d.N_Punto = d.N_Sec_rect = d.N_Sec_cir = 0;
+    windows::Olvidar_Dibujo();
     return true;
 }
 
@@ -524,13 +420,7 @@ fichero::Textos_Confina FM_CONFINA::Textos() const {
 }
 
 bool FM_CONFINA::Recoger_Datos() {
-    auto& c = General::Caso;
-    const bool antes = c.Error_Datos;
-    c.Error_Datos = false;
-    fichero::Recoger_Datos_Confina(Textos());
-    const bool ok = !c.Error_Datos;
-    c.Error_Datos = antes || !ok;
-    return ok;
+    return windows::Recoger_Campos([this] { fichero::Recoger_Datos_Confina(Textos()); });
 }
 
 // ---------------------------------------------------------------------------
@@ -633,25 +523,17 @@ void FM_CONFINA::CM_CALCULAR_Click() {
     for (Campo campo : leidos_en_orden) {
         const Regla& r = windows::confina::Buscar(campo);
         const QString texto = Texto(campo);
-        bool ok = false;
-        double v = platform::readShown(texto, &ok);
-        if (!ok && platform::isNumber(texto)) {
-            v = Decimales::Convertir_Numero(Decimales::Recortar(texto.toStdString()));
-            ok = true;
-        }
+        const auto v = windows::Leer_Mostrado(texto);
         if (campo == Campo::Lado_Menor && !rectangulo) {
             // Not used by the solver for a circle or a square.
-            leidos[campo] = ok && std::isfinite(v) ? v : c.Lado_Menor;
+            leidos[campo] = v ? *v : c.Lado_Menor;
             continue;
         }
-        if (!ok || !std::isfinite(v)) {
-            platform::showMessage(texto.isEmpty() ? r.vacio : r.no_numero,
-                                  platform::Icon::Critical);
-            Seleccionar_Todo(campo);
-            Control(campo)->setFocus();
+        if (!v) {
+            windows::Rechazar_Control(Control(campo), texto.isEmpty() ? r.vacio : r.no_numero);
             return;
         }
-        leidos[campo] = v;
+        leidos[campo] = *v;
     }
     auto lectura = [&leidos](Campo campo) {
         auto it = leidos.find(campo);
@@ -663,9 +545,7 @@ void FM_CONFINA::CM_CALCULAR_Click() {
         // Type 0: the diameter's own ratio test is left to the shorter side.
         const int16_t tipo = campo == Campo::Diametro_Lado ? 0 : 3;
         if (const auto* p = windows::confina::Prueba_Fallida(r, leidos[campo], tipo, lectura)) {
-            platform::showMessage(p->mensaje, platform::Icon::Critical);
-            Seleccionar_Todo(campo);
-            Control(campo)->setFocus();
+            windows::Rechazar_Control(Control(campo), p->mensaje);
             return;
         }
     }
@@ -708,28 +588,10 @@ void FM_CONFINA::CM_CALCULAR_Click() {
 
 void FM_CONFINA::Llenar_Tabla_Confina() {
     const auto& c = General::Caso;
-    const int nv = c.Num_Tipos_Refuerzo;
-    const int nc = c.Num_Capas_Max;
-    platform::Grid* g = FG_CONFINA;
-    g->setRows(nc + 1);
-    g->setRowHeightAll(twips(300));
-    g->setCols(nv + 1);
-    for (int j = 0; j <= nv; ++j) g->setColWidth(j, twips(1595));
-    g->setColWidth(0, twips(1000));
-    g->setCellText(0, 0, Q("Nº capas"));
-    for (int j = 1; j <= nv; ++j)
-        g->setCellText(0, j, QString::fromStdString(c.Nombre_Refuerzo.Leer(j).value_or("")));
-    // Every move of the current cell runs the grid pick: the panel follows.
-    for (int n = 1; n <= nc; ++n) {
-        g->setCellText(n, 0, QString::number(n));
-        for (int j = 1; j <= nv; ++j) {
-            const double k = c.Incremento_Resistencia.Leer(j, n).value_or(0.0);
-            g->setCellText(n, j, Numero(k, "0.00"));
-            g->setRow(n);
-            g->setCol(j);
-            g->setCellBackground(n, j, k >= c.Incremento_Necesario ? kAmarillo : kBlanco);
-        }
-    }
+    auto k = [&c](int j, int n) { return c.Incremento_Resistencia.Leer(j, n).value_or(0.0); };
+    windows::Llenar_Tabla_Capas(
+        FG_CONFINA, [&k](int j, int n) { return Numero(k(j, n), "0.00"); },
+        [&k, &c](int j, int n) { return k(j, n) >= c.Incremento_Necesario; });
 }
 
 void FM_CONFINA::Mostrar_Resultados_Confina(int j, int n) {

@@ -113,7 +113,6 @@ private:
     void Crear_Botones();
     void Crear_Resultados();
     void Poner_Texto(windows::confina::Campo campo, const QString& texto);
-    void Seleccionar_Todo(windows::confina::Campo campo);
     void Dar_Foco(QWidget* campo);
     void Llenar_Lista_Fck();
     void Entradas_Marco(bool activas);

@@ -10,18 +10,6 @@ public:
 
     windows::DesignKind kind() const override { return windows::DesignKind::Flexion; }
 
-    // The leave handlers of the ten fields.
-    platform::LeaveResult TX_ANCHO_LostFocus();
-    platform::LeaveResult TX_CANTO_LostFocus();
-    platform::LeaveResult TX_RECUB_LostFocus();
-    platform::LeaveResult TX_ASI_LostFocus();
-    platform::LeaveResult TX_ASS_LostFocus();
-    platform::LeaveResult CO_FCK_LostFocus();
-    platform::LeaveResult CO_FYK_LostFocus();
-    platform::LeaveResult CO_ANCHOR_LostFocus();
-    platform::LeaveResult TX_MCP_LostFocus();
-    platform::LeaveResult TX_MD_LostFocus();
-
 protected:
     void Dibujar_Seccion() override;
     void Dibujar_Capas() override;

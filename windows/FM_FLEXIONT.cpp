@@ -15,33 +15,11 @@ void FM_FLEXIONT::Recoger(const fichero::Textos_Flexion& textos) {
     fichero::Recoger_Datos_T(textos);
 }
 
-platform::LeaveResult FM_FLEXIONT::TX_ANCHO_LostFocus() { return Campo_LostFocus(Campo::Ancho); }
 platform::LeaveResult FM_FLEXIONT::TX_ANCHOALMA_LostFocus() {
     return Campo_LostFocus(Campo::Ancho_Alma);
 }
-platform::LeaveResult FM_FLEXIONT::TX_CANTO_LostFocus() { return Campo_LostFocus(Campo::Canto); }
 platform::LeaveResult FM_FLEXIONT::TX_CANTOALA_LostFocus() {
     return Campo_LostFocus(Campo::Canto_Ala);
-}
-platform::LeaveResult FM_FLEXIONT::TX_RECUB_LostFocus() {
-    return Campo_LostFocus(Campo::Recubrimiento);
-}
-platform::LeaveResult FM_FLEXIONT::TX_ASI_LostFocus() {
-    return Campo_LostFocus(Campo::Armadura_Inf);
-}
-platform::LeaveResult FM_FLEXIONT::TX_ASS_LostFocus() {
-    return Campo_LostFocus(Campo::Armadura_Sup);
-}
-platform::LeaveResult FM_FLEXIONT::CO_FCK_LostFocus() { return Campo_LostFocus(Campo::Fck); }
-platform::LeaveResult FM_FLEXIONT::CO_FYK_LostFocus() { return Campo_LostFocus(Campo::Fyk); }
-platform::LeaveResult FM_FLEXIONT::CO_ANCHOR_LostFocus() {
-    return Campo_LostFocus(Campo::Ancho_Refuerzo);
-}
-platform::LeaveResult FM_FLEXIONT::TX_MCP_LostFocus() {
-    return Campo_LostFocus(Campo::Momento_Actual);
-}
-platform::LeaveResult FM_FLEXIONT::TX_MD_LostFocus() {
-    return Campo_LostFocus(Campo::Momento_Solicitante);
 }
 
 namespace {

@@ -11,19 +11,10 @@ public:
 
     windows::DesignKind kind() const override { return windows::DesignKind::FlexionT; }
 
-    // The leave handlers of the twelve fields.
-    platform::LeaveResult TX_ANCHO_LostFocus();
+    // The leave handlers of the two T fields (the other ten are the
+    // flexure window's).
     platform::LeaveResult TX_ANCHOALMA_LostFocus();
-    platform::LeaveResult TX_CANTO_LostFocus();
     platform::LeaveResult TX_CANTOALA_LostFocus();
-    platform::LeaveResult TX_RECUB_LostFocus();
-    platform::LeaveResult TX_ASI_LostFocus();
-    platform::LeaveResult TX_ASS_LostFocus();
-    platform::LeaveResult CO_FCK_LostFocus();
-    platform::LeaveResult CO_FYK_LostFocus();
-    platform::LeaveResult CO_ANCHOR_LostFocus();
-    platform::LeaveResult TX_MCP_LostFocus();
-    platform::LeaveResult TX_MD_LostFocus();
 
 protected:
     void Dibujar_Seccion() override;

@@ -3,7 +3,6 @@
 #include "engine/Calculos.h"
 #include "engine/Decimales.h"
 
-#include <charconv>
 #include <cmath>
 
 namespace windows::confina {
@@ -58,14 +57,6 @@ const Regla& Buscar(Campo campo) {
     return Reglas().front();
 }
 
-double Redondear(double v, int decimales) {
-    if (!std::isfinite(v)) return v;
-    const std::string texto = Decimales::Texto_Decimales(v, decimales, ".");
-    double r = v;
-    std::from_chars(texto.data(), texto.data() + texto.size(), r);
-    return r;
-}
-
 bool Razon_Excesiva(double mayor, double menor, double limite) {
     const double razon = mayor / menor;
     // Sides shown with three decimals give ratios like 0.6 / 0.4 that fall a
@@ -75,12 +66,12 @@ bool Razon_Excesiva(double mayor, double menor, double limite) {
 
 double Mostrado(Campo campo) {
     const Regla& r = Buscar(campo);
-    return Redondear(General::Caso.*(r.valor), r.decimales);
+    return Decimales::Redondear(General::Caso.*(r.valor), r.decimales);
 }
 
 const Prueba* Prueba_Fallida(const Regla& regla, double v, int16_t tipo_seccion,
                              const Lectura& otro) {
-    const double visto = Redondear(v, regla.decimales);
+    const double visto = Decimales::Redondear(v, regla.decimales);
     for (const Prueba& p : regla.pruebas) {
         if (p.solo_rectangulo && tipo_seccion != 3) continue;
         bool falla = !std::isfinite(v);

@@ -50,9 +50,6 @@ using Lectura = std::function<double(Campo)>;
 // The stored value in General::Caso rounded to the field's pattern.
 double Mostrado(Campo campo);
 
-// v rounded to a number of decimals, as a field's pattern shows it.
-double Redondear(double v, int decimales);
-
 // mayor / menor >= limite (also when the ratio is not a number); a ratio
 // that misses the limit only by binary rounding counts as reaching it.
 bool Razon_Excesiva(double mayor, double menor, double limite = 1.5);

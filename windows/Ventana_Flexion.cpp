@@ -1,10 +1,12 @@
 #include "windows/Ventana_Flexion.h"
 #include "windows/Dialogos.h"
+#include "windows/Campos_Ventana.h"
+#include "windows/Cierre_Ventana.h"
+#include "windows/Dibujos_Ventana.h"
 
 #include "drawing/General_dibujo.h"
 #include "drawing/screen/PictureArea.h"
 #include "engine/Calculos.h"
-#include "engine/Decimales.h"
 #include "engine/General.h"
 #include "platform/Combo.h"
 #include "platform/Controls.h"
@@ -12,7 +14,6 @@
 #include "platform/Grid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
-#include "windows/Grabar_Caso.h"
 #include "windows/Panel_Resultados.h"
 
 #include <QGroupBox>
@@ -21,7 +22,6 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include <cmath>
 
@@ -33,92 +33,55 @@ using platform::twips;
 
 namespace {
 
-const QColor kAmarillo(255, 255, 0);
-const QColor kBlanco(255, 255, 255);
 const QColor kVerde(0, 128, 0);
 const QColor kRojo(255, 0, 0);
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 QString Q(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-QString Patron(int decimales) {
-    return decimales <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimales, '0');
-}
-
-// A value shown in a pattern.
-QString Numero(double v, const char* patron) { return platform::formatNumber(v, Q(patron)); }
-
 // Small pictures of the command buttons.
 QIcon Dibujo_Boton(int cual) {
-    QPixmap pm(32, 32);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPen negro(Qt::black, 2);
-    p.setPen(negro);
-    switch (cual) {
-        case 0:  // section
-            p.drawRect(9, 4, 14, 22);
-            p.fillRect(9, 26, 15, 3, Qt::red);
-            p.fillRect(11, 21, 10, 2, Qt::blue);
-            break;
-        case 1:  // anchorage length
-            p.drawLine(4, 24, 28, 24);
-            p.fillRect(8, 20, 16, 3, Qt::red);
-            p.drawLine(8, 10, 8, 16);
-            p.drawLine(24, 10, 24, 16);
-            p.drawLine(8, 13, 24, 13);
-            break;
-        case 2:  // moment against sheet area
-            p.drawLine(5, 27, 28, 27);
-            p.drawLine(5, 27, 5, 4);
-            p.setPen(QPen(Qt::red, 2));
-            p.drawLine(6, 24, 14, 14);
-            p.drawLine(14, 14, 27, 9);
-            break;
-        case 3:  // strain diagram
-            p.drawLine(10, 4, 10, 28);
-            p.setPen(QPen(Qt::blue, 2));
-            p.drawLine(4, 4, 24, 28);
-            p.drawLine(4, 4, 10, 4);
-            p.drawLine(10, 28, 24, 28);
-            break;
-        case 4:  // moment against layers
-            p.drawLine(5, 27, 28, 27);
-            p.drawLine(5, 27, 5, 4);
-            p.setPen(QPen(Qt::red, 2));
-            p.drawPolyline(QPolygon({QPoint(6, 22), QPoint(12, 22), QPoint(12, 16),
-                                     QPoint(19, 16), QPoint(19, 10), QPoint(26, 10)}));
-            break;
-        default: {  // calculate
-            QFont f(QStringLiteral("Arial"));
-            f.setPixelSize(20);
-            f.setBold(true);
-            p.setFont(f);
-            p.drawRect(3, 3, 26, 26);
-            p.drawText(QRect(3, 3, 26, 26), Qt::AlignCenter, QStringLiteral("="));
-            break;
+    return Icono_Boton([cual](QPainter& p) {
+        p.setPen(QPen(Qt::black, 2));
+        switch (cual) {
+            case 0:  // section
+                p.drawRect(9, 4, 14, 22);
+                p.fillRect(9, 26, 15, 3, Qt::red);
+                p.fillRect(11, 21, 10, 2, Qt::blue);
+                break;
+            case 1:  // anchorage length
+                p.drawLine(4, 24, 28, 24);
+                p.fillRect(8, 20, 16, 3, Qt::red);
+                p.drawLine(8, 10, 8, 16);
+                p.drawLine(24, 10, 24, 16);
+                p.drawLine(8, 13, 24, 13);
+                break;
+            case 2:  // moment against sheet area
+                p.drawLine(5, 27, 28, 27);
+                p.drawLine(5, 27, 5, 4);
+                p.setPen(QPen(Qt::red, 2));
+                p.drawLine(6, 24, 14, 14);
+                p.drawLine(14, 14, 27, 9);
+                break;
+            case 3:  // strain diagram
+                p.drawLine(10, 4, 10, 28);
+                p.setPen(QPen(Qt::blue, 2));
+                p.drawLine(4, 4, 24, 28);
+                p.drawLine(4, 4, 10, 4);
+                p.drawLine(10, 28, 24, 28);
+                break;
+            case 4:  // moment against layers
+                p.drawLine(5, 27, 28, 27);
+                p.drawLine(5, 27, 5, 4);
+                p.setPen(QPen(Qt::red, 2));
+                p.drawPolyline(QPolygon({QPoint(6, 22), QPoint(12, 22), QPoint(12, 16),
+                                         QPoint(19, 16), QPoint(19, 10), QPoint(26, 10)}));
+                break;
+            default:  // calculate
+                Dibujar_Calcular(p);
+                break;
         }
-    }
-    return QIcon(pm);
-}
-
-QPixmap Dibujo_Logo() {
-    QPixmap pm(336, 173);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    p.fillRect(0, 140, 336, 33, QColor(214, 204, 31));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(44);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, 20, 336, 60), Qt::AlignCenter, QStringLiteral("KESTRAM"));
-    f.setPixelSize(28);
-    p.setFont(f);
-    p.setPen(Qt::red);
-    p.drawText(QRect(0, 80, 336, 50), Qt::AlignCenter, Q("VORLANT®"));
-    return pm;
+    });
 }
 
 }  // namespace
@@ -169,10 +132,7 @@ void Ventana_Flexion::Crear_Controles() {
 
     Crear_Resultados();
 
-    IM_LOGO = new QLabel(this);
-    IM_LOGO->setObjectName(QStringLiteral("IM_LOGO"));
-    IM_LOGO->setPixmap(Dibujo_Logo());
-    IM_LOGO->hide();
+    IM_LOGO = Etiqueta_Logo(this);
 
     guardia_ = new platform::FieldGuard(this);
     for (const Regla& r : flexion::Reglas(tipo_)) {
@@ -328,14 +288,9 @@ void Ventana_Flexion::Crear_Botones() {
     };
     int i = 0;
     for (const Boton& b : botones) {
-        b.boton = new QPushButton(this);
-        b.boton->setObjectName(Q(b.nombre));
-        b.boton->setToolTip(Q(b.ayuda));
-        b.boton->setIcon(Dibujo_Boton(i++));
-        b.boton->setIconSize(QSize(32, 32));
-        b.boton->setGeometry(twips(10920), twips(b.y), twips(615), twips(615));
         auto accion = b.accion;
-        connect(b.boton, &QPushButton::clicked, this, [this, accion] { (this->*accion)(); });
+        b.boton = Boton_Orden(this, b.nombre, b.ayuda, Dibujo_Boton(i++), 10920, b.y,
+                              [this, accion] { (this->*accion)(); });
     }
     Botones_Resultados(false);
 }
@@ -348,14 +303,7 @@ void Ventana_Flexion::Crear_Resultados() {
     LB_TIPO->setObjectName(QStringLiteral("LB_TIPO"));
     LB_TIPO->setGeometry(twips(240), twips(480), twips(4095), twips(255));
 
-    struct Caja {
-        platform::ReadOnlyBox*& caja;
-        const char* nombre;
-        const char* etiqueta;  // rich text
-        const char* unidad;
-        const char* ayuda;
-    };
-    const Caja cajas[] = {
+    const Caja_Resultado cajas[] = {
         {TX_MUSR, "TX_MUSR", "M<sub>u,sr</sub>", "mkN", "Momento último de la sección sin reforzar"},
         {TX_EPS0, "TX_EPS0", "ε<sub>0</sub>", "‰", "Predeformación de la sección"},
         {TX_MRB, "TX_MRB", "M<sub>RB</sub>", "mkN",
@@ -371,19 +319,12 @@ void Ventana_Flexion::Crear_Resultados() {
          "Momento último de la sección con refuerzo"},
     };
     int i = 0;
-    for (const Caja& c : cajas) {
+    for (const Caja_Resultado& c : cajas) {
         const int columna = i < 6 ? 0 : 1;
         const int fila = i < 6 ? i : i - 6;
         const int x = 8 + columna * 150;
         const int y = 58 + fila * 24;
-        auto* l = new QLabel(Q(c.etiqueta), FR_RESULTADOS);
-        l->setGeometry(x, y, 50, 20);
-        c.caja = new platform::ReadOnlyBox(FR_RESULTADOS);
-        c.caja->setObjectName(Q(c.nombre));
-        c.caja->setToolTip(Q(c.ayuda));
-        c.caja->setGeometry(x + 52, y, 58, 20);
-        auto* u = new QLabel(Q(c.unidad), FR_RESULTADOS);
-        u->setGeometry(x + 114, y, 30, 20);
+        Poner_Caja_Resultado(FR_RESULTADOS, c, y, x, 50, x + 52, 58, x + 114, 30);
         ++i;
     }
     QFont negrita = TX_MU->font();
@@ -396,12 +337,7 @@ QWidget* Ventana_Flexion::Control(Campo campo) const {
     return it == controles_.end() ? nullptr : it->second;
 }
 
-QString Ventana_Flexion::Texto(Campo campo) const {
-    QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) return l->text();
-    if (auto* c = qobject_cast<platform::Combo*>(w)) return c->text();
-    return {};
-}
+QString Ventana_Flexion::Texto(Campo campo) const { return Texto_Control(Control(campo)); }
 
 void Ventana_Flexion::Poner_Texto(Campo campo, const QString& texto) {
     QWidget* w = Control(campo);
@@ -413,22 +349,12 @@ void Ventana_Flexion::Poner_Texto(Campo campo, const QString& texto) {
     if (auto* c = qobject_cast<platform::Combo*>(w)) c->setText(texto);
 }
 
-void Ventana_Flexion::Seleccionar_Todo(Campo campo) {
-    QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) l->selectAll();
-    if (auto* c = qobject_cast<platform::Combo*>(w)) c->selectAllText();
-}
-
 void Ventana_Flexion::Botones_Resultados(bool activos) {
     for (QPushButton* b : {CM_ANCLAJE, CM_ARMADURA, CM_CAPAS, CM_DEFORMACIONES})
         if (b) b->setEnabled(activos);
 }
 
-void Ventana_Flexion::Entradas_Marco(bool activas) {
-    for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
-                         FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
-        hooks().setEntryEnabled(e, activas);
-}
+void Ventana_Flexion::Entradas_Marco(bool activas) { windows::Entradas_Marco(hooks(), activas); }
 
 // ---------------------------------------------------------------------------
 // Load, activation, unload
@@ -453,28 +379,6 @@ void Ventana_Flexion::Mostrar_Datos() {
                  QStringLiteral("0.000"));
 }
 
-void Ventana_Flexion::Llenar_Lista(platform::Combo* lista, const double* valores, int n,
-                                   double guardado, const QString& patron) {
-    {
-        const QSignalBlocker bloqueo(lista);
-        lista->clear();
-    }
-    for (int i = 0; i < n; ++i) lista->setEntry(i, platform::formatNumber(valores[i], patron));
-    bool hallado = false;
-    for (int i = 0; i < lista->count(); ++i) {
-        bool ok = false;
-        const double v = platform::readShown(lista->entry(i), &ok);
-        if (ok && v == guardado) {
-            lista->select(i);
-            hallado = true;
-        }
-    }
-    if (!hallado) {
-        lista->setEntry(lista->count(), platform::formatNumber(guardado, patron));
-        lista->select(lista->count() - 1);
-    }
-}
-
 void Ventana_Flexion::Reescribir_Lista_Anchos() {
     for (int i = 0; i < 5; ++i)
         CO_ANCHOR->setEntry(i, Numero(flexion::Lista_Ancho_Refuerzo[i], "0.000"));
@@ -483,28 +387,11 @@ void Ventana_Flexion::Reescribir_Lista_Anchos() {
 void Ventana_Flexion::Form_Activate() { Entradas_Marco(true); }
 
 bool Ventana_Flexion::Form_Unload() {
-    auto& c = General::Caso;
-    if (!(c.Guardado && !c.Modificado)) {
-        const auto respuesta =
-            platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
-                                  platform::Icon::Question, platform::Buttons::YesNo);
-        if (respuesta == platform::Answer::Yes) {
-            // A save that cannot complete keeps the window open.
-            c.Error_Datos = false;
-            if (!Recoger_Datos()) {
-                platform::showMessage("Los datos introducidos no son correctos.",
-                                      platform::Icon::Critical);
-                return false;
-            }
-            // The dialog proposes the case's own file when it has one.
-            if (!Grabar_Caso(kind(), true, true)) return false;
-        }
-    }
+    if (!Grabar_Al_Cerrar(*this)) return false;
     Abierto() = false;
-    c.Calculado = false;
+    General::Caso.Calculado = false;
     Entradas_Marco(false);
-    auto& d = General_dibujo::Dibujo;
-    d.N_Linea = d.N_Tit = d.N_Barra = d.N_Punto = d.N_Sec_rect = d.N_Sec_cir = 0;
+    Olvidar_Dibujo();
     return true;
 }
 
@@ -527,13 +414,7 @@ fichero::Textos_Flexion Ventana_Flexion::Textos() const {
 }
 
 bool Ventana_Flexion::Recoger_Datos() {
-    auto& c = General::Caso;
-    const bool antes = c.Error_Datos;
-    c.Error_Datos = false;
-    Recoger(Textos());
-    const bool ok = !c.Error_Datos;
-    c.Error_Datos = antes || !ok;
-    return ok;
+    return Recoger_Campos([this] { Recoger(Textos()); });
 }
 
 // ---------------------------------------------------------------------------
@@ -574,6 +455,33 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
     return platform::LeaveResult::accepted();
 }
 
+platform::LeaveResult Ventana_Flexion::TX_ANCHO_LostFocus() {
+    return Campo_LostFocus(Campo::Ancho);
+}
+platform::LeaveResult Ventana_Flexion::TX_CANTO_LostFocus() {
+    return Campo_LostFocus(Campo::Canto);
+}
+platform::LeaveResult Ventana_Flexion::TX_RECUB_LostFocus() {
+    return Campo_LostFocus(Campo::Recubrimiento);
+}
+platform::LeaveResult Ventana_Flexion::TX_ASI_LostFocus() {
+    return Campo_LostFocus(Campo::Armadura_Inf);
+}
+platform::LeaveResult Ventana_Flexion::TX_ASS_LostFocus() {
+    return Campo_LostFocus(Campo::Armadura_Sup);
+}
+platform::LeaveResult Ventana_Flexion::CO_FCK_LostFocus() { return Campo_LostFocus(Campo::Fck); }
+platform::LeaveResult Ventana_Flexion::CO_FYK_LostFocus() { return Campo_LostFocus(Campo::Fyk); }
+platform::LeaveResult Ventana_Flexion::CO_ANCHOR_LostFocus() {
+    return Campo_LostFocus(Campo::Ancho_Refuerzo);
+}
+platform::LeaveResult Ventana_Flexion::TX_MCP_LostFocus() {
+    return Campo_LostFocus(Campo::Momento_Actual);
+}
+platform::LeaveResult Ventana_Flexion::TX_MD_LostFocus() {
+    return Campo_LostFocus(Campo::Momento_Solicitante);
+}
+
 // ---------------------------------------------------------------------------
 // Calculation
 
@@ -591,22 +499,14 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
     };
     for (const Regla& r : reglas) {
         const QString texto = Texto(r.campo);
-        bool ok = false;
-        double v = platform::readShown(texto, &ok);
-        if (!ok && platform::isNumber(texto)) {
-            v = Decimales::Convertir_Numero(Decimales::Recortar(texto.toStdString()));
-            ok = true;
-        }
-        const flexion::Prueba* p =
-            ok && std::isfinite(v) ? flexion::Prueba_Fallida(r, v, lectura) : nullptr;
-        if (!ok || !std::isfinite(v) || p) {
-            const std::string mensaje = p ? p->mensaje : texto.isEmpty() ? r.vacio : r.no_numero;
-            platform::showMessage(mensaje, platform::Icon::Critical);
-            Seleccionar_Todo(r.campo);
-            Control(r.campo)->setFocus();
+        const auto v = Leer_Mostrado(texto);
+        const flexion::Prueba* p = v ? flexion::Prueba_Fallida(r, *v, lectura) : nullptr;
+        if (!v || p) {
+            Rechazar_Control(Control(r.campo),
+                             p ? p->mensaje : texto.isEmpty() ? r.vacio : r.no_numero);
             return;
         }
-        leidos[r.campo] = v;
+        leidos[r.campo] = *v;
     }
     for (const Regla& r : reglas) c.*(r.valor) = leidos[r.campo];
 
@@ -655,28 +555,14 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
 
 void Ventana_Flexion::Llenar_Tabla() {
     const auto& c = General::Caso;
-    const int nv = c.Num_Tipos_Refuerzo;
-    const int nc = c.Num_Capas_Max;
-    platform::Grid* g = FG_FLEXION;
-    g->setRows(nc + 1);
-    g->setRowHeightAll(twips(300));
-    g->setCols(nv + 1);
-    for (int j = 0; j <= nv; ++j) g->setColWidth(j, twips(1595));
-    g->setColWidth(0, twips(1000));
-    g->setCellText(0, 0, Q("Nº capas"));
-    for (int j = 1; j <= nv; ++j)
-        g->setCellText(0, j, Q(c.Nombre_Refuerzo.Leer(j).value_or("")));
-    for (int n = 1; n <= nc; ++n) {
-        g->setCellText(n, 0, QString::number(n));
-        for (int j = 1; j <= nv; ++j) {
-            const double mu = c.Mu_Capas.Leer(j, n).value_or(0.0);
-            g->setCellText(n, j, mu == General::Sin_Ganancia ? QStringLiteral("---")
-                                                             : Numero(mu, "0.0"));
-            g->setRow(n);
-            g->setCol(j);
-            g->setCellBackground(n, j, mu >= c.Momento_Solicitante ? kAmarillo : kBlanco);
-        }
-    }
+    auto mu = [&c](int j, int n) { return c.Mu_Capas.Leer(j, n).value_or(0.0); };
+    Llenar_Tabla_Capas(
+        FG_FLEXION,
+        [&mu](int j, int n) {
+            const double v = mu(j, n);
+            return v == General::Sin_Ganancia ? QStringLiteral("---") : Numero(v, "0.0");
+        },
+        [&mu, &c](int j, int n) { return mu(j, n) >= c.Momento_Solicitante; });
 }
 
 QString Texto_Tipo(int j, int n) {

@@ -67,9 +67,19 @@ public:
     void FG_FLEXION_Click();
     void FG_FLEXION_EnterCell();
 
-    // The leave handler of a field, by its rule (TX_ANCHO_LostFocus and the
-    // others are this with their field).
+    // The leave handler of a field, by its rule; the named handlers of the
+    // ten fields both windows have are this with their field.
     platform::LeaveResult Campo_LostFocus(flexion::Campo campo);
+    platform::LeaveResult TX_ANCHO_LostFocus();
+    platform::LeaveResult TX_CANTO_LostFocus();
+    platform::LeaveResult TX_RECUB_LostFocus();
+    platform::LeaveResult TX_ASI_LostFocus();
+    platform::LeaveResult TX_ASS_LostFocus();
+    platform::LeaveResult CO_FCK_LostFocus();
+    platform::LeaveResult CO_FYK_LostFocus();
+    platform::LeaveResult CO_ANCHOR_LostFocus();
+    platform::LeaveResult TX_MCP_LostFocus();
+    platform::LeaveResult TX_MD_LostFocus();
 
     // Grid and panel of the results (Llenar_Tabla_Rect / _T and
     // Mostrar_Resultados_Rect / _T).
@@ -144,9 +154,6 @@ private:
     void Crear_Botones();
     void Crear_Resultados();
     void Poner_Texto(flexion::Campo campo, const QString& texto);
-    void Seleccionar_Todo(flexion::Campo campo);
-    void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double guardado,
-                      const QString& patron);
     void Reescribir_Lista_Anchos();
     bool& Abierto() { return Bandera_Abierto(kind()); }
     void Botones_Resultados(bool activos);

@@ -1,0 +1,57 @@
+#include "drawing/Diagrama_Momentos.h"
+
+#include <string>
+
+#include "drawing/Formato.h"
+#include "drawing/Grafico.h"
+#include "drawing/Registros.h"
+#include "engine/General.h"
+
+namespace Grafico {
+
+using General_dibujo::Registro_Linea;
+using General_dibujo::Registro_Texto;
+
+namespace {
+
+constexpr double kNegro = General_dibujo::Color_Negro;
+constexpr double kGranate = 128.0 + 64.0 * 65536.0;  // RGB(128, 0, 64)
+constexpr int Centrado = General_dibujo::Elemento_Texto_Centrado;
+
+}  // namespace
+
+std::optional<double> Mu_Valido(int i, int n) {
+    auto v = General::Caso.Mu_Capas.Leer(i, n);
+    if (!v || *v == General::Sin_Ganancia) return std::nullopt;
+    return v;
+}
+
+void Rejilla_Momento(General_dibujo::Lista& lista, double s, double alto) {
+    for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(s * k, 0, s * k, alto, kNegro, 3, 1));
+}
+
+void Linea_Momento_Solicitante(General_dibujo::Lista& lista, double mn, double alto) {
+    const auto& c = General::Caso;
+    const double mu0 = c.Mu_Sin_Refuerzo;
+    const double md = c.Momento_Solicitante;
+    if (mu0 <= md && md <= c.Mu_Max)
+        lista.Agregar(Registro_Linea(md - mn, 0, md - mn, alto, kGranate, 3, 3));
+}
+
+void Etiquetas_Momento(General_dibujo::Lista& lista, double s, double mn, double y) {
+    for (int k = 1; k <= 9; ++k)
+        lista.Agregar(Registro_Texto(Centrado, s * k, y, 8, 0), Formatear(s * k + mn, 1));
+}
+
+void Leyenda_Refuerzos(General_dibujo::Lista& lista, int nv, double L, double y) {
+    const auto& c = General::Caso;
+    for (int i = 1; i <= nv; ++i) {
+        const double color = c.Color_Refuerzo.Leer(i).value_or(General::Color{}).Valor();
+        const double x = L * (i - 1);
+        lista.Agregar(Registro_Linea(x, y, x + 0.3 * L, y, color, 1, 3));
+        lista.Agregar(Registro_Texto(Centrado, x + 0.65 * L, y, 8, 0),
+                      c.Nombre_Refuerzo.Leer(i).value_or(std::string{}));
+    }
+}
+
+}  // namespace Grafico

@@ -1,0 +1,31 @@
+#include "windows/Cierre_Ventana.h"
+
+#include "drawing/General_dibujo.h"
+#include "engine/General.h"
+#include "platform/Messages.h"
+#include "windows/DesignWindow.h"
+#include "windows/Grabar_Caso.h"
+
+namespace windows {
+
+bool Grabar_Al_Cerrar(DesignWindow& ventana) {
+    auto& c = General::Caso;
+    if (c.Guardado && !c.Modificado) return true;
+    const auto respuesta =
+        platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
+                              platform::Icon::Question, platform::Buttons::YesNo);
+    if (respuesta != platform::Answer::Yes) return true;
+    c.Error_Datos = false;
+    if (!ventana.Recoger_Datos()) {
+        platform::showMessage("Los datos introducidos no son correctos.", platform::Icon::Critical);
+        return false;
+    }
+    return Grabar_Caso(ventana.kind(), true, true);
+}
+
+void Olvidar_Dibujo() {
+    auto& d = General_dibujo::Dibujo;
+    d.N_Linea = d.N_Tit = d.N_Barra = d.N_Punto = d.N_Sec_rect = d.N_Sec_cir = 0;
+}
+
+}  // namespace windows

@@ -1,0 +1,19 @@
+// What a design window does as it closes, shared by the flexure and the
+// confinement windows.
+#pragma once
+
+namespace windows {
+
+class DesignWindow;
+
+// An unsaved case: asks whether to save it and, on yes, collects the fields
+// and saves (the dialog proposes the case's own file when it has one).
+// False when the window must stay open: the fields are wrong or the save
+// did not complete, so closing would lose the case.
+bool Grabar_Al_Cerrar(DesignWindow& ventana);
+
+// The drawing counters back to zero: nothing of the window's drawing is
+// left to repaint.
+void Olvidar_Dibujo();
+
+}  // namespace windows
