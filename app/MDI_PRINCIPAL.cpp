@@ -452,7 +452,7 @@ void MDI_PRINCIPAL::Subventana_Activada(QMdiSubWindow* sub) {
 }
 
 void MDI_PRINCIPAL::Nuevo_Caso(DesignKind kind) {
-    // A window not built yet: its entry does nothing.
+    // No window registered for the kind (a frame without the windows): nothing to open.
     if (!windows::findDesignWindow(kind)) return;
     General::Caso.Abriendo_Fichero = false;
     if (!Cerrar_Ventanas()) return;

@@ -1,5 +1,7 @@
 #include "windows/Dibujos_Ventana.h"
 
+#include <QDialog>
+
 #include <QFont>
 #include <QLabel>
 #include <QPainter>
@@ -8,6 +10,22 @@
 #include "platform/Controls.h"
 
 namespace windows {
+
+QFont Fuente_Ventana() {
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSize(8);
+    f.setWeight(QFont::Normal);
+    f.setItalic(false);
+    return f;
+}
+
+void Preparar_Dialogo(QDialog& dialogo, const char* nombre, const QString& titulo) {
+    dialogo.setObjectName(QString::fromLatin1(nombre));
+    dialogo.setWindowTitle(titulo);
+    dialogo.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint);
+    dialogo.setFont(Fuente_Ventana());
+}
 
 QPixmap Dibujo_Logo() {
     QPixmap pm(336, 173);

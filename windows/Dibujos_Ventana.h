@@ -3,17 +3,27 @@
 // and the square picture buttons of the command column.
 #pragma once
 
+#include <QFont>
 #include <QIcon>
 #include <QPixmap>
 
 #include <functional>
 
+class QDialog;
 class QLabel;
 class QPainter;
 class QPushButton;
 class QWidget;
 
 namespace windows {
+
+// The windows' own font, Arial 8 pt regular, set whole so that a bold font
+// of the frame around a window does not reach its labels.
+QFont Fuente_Ventana();
+
+// A fixed modal dialog: its name, caption, a title bar with only the close
+// button, and the windows' font.
+void Preparar_Dialogo(QDialog& dialogo, const char* nombre, const QString& titulo);
 
 // The product logo, 336 x 173 pixels.
 QPixmap Dibujo_Logo();

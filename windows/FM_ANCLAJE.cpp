@@ -1,4 +1,5 @@
 #include "windows/FM_ANCLAJE.h"
+#include "windows/Dibujos_Ventana.h"
 #include "windows/Dialogos.h"
 
 #include "engine/General.h"
@@ -111,13 +112,7 @@ QPixmap Dibujo_Anclaje() {
 }  // namespace
 
 FM_ANCLAJE::FM_ANCLAJE(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FM_ANCLAJE"));
-    setWindowTitle(Q("Longitud  neta de anclaje (Lb)"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(8);
-    setFont(f);
+    windows::Preparar_Dialogo(*this, "FM_ANCLAJE", Q("Longitud  neta de anclaje (Lb)"));
 
     FG_ANCLAJE = new platform::Grid(this);
     FG_ANCLAJE->setObjectName(QStringLiteral("FG_ANCLAJE"));

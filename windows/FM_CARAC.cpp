@@ -1,4 +1,6 @@
 #include "windows/FM_CARAC.h"
+#include "windows/Campos_Ventana.h"
+#include "windows/Dibujos_Ventana.h"
 
 #include "drawing/General_dibujo.h"
 #include "drawing/Grafico.h"
@@ -17,43 +19,18 @@
 
 using platform::twips;
 using windows::FrameEntry;
+using windows::Numero;
 
 namespace {
 
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QString Numero(double v, const char* patron) { return platform::formatNumber(v, Q(patron)); }
-
-QPixmap Dibujo_Logo() {
-    QPixmap pm(240, 124);
-    pm.fill(Qt::white);
-    QPainter p(&pm);
-    p.fillRect(0, 100, 240, 24, QColor(214, 204, 31));
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(32);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, 10, 240, 44), Qt::AlignCenter, QStringLiteral("KESTRAM"));
-    f.setPixelSize(20);
-    p.setFont(f);
-    p.setPen(Qt::red);
-    p.drawText(QRect(0, 56, 240, 36), Qt::AlignCenter, Q("VORLANT®"));
-    return pm;
-}
 
 }  // namespace
 
 FM_CARAC::FM_CARAC(windows::FrameHooks& hooks, QWidget* parent) : DesignWindow(hooks, parent) {
     setObjectName(QStringLiteral("FM_CARAC"));
     setWindowTitle(Q("Características mecánicas del refuerzo"));
-    // Regular weight set here: the child frame's bold title font must not
-    // reach the labels.
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(8);
-    f.setWeight(QFont::Normal);
-    f.setItalic(false);
-    setFont(f);
+    setFont(windows::Fuente_Ventana());
 
     FR_VORLANT = new QGroupBox(Q("Características del refuerzo VORLANT"), this);
     FR_VORLANT->setObjectName(QStringLiteral("FR_VORLANT"));
@@ -129,7 +106,7 @@ FM_CARAC::FM_CARAC(windows::FrameHooks& hooks, QWidget* parent) : DesignWindow(h
 
     IM_LOGO = new QLabel(this);
     IM_LOGO->setObjectName(QStringLiteral("IM_LOGO"));
-    IM_LOGO->setPixmap(Dibujo_Logo());
+    IM_LOGO->setPixmap(windows::Dibujo_Logo());
     IM_LOGO->setScaledContents(true);
     IM_LOGO->setGeometry(twips(600), twips(6375), twips(3135), twips(1000));
 

@@ -1,4 +1,5 @@
 #include "windows/FM_COEF.h"
+#include "windows/Dibujos_Ventana.h"
 #include "windows/Dialogos.h"
 
 #include "engine/General.h"
@@ -49,13 +50,7 @@ QString Dos_Decimales(double v) { return platform::formatNumber(v, QStringLitera
 }  // namespace
 
 FM_COEF::FM_COEF(QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("FM_COEF"));
-    setWindowTitle(Q("Coeficientes de seguridad de los materiales"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(8);
-    setFont(f);
+    windows::Preparar_Dialogo(*this, "FM_COEF", Q("Coeficientes de seguridad de los materiales"));
 
     auto etiqueta = [this](const QString& texto, int x, int y, int w, int h) {
         auto* l = new QLabel(texto, this);

@@ -115,11 +115,7 @@ FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
     : windows::DesignWindow(hooks, parent) {
     setObjectName(QStringLiteral("FM_CONFINA"));
     setWindowTitle(Q("Refuerzo a confinamiento"));
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(8);
-    // Regular text whatever font the window's frame has.
-    f.setBold(false);
-    setFont(f);
+    setFont(windows::Fuente_Ventana());
 
     Crear_Datos();
     Crear_Valores();

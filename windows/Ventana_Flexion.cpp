@@ -91,13 +91,7 @@ Ventana_Flexion::Ventana_Flexion(int tipo, Grafico::Ventana ventana, FrameHooks&
     : DesignWindow(hooks, parent), tipo_(tipo == 2 ? 2 : 1), ventana_(ventana) {
     setWindowTitle(tipo_ == 1 ? Q("Cálculo del refuerzo a flexión en secciones rectangulares")
                               : Q("Cálculo del refuerzo a flexión en secciones T"));
-    // Every property set, so that nothing is taken from the frame's child
-    // window (whose title font is bold).
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(8);
-    f.setWeight(QFont::Normal);
-    f.setItalic(false);
-    setFont(f);
+    setFont(Fuente_Ventana());
     Crear_Controles();
     setFixedSize(twips(11775), twips(7815));
     Registrar_Panel_Resultados(this, ventana_);
