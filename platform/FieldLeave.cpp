@@ -158,6 +158,9 @@ void FieldGuard::onFocusChanged(QWidget* old, QWidget* now) {
     // not the user leaving the field; nor is the focus leaving the window.
     if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
     if (!now || !inWindow(now) || inside(now, old) || isExempt(now)) return;
+    // The window going away (closed, hidden) moves the focus on Qt's own
+    // account: the user abandons the field rather than leaving it.
+    if (!window_->isVisible()) return;
     // The widget that held the focus while the guard moves it on.
     if (pendingMoves_ > 0 && old != refused_) return;
     const bool byMouse = reason == Qt::MouseFocusReason;

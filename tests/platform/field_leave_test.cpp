@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -303,3 +305,32 @@ TEST(FieldLeave, ReturnInADialogFieldPressesNoButton) {
 }
 
 }  // namespace
+
+// Closing a child window moves the focus out of its field on Qt's own
+// account: that is no leave, and a text the user abandons shows no message.
+TEST(FieldLeave, HidingTheWindowIsNoLeave) {
+    QMdiArea area;
+    auto* window = new QWidget;
+    auto* inner = new QVBoxLayout(window);
+    auto* a = new QLineEdit("0,001", window);
+    auto* b = new QLineEdit("2", window);
+    inner->addWidget(a);
+    inner->addWidget(b);
+    auto* guard = new FieldGuard(window);
+    int runs = 0;
+    guard->watch(a, [&] {
+        ++runs;
+        return LeaveResult::refused();
+    });
+    QMdiSubWindow* sub = area.addSubWindow(window);
+    area.show();
+    sub->show();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    a->setFocus(Qt::TabFocusReason);
+    platform::settle();
+    ASSERT_EQ(QApplication::focusWidget(), a);
+    sub->hide();
+    platform::settle();
+    EXPECT_EQ(runs, 0);
+}
