@@ -1,5 +1,6 @@
 #include "drawing/Diagrama_Momentos.h"
 
+#include <algorithm>
 #include <string>
 
 #include "drawing/Formato.h"
@@ -38,9 +39,19 @@ void Linea_Momento_Solicitante(General_dibujo::Lista& lista, double mn, double a
         lista.Agregar(Registro_Linea(md - mn, 0, md - mn, alto, kGranate, 3, 3));
 }
 
+// Nine labels stand one grid step apart: up to five characters ("999,9")
+// fit at size 8; longer moments get a size that keeps the labels as wide as
+// that, so they never run together into one number.
 void Etiquetas_Momento(General_dibujo::Lista& lista, double s, double mn, double y) {
+    std::string textos[9];
+    std::size_t largo = 0;
+    for (int k = 1; k <= 9; ++k) {
+        textos[k - 1] = Formatear(s * k + mn, 1);
+        largo = std::max(largo, textos[k - 1].size());
+    }
+    const double tamano = largo <= 5 ? 8.0 : std::max(4.0, 8.0 * 5 / static_cast<double>(largo));
     for (int k = 1; k <= 9; ++k)
-        lista.Agregar(Registro_Texto(Centrado, s * k, y, 8, 0), Formatear(s * k + mn, 1));
+        lista.Agregar(Registro_Texto(Centrado, s * k, y, tamano, 0), textos[k - 1]);
 }
 
 void Leyenda_Refuerzos(General_dibujo::Lista& lista, int nv, double L, double y) {

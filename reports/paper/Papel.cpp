@@ -142,8 +142,12 @@ void Superficie_Papel::Poner_Pluma(const Pluma& p, uint32_t color) {
 void Superficie_Papel::Linea(double x1, double y1, double x2, double y2, const Pluma& p,
                              uint32_t color) {
     if (!painter_.isActive()) return;
+    const QPointF a(Px(x1), Px(y1)), b(Px(x2), Px(y2));
+    // A line whose ends meet shows nothing on paper, and the PDF writer would
+    // leave an empty path behind that readers report as a damaged page.
+    if (a == b) return;
     Poner_Pluma(p, color);
-    painter_.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
+    painter_.drawLine(a, b);
 }
 
 void Superficie_Papel::Rectangulo(double x1, double y1, double x2, double y2, const Pluma& p,

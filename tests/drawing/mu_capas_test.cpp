@@ -200,3 +200,32 @@ TEST_F(MuCapas, EachVariantDrawsOnItsOwnWindowWithIndependentScales) {
 }
 
 }  // namespace
+
+// Long moment labels take a smaller size, so the nine of them stay as wide
+// as five characters at size 8 and never run together on the screen; short
+// ones keep size 8. Both moment diagrams share the labels.
+TEST_F(MuCapas, LongMomentLabelsShrinkInBothMomentDiagrams) {
+    struct Caso {
+        double base;
+        double tamano;
+    };
+    const Caso casos[] = {{50, 8}, {3300, 8.0 * 5 / 6}, {15000, 8.0 * 5 / 7}, {150000, 5}};
+    for (const Caso& c : casos) {
+        for (auto dibujar : {&Grafico::Dibujar_Mu_Capas_Rect, &Grafico::Dibujar_Mu_Armadura_Rect}) {
+            const double b = c.base;
+            Resultados(b, {{{b + 10, b + 20, b + 25, b + 28, b + 30},
+                                    {b + 5, b + 15, b + 22, X, X},
+                                    {b + 2, X, X, X, X}}},
+                               b + 30, 0);
+            dibujar();
+            const auto& l = lista();
+            int etiquetas = 0;
+            for (int i = 1; i <= l.Num_Elementos(); ++i) {
+                if (l.Textos(i).find(',') == std::string::npos) continue;
+                ++etiquetas;
+                EXPECT_DOUBLE_EQ(l.Elementos(i).Grosor, c.tamano) << c.base << " " << l.Textos(i);
+            }
+            EXPECT_EQ(etiquetas, 9) << c.base;
+        }
+    }
+}

@@ -151,6 +151,37 @@ TEST_F(Pdf, FlexureReportReadsBack) {
     }
 }
 
+// A strain diagram whose top strain is 0 draws a line whose two ends meet:
+// the file must hold no path operator without a point (readers report the
+// page as damaged).
+TEST_F(Pdf, LineOfZeroLengthKeepsThePageWellFormed) {
+    const QString ruta = Ruta("punto.pdf");
+    const auto con_punto = [](const char* titulo) {
+        return [titulo] {
+            auto& l = General_dibujo::Dibujo.Lista_Elementos;
+            l.Limpiar();
+            l.Agregar(General_dibujo::Registro_Linea(0, 0, 0, 1000));
+            l.Agregar(General_dibujo::Registro_Linea(0, 1000, 0, 1000));
+            l.Agregar(General_dibujo::Registro_Linea(0, 0, -9.64, 0));
+            l.Agregar(General_dibujo::Registro_Linea(0, 999.95, -0.0, 999.95, 0, 3));
+            l.Agregar(General_dibujo::Registro_Texto(General_dibujo::Elemento_Texto_Centrado,
+                                                     -3.375, 1200, 12, 1),
+                      titulo);
+        };
+    };
+    const auto r = Imprimir_En("Archivo PDF", ruta, [&](Superficie& s) {
+        return Imprimir_Flexion(s, Foto_Fija(1), Numeros_Locale(),
+                                {con_punto("DIAGRAMA DE PIVOTES"), con_punto("SECCION"),
+                                 con_punto("ARMADURA"), con_punto("CAPAS")});
+    });
+    ASSERT_EQ(r.estado, Estado::Impreso);
+    QProcess p;
+    p.start("pdftoppm", {"-r", "10", "-png", ruta, dir.filePath("pagina")});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString errores = QString::fromUtf8(p.readAllStandardError());
+    EXPECT_FALSE(errores.contains("Syntax Error")) << errores.toStdString();
+}
+
 TEST_F(Pdf, NoticeReportIsOnePage) {
     Foto_Flexion f = Foto_Fija(2);
     f.LB_INFO_Visible = true;
