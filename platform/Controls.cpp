@@ -17,8 +17,13 @@ ReadOnlyBox::ReadOnlyBox(QWidget* parent) : QLineEdit(parent) {
     // Out of the tab chain, but a click gives it the focus, so its text can
     // be selected and copied.
     setFocusPolicy(Qt::ClickFocus);
-    // Every text comes from the program: show its beginning.
-    connect(this, &QLineEdit::textChanged, this, [this] { setCursorPosition(0); });
+    // Every text comes from the program: show its beginning. Writing the
+    // same text again moves the cursor to its end without a text change, so
+    // the cursor itself is watched, but left alone while the user is in the
+    // box selecting text.
+    connect(this, &QLineEdit::cursorPositionChanged, this, [this] {
+        if (!hasFocus() && cursorPosition() != 0) setCursorPosition(0);
+    });
 }
 
 QColor ReadOnlyBox::background() const { return palette().color(QPalette::Base); }

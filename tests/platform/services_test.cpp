@@ -178,6 +178,12 @@ TEST(Controls, TwipsReadOnlyBoxAndNotice) {
     platform::ReadOnlyBox box;
     EXPECT_TRUE(box.isReadOnly());
     EXPECT_EQ(box.background(), QColor(224, 224, 224));
+    // A long number shows its beginning, also when the program writes the
+    // same text again (a new cell with the same value).
+    for (int vez = 0; vez < 2; ++vez) {
+        box.setText(QStringLiteral("21060492468,4"));
+        EXPECT_EQ(box.cursorPosition(), 0) << vez;
+    }
 
     QWidget window;
     auto* notice = new platform::NoticeLabel(&window);
