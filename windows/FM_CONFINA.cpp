@@ -422,16 +422,6 @@ bool FM_CONFINA::Recoger_Datos() {
 // ---------------------------------------------------------------------------
 // Fields and section type
 
-platform::LeaveResult FM_CONFINA::TX_DIAM_LostFocus() { return Campo_LostFocus(Campo::Diametro_Lado); }
-platform::LeaveResult FM_CONFINA::TX_LADOMENOR_LostFocus() {
-    return Campo_LostFocus(Campo::Lado_Menor);
-}
-platform::LeaveResult FM_CONFINA::CO_FCK_LostFocus() { return Campo_LostFocus(Campo::Fck); }
-platform::LeaveResult FM_CONFINA::TX_NCP_LostFocus() { return Campo_LostFocus(Campo::Axil_Actual); }
-platform::LeaveResult FM_CONFINA::TX_INCR_LostFocus() {
-    return Campo_LostFocus(Campo::Incremento_Necesario);
-}
-
 platform::LeaveResult FM_CONFINA::Campo_LostFocus(Campo campo) {
     const Regla& r = windows::confina::Buscar(campo);
     auto& c = General::Caso;

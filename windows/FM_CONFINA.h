@@ -50,13 +50,8 @@ public:
     void CO_SECCION_Click();
     void CO_SECCION_KeyDown();
     void CO_SECCION_KeyUp();
-    platform::LeaveResult TX_DIAM_LostFocus();
-    platform::LeaveResult TX_LADOMENOR_LostFocus();
-    platform::LeaveResult CO_FCK_LostFocus();
-    platform::LeaveResult TX_NCP_LostFocus();
-    platform::LeaveResult TX_INCR_LostFocus();
 
-    // The leave handler of a field, by its rule.
+    // The leave handler of every input field, by its rule.
     platform::LeaveResult Campo_LostFocus(windows::confina::Campo campo);
 
     // Grid and panel of the results.

@@ -1,7 +1,5 @@
 #include "windows/FM_FLEXIONT.h"
 
-using windows::flexion::Campo;
-
 FM_FLEXIONT::FM_FLEXIONT(windows::FrameHooks& hooks, QWidget* parent)
     : windows::Ventana_Flexion(2, Grafico::Ventana::FM_FLEXIONT, hooks, parent) {
     setObjectName(QStringLiteral("FM_FLEXIONT"));
@@ -13,13 +11,6 @@ void FM_FLEXIONT::Dibujar_Deformaciones() { Grafico::Dibujar_Deformaciones_T(); 
 void FM_FLEXIONT::Dibujar_Armadura() { Grafico::Dibujar_Mu_Armadura_T(); }
 void FM_FLEXIONT::Recoger(const fichero::Textos_Flexion& textos) {
     fichero::Recoger_Datos_T(textos);
-}
-
-platform::LeaveResult FM_FLEXIONT::TX_ANCHOALMA_LostFocus() {
-    return Campo_LostFocus(Campo::Ancho_Alma);
-}
-platform::LeaveResult FM_FLEXIONT::TX_CANTOALA_LostFocus() {
-    return Campo_LostFocus(Campo::Canto_Ala);
 }
 
 namespace {

@@ -11,11 +11,6 @@ public:
 
     windows::DesignKind kind() const override { return windows::DesignKind::FlexionT; }
 
-    // The leave handlers of the two T fields (the other ten are the
-    // flexure window's).
-    platform::LeaveResult TX_ANCHOALMA_LostFocus();
-    platform::LeaveResult TX_CANTOALA_LostFocus();
-
 protected:
     void Dibujar_Seccion() override;
     void Dibujar_Capas() override;

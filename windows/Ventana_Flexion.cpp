@@ -449,33 +449,6 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
     return platform::LeaveResult::accepted();
 }
 
-platform::LeaveResult Ventana_Flexion::TX_ANCHO_LostFocus() {
-    return Campo_LostFocus(Campo::Ancho);
-}
-platform::LeaveResult Ventana_Flexion::TX_CANTO_LostFocus() {
-    return Campo_LostFocus(Campo::Canto);
-}
-platform::LeaveResult Ventana_Flexion::TX_RECUB_LostFocus() {
-    return Campo_LostFocus(Campo::Recubrimiento);
-}
-platform::LeaveResult Ventana_Flexion::TX_ASI_LostFocus() {
-    return Campo_LostFocus(Campo::Armadura_Inf);
-}
-platform::LeaveResult Ventana_Flexion::TX_ASS_LostFocus() {
-    return Campo_LostFocus(Campo::Armadura_Sup);
-}
-platform::LeaveResult Ventana_Flexion::CO_FCK_LostFocus() { return Campo_LostFocus(Campo::Fck); }
-platform::LeaveResult Ventana_Flexion::CO_FYK_LostFocus() { return Campo_LostFocus(Campo::Fyk); }
-platform::LeaveResult Ventana_Flexion::CO_ANCHOR_LostFocus() {
-    return Campo_LostFocus(Campo::Ancho_Refuerzo);
-}
-platform::LeaveResult Ventana_Flexion::TX_MCP_LostFocus() {
-    return Campo_LostFocus(Campo::Momento_Actual);
-}
-platform::LeaveResult Ventana_Flexion::TX_MD_LostFocus() {
-    return Campo_LostFocus(Campo::Momento_Solicitante);
-}
-
 // ---------------------------------------------------------------------------
 // Calculation
 

@@ -67,19 +67,8 @@ public:
     void FG_FLEXION_Click();
     void FG_FLEXION_EnterCell();
 
-    // The leave handler of a field, by its rule; the named handlers of the
-    // ten fields both windows have are this with their field.
+    // The leave handler of every input field, by its rule.
     platform::LeaveResult Campo_LostFocus(flexion::Campo campo);
-    platform::LeaveResult TX_ANCHO_LostFocus();
-    platform::LeaveResult TX_CANTO_LostFocus();
-    platform::LeaveResult TX_RECUB_LostFocus();
-    platform::LeaveResult TX_ASI_LostFocus();
-    platform::LeaveResult TX_ASS_LostFocus();
-    platform::LeaveResult CO_FCK_LostFocus();
-    platform::LeaveResult CO_FYK_LostFocus();
-    platform::LeaveResult CO_ANCHOR_LostFocus();
-    platform::LeaveResult TX_MCP_LostFocus();
-    platform::LeaveResult TX_MD_LostFocus();
 
     // Grid and panel of the results (Llenar_Tabla_Rect / _T and
     // Mostrar_Resultados_Rect / _T).
