@@ -31,6 +31,14 @@ QString Texto_Control(const QWidget* control) {
     return {};
 }
 
+void Poner_Control(QWidget* control, const QString& texto) {
+    if (auto* l = qobject_cast<QLineEdit*>(control)) {
+        l->setText(texto);
+        l->setCursorPosition(0);
+    }
+    if (auto* c = qobject_cast<platform::Combo*>(control)) c->setText(texto);
+}
+
 void Seleccionar_Control(QWidget* control) {
     if (auto* l = qobject_cast<QLineEdit*>(control)) l->selectAll();
     if (auto* c = qobject_cast<platform::Combo*>(control)) c->selectAllText();

@@ -29,6 +29,10 @@ QString Numero(double v, const char* patron);
 // The text of a line or list field; empty for any other control.
 QString Texto_Control(const QWidget* control);
 
+// Writes the text of a line or list field, showing its beginning when it is
+// too long for the field.
+void Poner_Control(QWidget* control, const QString& texto);
+
 // Selects the whole text of a line or list field.
 void Seleccionar_Control(QWidget* control);
 

@@ -43,12 +43,7 @@ QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 using windows::Numero;
 using windows::Patron;
-
-// A box shows the beginning of a number too long for it, not its tail.
-void Poner(QLineEdit* caja, const QString& texto) {
-    caja->setText(texto);
-    caja->setCursorPosition(0);
-}
+using windows::Poner_Control;
 
 // Small pictures of the command buttons: 0 section, 1 diagram, 2 calculate.
 QIcon Dibujo_Boton(int cual) {
@@ -323,12 +318,7 @@ QWidget* FM_CONFINA::Control(Campo campo) const {
 QString FM_CONFINA::Texto(Campo campo) const { return windows::Texto_Control(Control(campo)); }
 
 void FM_CONFINA::Poner_Texto(Campo campo, const QString& texto) {
-    QWidget* w = Control(campo);
-    if (auto* l = qobject_cast<QLineEdit*>(w)) Poner(l, texto);
-    if (auto* c = qobject_cast<platform::Combo*>(w)) {
-        c->setText(texto);
-        if (c->lineEdit()) c->lineEdit()->setCursorPosition(0);
-    }
+    Poner_Control(Control(campo), texto);
 }
 
 // The focus moves on a queued call, after the event that asked for it (a
@@ -354,7 +344,7 @@ void FM_CONFINA::Controles_Lado_Menor(bool activos) {
 }
 
 void FM_CONFINA::Mostrar_Coef_Forma() {
-    Poner(TX_ALFAN, Numero(General::Caso.Coef_Forma, "0.000"));
+    Poner_Control(TX_ALFAN, Numero(General::Caso.Coef_Forma, "0.000"));
 }
 
 // ---------------------------------------------------------------------------
@@ -375,11 +365,11 @@ void FM_CONFINA::Form_Load() {
     if (c.Tipo_Seccion >= 1 && c.Tipo_Seccion <= 3) CO_SECCION->select(c.Tipo_Seccion - 1);
     c.Coef_Forma = windows::confina::Coef_Forma(c.Tipo_Seccion, c.Diametro_Lado, c.Lado_Menor);
 
-    Poner(TX_DIAM, Numero(c.Diametro_Lado, "0.000"));
-    Poner(TX_LADOMENOR, Numero(c.Lado_Menor, "0.000"));
-    Poner(TX_NCP, Numero(c.Axil_Actual, "0.00"));
-    Poner(TX_INCR, Numero(c.Incremento_Necesario, "0.00"));
-    Poner(TX_NU, Numero(c.Coef_Poisson, "0.00"));
+    Poner_Control(TX_DIAM, Numero(c.Diametro_Lado, "0.000"));
+    Poner_Control(TX_LADOMENOR, Numero(c.Lado_Menor, "0.000"));
+    Poner_Control(TX_NCP, Numero(c.Axil_Actual, "0.00"));
+    Poner_Control(TX_INCR, Numero(c.Incremento_Necesario, "0.00"));
+    Poner_Control(TX_NU, Numero(c.Coef_Poisson, "0.00"));
     Mostrar_Coef_Forma();
 
     Controles_Lado_Menor(c.Tipo_Seccion == 3);
@@ -584,14 +574,14 @@ void FM_CONFINA::Mostrar_Resultados_Confina(int j, int n) {
     const auto& c = General::Caso;
     auto leer = [j, n](const General::Tabla2<double>& t) { return t.Leer(j, n).value_or(0.0); };
     LB_TIPO->setText(windows::Texto_Tipo(j, n));
-    Poner(TX_WC, Numero(c.Vol_Hormigon.Leer(j).value_or(0.0), "0.000000"));
-    Poner(TX_WR, Numero(leer(c.Vol_Refuerzo), "0.000000"));
-    Poner(TX_WWD, Numero(leer(c.Cuantia_Volumetrica), "0.000000"));
-    Poner(TX_EPS0, Numero(c.Predeformacion * 1000, "0.00"));
-    Poner(TX_EPSR, Numero(leer(c.Def_Refuerzo_Confina) * 1000, "0.00"));
-    Poner(TX_SIGMAR, Numero(leer(c.Tension_Refuerzo), "0.0"));
-    Poner(TX_TENSCONF, Numero(leer(c.Tension_Confinamiento), "0.000"));
-    Poner(TX_RESU, Numero(leer(c.Incremento_Resistencia), "0.00"));
+    Poner_Control(TX_WC, Numero(c.Vol_Hormigon.Leer(j).value_or(0.0), "0.000000"));
+    Poner_Control(TX_WR, Numero(leer(c.Vol_Refuerzo), "0.000000"));
+    Poner_Control(TX_WWD, Numero(leer(c.Cuantia_Volumetrica), "0.000000"));
+    Poner_Control(TX_EPS0, Numero(c.Predeformacion * 1000, "0.00"));
+    Poner_Control(TX_EPSR, Numero(leer(c.Def_Refuerzo_Confina) * 1000, "0.00"));
+    Poner_Control(TX_SIGMAR, Numero(leer(c.Tension_Refuerzo), "0.0"));
+    Poner_Control(TX_TENSCONF, Numero(leer(c.Tension_Confinamiento), "0.000"));
+    Poner_Control(TX_RESU, Numero(leer(c.Incremento_Resistencia), "0.00"));
 }
 
 // ---------------------------------------------------------------------------

@@ -334,13 +334,7 @@ QWidget* Ventana_Flexion::Control(Campo campo) const {
 QString Ventana_Flexion::Texto(Campo campo) const { return Texto_Control(Control(campo)); }
 
 void Ventana_Flexion::Poner_Texto(Campo campo, const QString& texto) {
-    QWidget* w = Control(campo);
-    // A long number shows its beginning.
-    if (auto* l = qobject_cast<QLineEdit*>(w)) {
-        l->setText(texto);
-        l->setCursorPosition(0);
-    }
-    if (auto* c = qobject_cast<platform::Combo*>(w)) c->setText(texto);
+    Poner_Control(Control(campo), texto);
 }
 
 void Ventana_Flexion::Botones_Resultados(bool activos) {
