@@ -169,5 +169,4 @@ void Grid::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) emit gridClicked();
 }
 
-
 }  // namespace platform

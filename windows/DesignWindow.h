@@ -85,7 +85,8 @@ private:
 };
 
 // One factory per kind; the frame asks here when a command needs the window.
-// A kind with no factory is a window not built yet: its command does nothing.
+// A kind with no factory (a frame linked without the windows, or a test that
+// removed it) has commands that do nothing.
 using DesignWindowFactory = std::function<DesignWindow*(FrameHooks& hooks)>;
 
 inline std::map<DesignKind, DesignWindowFactory>& designWindowFactories() {
