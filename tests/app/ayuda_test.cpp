@@ -225,7 +225,7 @@ TEST(Guia, OpenedInTheRegisteredReaderAsOneArgument) {
     const QString carpeta = e.Ruta("Mis documentos/año 2026");
     ASSERT_TRUE(QDir().mkpath(carpeta));
     const std::string guia = QDir(carpeta).filePath("guia_vorlant.pdf").toStdString();
-    QFile(QString::fromStdString(guia)).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile(QString::fromStdString(guia)).open(QIODevice::WriteOnly));
 
     // No reader registered: the message, nothing started.
     Ayuda::Abrir_Pdf(guia);

@@ -50,14 +50,19 @@ inline std::vector<std::string> folderEntries(const fs::path& dir) {
     return names;
 }
 
+// A mkdtemp template in the system's temporary folder (TMPDIR when set).
+inline std::string scratchTemplate(const std::string& prefix) {
+    return (fs::temp_directory_path() / (prefix + "XXXXXX")).string();
+}
+
 // Fresh case data, a fake message service and a scratch folder per test.
 class DataFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         General::Caso = {};
         Caracteristicas::Iniciar_Datos();
-        char tmpl[] = "/tmp/kestram-fichero-XXXXXX";
-        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        std::string tmpl = scratchTemplate("kestram-fichero-");
+        ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
         dir = tmpl;
     }
     void TearDown() override {
@@ -163,8 +168,8 @@ inline bool setSpanishLocale() {
     static Folder folder;
     std::string& built = folder.path;
     if (built.empty()) {
-        char tmpl[] = "/tmp/kestram-locale-XXXXXX";
-        if (!mkdtemp(tmpl)) return false;
+        std::string tmpl = scratchTemplate("kestram-locale-");
+        if (!mkdtemp(tmpl.data())) return false;
         built = tmpl;
         std::string cmd = "localedef -i es_ES -f UTF-8 " + built + "/es_ES.UTF-8 >/dev/null 2>&1";
         if (std::system(cmd.c_str()) != 0) return false;

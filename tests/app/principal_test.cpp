@@ -24,6 +24,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -681,7 +682,9 @@ TEST_F(Principal, KeepsItsOuterSizeAgainstMaximiseButHonoursMinimise) {
 }
 
 TEST_F(Principal, GrabbedFrameIsItsFixedSize) {
-    const QString png = QStringLiteral("/tmp/kestram_principal_test.png");
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString png = dir.filePath(QStringLiteral("principal.png"));
     ASSERT_TRUE(principal->grab().save(png));
     QImage leida(png);
     ASSERT_FALSE(leida.isNull());

@@ -3,6 +3,8 @@
 
 #include <QWheelEvent>
 
+#include <algorithm>
+
 using windows::confina::Campo;
 
 namespace {
@@ -93,11 +95,10 @@ TEST_F(Confina, EveryFieldAtBelowAndBeyondItsBound) {
         // A fallback also makes the results stale: the diagram button agrees.
         EXPECT_FALSE(c.Calculado);
         EXPECT_FALSE(w->CM_CONFINA->isEnabled());
-        for (const auto& r : reglas) {
-            if (r.campo == k.campo) {
-                EXPECT_DOUBLE_EQ(c.*(r.valor), k.guardado);
-            }
-        }
+        const auto r = std::find_if(reglas.begin(), reglas.end(),
+                                    [&](const auto& regla) { return regla.campo == k.campo; });
+        ASSERT_NE(r, reglas.end());
+        EXPECT_DOUBLE_EQ(c.*(r->valor), k.guardado);
         EXPECT_EQ(w->Texto(k.campo), QString::fromUtf8(k.mostrado));
         w.reset();
     }

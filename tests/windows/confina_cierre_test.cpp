@@ -83,6 +83,8 @@ TEST_F(Confina, CloseWithFieldsThatFailTheCollectionKeepsTheWindow) {
     f.TX_INCR->setText("0,5");  // not left: the collector refuses it
     mensajes.fake.answers.push_back(platform::Answer::Yes);
     EXPECT_FALSE(f.Form_Unload());
+    ASSERT_EQ(mensajes.fake.shown.size(), 2u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, "Los datos no se han grabado, ¿desea grabar los datos?");
     EXPECT_EQ(Ultimo_Mensaje(), "Los datos introducidos no son correctos.");
     EXPECT_TRUE(dialogos.fake.asked.empty());
     EXPECT_TRUE(General::Caso.Confina_Abierto);

@@ -182,8 +182,8 @@ TEST_F(Flexion, ClickOnCalcularWhileAFieldIsRefusedDoesNotCalculate) {
     platform::settle();
     EXPECT_FALSE(General::Caso.Mu_Capas.Existe());
     EXPECT_FALSE(General::Caso.Calculado);
-    for (const auto& m : mensajes.fake.shown)
-        EXPECT_EQ(m.text, "Debe darse el ancho de la sección.");
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, "Debe darse el ancho de la sección.");
     EXPECT_EQ(QApplication::focusWidget(), f.TX_ANCHO);
 
     f.TX_ANCHO->setText("0,4");

@@ -115,13 +115,16 @@ TEST_F(Flexion, CloseAnsweredYesIsAbandonedWhenTheSaveCannotComplete) {
         const char* nombre;
         bool campo_malo;
         std::optional<std::string> ruta;  // nullopt: the dialog is cancelled
-        const char* mensaje;
+        const char* mensaje;  // nullptr: no message after the question
+        platform::Icon icono;
     };
     QTemporaryDir dir;
     const Caso casos[] = {
-        {"campos incorrectos", true, std::string("x.krf"), "Los datos introducidos no son correctos."},
-        {"dialogo cancelado", false, std::nullopt, nullptr},
-        {"carpeta inexistente", false, dir.filePath("no/hay/x.krf").toStdString(), nullptr},
+        {"campos incorrectos", true, std::string("x.krf"), "Los datos introducidos no son correctos.",
+         platform::Icon::Critical},
+        {"dialogo cancelado", false, std::nullopt, nullptr, platform::Icon::None},
+        {"carpeta inexistente", false, dir.filePath("no/hay/x.krf").toStdString(),
+         "Error 76: No se encuentra la ruta de acceso.", platform::Icon::Exclamation},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre);
@@ -137,9 +140,13 @@ TEST_F(Flexion, CloseAnsweredYesIsAbandonedWhenTheSaveCannotComplete) {
         EXPECT_FALSE(General::Caso.Guardado);
         EXPECT_TRUE(frame.entradas.empty());
         EXPECT_EQ(dialogos.fake.asked.size(), caso.campo_malo ? 0u : 1u);
+        // The save question, then the reason the save stopped, if any.
+        ASSERT_EQ(mensajes.fake.shown.size(), caso.mensaje ? 2u : 1u);
+        EXPECT_EQ(mensajes.fake.shown[0].text,
+                  "Los datos no se han grabado, ¿desea grabar los datos?");
         if (caso.mensaje) {
             EXPECT_EQ(mensajes.fake.shown.back().text, caso.mensaje);
-            EXPECT_EQ(mensajes.fake.shown.back().icon, platform::Icon::Critical);
+            EXPECT_EQ(mensajes.fake.shown.back().icon, caso.icono);
         }
         dialogos.fake.answers.clear();
     }

@@ -18,8 +18,10 @@ void Comprobar_Etiquetas(windows::Ventana_Flexion& f) {
 
     EXPECT_EQ(f.size(), QSize(platform::twips(11775), platform::twips(7815)));
     EXPECT_FALSE(f.FR_DATOS->font().bold());
+    int vistas = 0;
     for (const QLabel* l : f.findChildren<QLabel*>()) {
         if (l == f.IM_LOGO || l == f.LB_TIPO || l->text().isEmpty()) continue;
+        ++vistas;
         const std::string texto = l->text().toStdString();
         EXPECT_LE(l->sizeHint().width(), l->width()) << texto;
         EXPECT_TRUE(l->parentWidget()->rect().contains(l->geometry())) << texto;
@@ -30,6 +32,7 @@ void Comprobar_Etiquetas(windows::Ventana_Flexion& f) {
                     << texto << " / " << otro->objectName().toStdString();
             }
     }
+    EXPECT_GT(vistas, 0);  // the loop above checked labels
     f.setParent(nullptr);
 }
 
