@@ -31,9 +31,6 @@ public:
     // The button of a key, or nullptr.
     QAction* Boton_Clave(const QString& clave) const;
 
-    // The bar's positions in display order; separators included.
-    QList<QAction*> Posiciones() const { return actions(); }
-
 signals:
     // An enabled button was clicked; only its key travels.
     void ButtonClick(const QString& clave);
