@@ -372,14 +372,8 @@ void MDI_PRINCIPAL::setEntryEnabled(FrameEntry entry, bool enabled) {
     case FrameEntry::Guardar: mnuPrincipalGuardar->setEnabled(enabled); break;
     case FrameEntry::GuardarComo: mnuPrincipalGuardarcomo->setEnabled(enabled); break;
     case FrameEntry::Imprimir: mnuPrincipalImprimir->setEnabled(enabled); break;
-    case FrameEntry::BotonGuardar:
-        botonGuardar_ = enabled;
-        Activar_Boton(TB_BARRA, "Guardar", enabled);
-        break;
-    case FrameEntry::BotonImprimir:
-        botonImprimir_ = enabled;
-        Activar_Boton(TB_BARRA, "Imprimir", enabled);
-        break;
+    case FrameEntry::BotonGuardar: Activar_Boton(TB_BARRA, "Guardar", enabled); break;
+    case FrameEntry::BotonImprimir: Activar_Boton(TB_BARRA, "Imprimir", enabled); break;
     }
 }
 
@@ -388,8 +382,8 @@ bool MDI_PRINCIPAL::entryEnabled(FrameEntry entry) const {
     case FrameEntry::Guardar: return mnuPrincipalGuardar->isEnabled();
     case FrameEntry::GuardarComo: return mnuPrincipalGuardarcomo->isEnabled();
     case FrameEntry::Imprimir: return mnuPrincipalImprimir->isEnabled();
-    case FrameEntry::BotonGuardar: return botonGuardar_;
-    case FrameEntry::BotonImprimir: return botonImprimir_;
+    case FrameEntry::BotonGuardar: return Boton_Activo(TB_BARRA, "Guardar");
+    case FrameEntry::BotonImprimir: return Boton_Activo(TB_BARRA, "Imprimir");
     }
     return false;
 }

@@ -242,3 +242,8 @@ void Activar_Boton(Barra_Herramientas* barra, const char* clave, bool activo) {
     if (!barra) return;
     if (QAction* a = barra->Boton_Clave(QString::fromLatin1(clave))) a->setEnabled(activo);
 }
+
+bool Boton_Activo(const Barra_Herramientas* barra, const char* clave) {
+    const QAction* a = barra ? barra->Boton_Clave(QString::fromLatin1(clave)) : nullptr;
+    return a && a->isEnabled();
+}

@@ -38,3 +38,5 @@ signals:
 
 // Switches the button of a key; nothing when the bar or the key is missing.
 void Activar_Boton(Barra_Herramientas* barra, const char* clave, bool activo);
+// Whether the button of a key is enabled; false when the bar or the key is missing.
+bool Boton_Activo(const Barra_Herramientas* barra, const char* clave);
