@@ -2,6 +2,7 @@
 
 #include "app/Ayuda.h"
 #include "app/FM_PRESENTACION.h"
+#include "app/Fuente_Arial.h"
 #include "app/TB_BARRA.h"
 #include "app/fichero.h"
 #include "engine/Caracteristicas.h"
@@ -54,10 +55,7 @@ QPixmap Dibujo_Fondo(const QColor& espacio) {
         p.drawLine(x, 564, x + 564, 0);
         p.drawLine(x, 0, x + 564, 564);
     }
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(30);
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(Fuente_Arial(30, true));
     p.setPen(QColor(255, 255, 255, 60));
     p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
     p.end();
