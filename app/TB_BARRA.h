@@ -12,9 +12,8 @@ class Barra_Herramientas : public QToolBar {
     Q_OBJECT
 
 public:
-    // One position of the bar, index from 1; a null key is a separator.
+    // One position of the bar, in display order; a null key is a separator.
     struct Boton {
-        int indice;
         const char* clave;
         int imagen;           // 1..12, 0 for a separator
         const char* ayuda;    // tooltip, UTF-8
