@@ -61,18 +61,17 @@ FM_CONFIG_IMPR::FM_CONFIG_IMPR(QWidget* parent)
 void FM_CONFIG_IMPR::Form_Load() {
     const std::vector<std::string> lista = platform::printerList();
     const std::string actual = platform::currentPrinter();
-    int n = 0;
     int p = 0;
     CO_IMPRESORA->blockSignals(true);
     CO_IMPRESORA->clear();
     for (const std::string& nombre : lista) {
-        ++n;
+        if (nombre == actual) p = CO_IMPRESORA->count();
         CO_IMPRESORA->addItem(QString::fromStdString(nombre));
-        if (nombre == actual) p = n - 1;
     }
-    CO_IMPRESORA->setEnabled(n > 0);
-    CM_SELECCIONAR->setEnabled(n > 0);
-    if (n > 0) CO_IMPRESORA->setCurrentIndex(p);
+    const bool hay = !lista.empty();
+    CO_IMPRESORA->setEnabled(hay);
+    CM_SELECCIONAR->setEnabled(hay);
+    if (hay) CO_IMPRESORA->setCurrentIndex(p);
     CO_IMPRESORA->blockSignals(false);
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Ayuda.h"
 #include "app/FM_PRESENTACION.h"
+#include "app/Fuente_Arial.h"
 #include "app/TB_BARRA.h"
 #include "app/fichero.h"
 #include "engine/Caracteristicas.h"
@@ -54,10 +55,7 @@ QPixmap Dibujo_Fondo(const QColor& espacio) {
         p.drawLine(x, 564, x + 564, 0);
         p.drawLine(x, 0, x + 564, 564);
     }
-    QFont f(QStringLiteral("Arial"));
-    f.setPointSize(30);
-    f.setBold(true);
-    p.setFont(f);
+    p.setFont(Fuente_Arial(30, true));
     p.setPen(QColor(255, 255, 255, 60));
     p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
     p.end();
@@ -372,14 +370,8 @@ void MDI_PRINCIPAL::setEntryEnabled(FrameEntry entry, bool enabled) {
     case FrameEntry::Guardar: mnuPrincipalGuardar->setEnabled(enabled); break;
     case FrameEntry::GuardarComo: mnuPrincipalGuardarcomo->setEnabled(enabled); break;
     case FrameEntry::Imprimir: mnuPrincipalImprimir->setEnabled(enabled); break;
-    case FrameEntry::BotonGuardar:
-        botonGuardar_ = enabled;
-        Activar_Boton(TB_BARRA, "Guardar", enabled);
-        break;
-    case FrameEntry::BotonImprimir:
-        botonImprimir_ = enabled;
-        Activar_Boton(TB_BARRA, "Imprimir", enabled);
-        break;
+    case FrameEntry::BotonGuardar: Activar_Boton(TB_BARRA, "Guardar", enabled); break;
+    case FrameEntry::BotonImprimir: Activar_Boton(TB_BARRA, "Imprimir", enabled); break;
     }
 }
 
@@ -388,8 +380,8 @@ bool MDI_PRINCIPAL::entryEnabled(FrameEntry entry) const {
     case FrameEntry::Guardar: return mnuPrincipalGuardar->isEnabled();
     case FrameEntry::GuardarComo: return mnuPrincipalGuardarcomo->isEnabled();
     case FrameEntry::Imprimir: return mnuPrincipalImprimir->isEnabled();
-    case FrameEntry::BotonGuardar: return botonGuardar_;
-    case FrameEntry::BotonImprimir: return botonImprimir_;
+    case FrameEntry::BotonGuardar: return Boton_Activo(TB_BARRA, "Guardar");
+    case FrameEntry::BotonImprimir: return Boton_Activo(TB_BARRA, "Imprimir");
     }
     return false;
 }

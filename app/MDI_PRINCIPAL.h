@@ -137,8 +137,6 @@ private:
     bool terminando_ = false;
     bool centrar_ = false;  // centre again at the first activation
     bool pulsadoLibre_ = false;  // left button went down on the free area
-    bool botonGuardar_ = false;   // toolbar button 3
-    bool botonImprimir_ = false;  // toolbar button 4
     bool abrirPendiente_ = false;  // Ctrl+A pressed, open command not run yet
     QObject* filtroTeclas_ = nullptr;
 };

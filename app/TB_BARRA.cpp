@@ -169,21 +169,21 @@ void Informacion(QPainter& p) {
 
 const std::array<Barra_Herramientas::Boton, 15>& Barra_Herramientas::Botones() {
     static const std::array<Boton, 15> tabla{{
-        {1, nullptr, 0, nullptr, true},
-        {2, "Abrir", 1, "Abrir", true},
-        {3, "Guardar", 2, "Guardar", false},
-        {4, "Imprimir", 3, "Imprimir", false},
-        {5, nullptr, 0, nullptr, true},
-        {6, "Carac", 4, "Características mecánicas", true},
-        {7, "FlexionR", 5, "Refuerzo a flexión. Sección rectangular", true},
-        {8, "FlexionT", 6, "Refuerzo a flexión. Sección en T", true},
-        {9, "Confina", 7, "Refuerzo de confinamiento", true},
-        {10, nullptr, 0, nullptr, true},
-        {11, "Ayuda", 8, "Ayuda del programa", true},
-        {12, "Guia", 9, "Manual de referencia", true},
-        {13, "Web", 10, "Kestram en la web", true},
-        {14, "Mail", 11, "Contactar con Kestram", true},
-        {15, "Info", 12, "Acerca de...", true},
+        {nullptr, 0, nullptr, true},
+        {"Abrir", 1, "Abrir", true},
+        {"Guardar", 2, "Guardar", false},
+        {"Imprimir", 3, "Imprimir", false},
+        {nullptr, 0, nullptr, true},
+        {"Carac", 4, "Características mecánicas", true},
+        {"FlexionR", 5, "Refuerzo a flexión. Sección rectangular", true},
+        {"FlexionT", 6, "Refuerzo a flexión. Sección en T", true},
+        {"Confina", 7, "Refuerzo de confinamiento", true},
+        {nullptr, 0, nullptr, true},
+        {"Ayuda", 8, "Ayuda del programa", true},
+        {"Guia", 9, "Manual de referencia", true},
+        {"Web", 10, "Kestram en la web", true},
+        {"Mail", 11, "Contactar con Kestram", true},
+        {"Info", 12, "Acerca de...", true},
     }};
     return tabla;
 }
@@ -241,4 +241,9 @@ QAction* Barra_Herramientas::Boton_Clave(const QString& clave) const {
 void Activar_Boton(Barra_Herramientas* barra, const char* clave, bool activo) {
     if (!barra) return;
     if (QAction* a = barra->Boton_Clave(QString::fromLatin1(clave))) a->setEnabled(activo);
+}
+
+bool Boton_Activo(const Barra_Herramientas* barra, const char* clave) {
+    const QAction* a = barra ? barra->Boton_Clave(QString::fromLatin1(clave)) : nullptr;
+    return a && a->isEnabled();
 }

@@ -12,9 +12,8 @@ class Barra_Herramientas : public QToolBar {
     Q_OBJECT
 
 public:
-    // One position of the bar, index from 1; a null key is a separator.
+    // One position of the bar, in display order; a null key is a separator.
     struct Boton {
-        int indice;
         const char* clave;
         int imagen;           // 1..12, 0 for a separator
         const char* ayuda;    // tooltip, UTF-8
@@ -31,9 +30,6 @@ public:
     // The button of a key, or nullptr.
     QAction* Boton_Clave(const QString& clave) const;
 
-    // The bar's positions in display order; separators included.
-    QList<QAction*> Posiciones() const { return actions(); }
-
 signals:
     // An enabled button was clicked; only its key travels.
     void ButtonClick(const QString& clave);
@@ -41,3 +37,5 @@ signals:
 
 // Switches the button of a key; nothing when the bar or the key is missing.
 void Activar_Boton(Barra_Herramientas* barra, const char* clave, bool activo);
+// Whether the button of a key is enabled; false when the bar or the key is missing.
+bool Boton_Activo(const Barra_Herramientas* barra, const char* clave);

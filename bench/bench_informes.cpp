@@ -5,6 +5,7 @@
 #include "engine/Calculos.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
+#include "platform/Printers.h"
 #include "reports/paper/Papel.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ void Pdf(benchmark::State& state, Informe informe) {
     QTemporaryDir dir;
     const QString ruta = dir.filePath("informe.pdf");
     for (auto _ : state) {
-        auto r = Imprimir::Imprimir_En("Archivo PDF", ruta, informe);
+        auto r = Imprimir::Imprimir_En(platform::kPdfPrinter, ruta, informe);
         if (r.estado != Imprimir::Estado::Impreso) state.SkipWithError("not printed");
     }
 }

@@ -10,6 +10,7 @@
 #include "drawing/Grafico.h"
 #include "drawing/Vista_Flexion.h"
 #include "engine/Calculos.h"
+#include "engine/Decimales.h"
 #include "engine/General.h"
 
 namespace Grafico {
@@ -33,13 +34,6 @@ struct Lectura {
     double EpsC = 0, EpsR = 0, EpsSI = 0, EpsSS = 0, FN = 0, Eps0 = 0;
     bool Pivote_R = false;
 };
-
-std::string Sin_Blancos(const std::string& s) {
-    const auto a = s.find_first_not_of(' ');
-    if (a == std::string::npos) return {};
-    const auto b = s.find_last_not_of(' ');
-    return s.substr(a, b - a + 1);
-}
 
 // nullopt when the caption does not name a variant and a layer count, or a
 // box holds no number: then nothing is drawn.
@@ -72,7 +66,7 @@ std::optional<Lectura> Leer_Panel(const Fuente_Panel& f) {
         if (!v) return std::nullopt;
         *valor = *v;
     }
-    l.Pivote_R = Sin_Blancos(t->Pivote) == "R";
+    l.Pivote_R = Decimales::Recortar(t->Pivote) == "R";
     return l;
 }
 

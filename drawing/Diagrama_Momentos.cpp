@@ -27,6 +27,19 @@ std::optional<double> Mu_Valido(int i, int n) {
     return v;
 }
 
+std::optional<Rango_Momentos> Rango_Mu(int nv, int nc) {
+    const double mu0 = General::Caso.Mu_Sin_Refuerzo;
+    std::optional<Rango_Momentos> rango;
+    for (int i = 1; i <= nv; ++i)
+        for (int n = 1; n <= nc; ++n)
+            if (const auto v = Mu_Valido(i, n)) {
+                if (!rango) rango = Rango_Momentos{mu0, mu0};
+                rango->menor = std::min(rango->menor, *v);
+                rango->mayor = std::max(rango->mayor, *v);
+            }
+    return rango;
+}
+
 void Rejilla_Momento(General_dibujo::Lista& lista, double s, double alto) {
     for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(s * k, 0, s * k, alto, kNegro, 3, 1));
 }

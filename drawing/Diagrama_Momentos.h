@@ -13,6 +13,14 @@ namespace Grafico {
 // the no-gain marker.
 std::optional<double> Mu_Valido(int i, int n);
 
+// The least and the greatest of the valid moments of nv variants and nc
+// layers, Mu0 taking part with them; none when no moment is valid.
+struct Rango_Momentos {
+    double menor;
+    double mayor;
+};
+std::optional<Rango_Momentos> Rango_Mu(int nv, int nc);
+
 // Vertical dotted lines of the moment grid, ten steps of s, alto high.
 void Rejilla_Momento(General_dibujo::Lista& lista, double s, double alto);
 

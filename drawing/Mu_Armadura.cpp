@@ -43,19 +43,13 @@ void Dibujar_Mu_Armadura(Ventana ventana) {
 
     // Ranges over the valid values (and Mu0 with them). The smallest moment
     // starts from the values themselves, so any size of moment fits.
-    double mx = 0;
-    std::optional<double> menor;
+    const auto rango = Rango_Mu(nv, nc);
+    const double mx = rango ? std::max(rango->mayor, 0.0) : 0.0;
+    const double mn = rango ? rango->menor : mu0;
     double A = 0;
-    for (int i = 1; i <= nv; ++i) {
-        for (int n = 1; n <= nc; ++n) {
-            const auto v = mu(i, n);
-            if (!v) continue;
-            mx = std::max({mx, *v, mu0});
-            menor = std::min({menor.value_or(*v), *v, mu0});
-            A = std::max(A, area(i, n));
-        }
-    }
-    const double mn = menor.value_or(mu0);
+    for (int i = 1; i <= nv; ++i)
+        for (int n = 1; n <= nc; ++n)
+            if (mu(i, n)) A = std::max(A, area(i, n));
     const double D = mx - mn;
     const double W = 1.1 * D;
     const double s = W / 10;

@@ -35,19 +35,9 @@ void Dibujar_Mu_Capas(Ventana ventana) {
 
     // The moment axis starts at the least of the moments that take part
     // (the valid values and, with them, Mu0), whatever their size.
-    double mx = 0;
-    std::optional<double> menor;
-    for (int i = 1; i <= nv; ++i) {
-        for (int n = 1; n <= nc; ++n) {
-            const auto v = mu(i, n);
-            if (!v) continue;
-            if (*v > mx) mx = *v;
-            if (!menor || *v < *menor) menor = *v;
-            if (mu0 > mx) mx = mu0;
-            if (mu0 < *menor) menor = mu0;
-        }
-    }
-    const double mn = menor.value_or(mx);
+    const auto rango = Rango_Mu(nv, nc);
+    const double mx = rango ? std::max(rango->mayor, 0.0) : 0.0;
+    const double mn = rango ? rango->menor : mx;
     const double D = mx - mn;
     const double W = 1.1 * D;
     const double s = W / 10;

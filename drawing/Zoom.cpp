@@ -137,10 +137,6 @@ void Zoom_Ventana(Area_Dibujo& area) {
     area.Repintar();
 }
 
-void Zoom_Ventana(Ventana v) {
-    if (Area_Dibujo* area = Area_Registrada(v)) Zoom_Ventana(*area);
-}
-
 void Restaurar_Vista(Area_Dibujo& area, int16_t iso) {
     Escena* s = area.Escena_Render();
     // Nothing of this area's own to place (the list may hold a drawing of a
@@ -167,10 +163,6 @@ void Restaurar_Vista(Area_Dibujo& area, int16_t iso) {
     d.N_Sec_rect = static_cast<int16_t>(s->Sec_rect.size());
     d.N_Sec_cir = static_cast<int16_t>(s->Sec_cir.size());
     area.Repintar();
-}
-
-void Restaurar_Vista(Ventana v, int16_t iso) {
-    if (Area_Dibujo* area = Area_Registrada(v)) Restaurar_Vista(*area, iso);
 }
 
 }  // namespace Grafico

@@ -33,12 +33,10 @@ void Zoom_KeyPress(Area_Dibujo& area, int codigo);
 // Enlarges the area's elements to the picked rectangle (corners Zoom_X1,
 // Zoom_Y1 and Zoom_X2, Zoom_Y2), writing Escala_X, Escala_Y and Factor_Zoom.
 void Zoom_Ventana(Area_Dibujo& area);
-void Zoom_Ventana(Ventana v);  // the window's registered area, if any
 
 // Places the elements of the area's last render again in the fitted full view
 // (iso 1 equal scales) and writes the scales and the six counters. An area
 // that has rendered nothing yet is left alone.
 void Restaurar_Vista(Area_Dibujo& area, int16_t iso);
-void Restaurar_Vista(Ventana v, int16_t iso);
 
 }  // namespace Grafico

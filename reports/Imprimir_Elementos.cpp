@@ -39,8 +39,8 @@ void Imprimir_Elementos(Impresora& imp, const General_dibujo::Lista& lista, doub
         const double x1 = X(e.X1), y1 = Y(e.Y1), x2 = X(e.X2), y2 = Y(e.Y2);
         const uint32_t color = Grafico::Color_Entero(e.Color);
         if (e.Tipo == General_dibujo::Elemento_Linea) {
-            const int ancho = e.Grosor > 1 ? Entero(2 * e.Grosor) : Entero(e.Grosor);
-            imp.DrawWidth = std::max(ancho, 1);  // a pen is at least one pixel wide
+            // The printer's pen holds itself to at least one pixel.
+            imp.DrawWidth = e.Grosor > 1 ? Entero(2 * e.Grosor) : Entero(e.Grosor);
             imp.DrawStyle = Entero(e.Estilo - 1);
             imp.Line(x1, y1, x2, y2, color);
         } else if (e.Tipo == General_dibujo::Elemento_Punto) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "drawing/General_dibujo.h"
+#include "drawing/screen/Color_Qt.h"
 
 namespace {
 
@@ -20,11 +21,6 @@ namespace {
 constexpr double kLimite = 1e5;
 constexpr double kPuntosMin = 1;
 constexpr double kPuntosMax = 1000;
-
-QColor Color_Qt(uint32_t c) {
-    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                  static_cast<int>((c >> 16) & 0xFF));
-}
 
 double Limitar(double v) {
     if (!std::isfinite(v)) return 0;

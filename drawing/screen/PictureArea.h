@@ -24,9 +24,8 @@ public:
 
     Grafico::Ventana Ventana_Area() const { return ventana_; }
 
-    // Elements of the last render (the zoom may move them, then update()).
+    // Elements of the last render, as the zoom left them.
     const Grafico::Escena& Escena_Actual() const { return escena_; }
-    Grafico::Escena& Escena_Actual() { return escena_; }
 
     // Area_Dibujo
     double Ancho_Interior() const override;

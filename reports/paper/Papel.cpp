@@ -1,5 +1,6 @@
 #include "reports/paper/Papel.h"
 
+#include "drawing/screen/Color_Qt.h"
 #include "platform/NumberText.h"
 #include "platform/Printers.h"
 
@@ -23,11 +24,6 @@
 namespace Imprimir {
 
 namespace {
-
-QColor Color_Qt(uint32_t v) {
-    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF),
-                  static_cast<int>((v >> 16) & 0xFF));
-}
 
 constexpr double kGrados = 180.0 / 3.14159265358979323846;
 

@@ -53,7 +53,7 @@ TEST_F(Marco, ToolbarHasItsFifteenPositionsInOrder) {
     EXPECT_EQ(barra->objectName(), "TB_BARRA");
     EXPECT_EQ(barra->iconSize(), QSize(16, 15));
     EXPECT_EQ(barra->toolButtonStyle(), Qt::ToolButtonIconOnly);
-    const QList<QAction*> posiciones = barra->Posiciones();
+    const QList<QAction*> posiciones = barra->actions();  // display order, separators included
     ASSERT_EQ(posiciones.size(), 15);
     for (int i = 0; i < 15; ++i) {
         SCOPED_TRACE(i + 1);
