@@ -60,7 +60,10 @@ Lectura Leer(const std::string& s) {
 
     std::string normal = (entera.empty() ? std::string("0") : entera) + "." +
                          (fraccion.empty() ? std::string("0") : fraccion);
-    if (hay_exponente) normal += "e" + std::to_string(exponente);
+    if (hay_exponente) {
+        normal += 'e';
+        normal += std::to_string(exponente);
+    }
     double v = 0;
     auto res = std::from_chars(normal.data(), normal.data() + normal.size(), v,
                                std::chars_format::general);

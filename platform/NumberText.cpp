@@ -49,7 +49,9 @@ QString formatNumber(double value, const QString& pattern) {
     const int decimals = decimalsOf(pattern);
     if (decimals >= 0) return localised(Decimales::Texto_Decimales(value, decimals));
     const bool sign = std::signbit(value) && value != 0;
-    const QString shortest = localised((sign ? "-" : "") + Decimales::Texto_Corto(value));
+    std::string corto = sign ? std::string("-") : std::string();
+    corto += Decimales::Texto_Corto(value);
+    const QString shortest = localised(corto);
     return allAts(pattern) ? formatText(shortest, pattern) : shortest;
 }
 

@@ -94,9 +94,10 @@ Numeros Numeros_Con_Separador(const std::string& separador) {
         std::string t = Decimales::Recortar(texto);
         if (!separador.empty() && separador != ".") {
             const auto pos = t.find(separador);
-            if (pos != std::string::npos) t.replace(pos, separador.size(), ".");
+            if (pos != std::string::npos)
+                t = t.substr(0, pos) + '.' + t.substr(pos + separador.size());
         }
-        if (!t.empty() && t[0] == '+') t.erase(0, 1);
+        if (!t.empty() && t[0] == '+') t = t.substr(1);
         double v = 0;
         const char* fin = t.data() + t.size();
         auto [p, ec] = std::from_chars(t.data(), fin, v);

@@ -33,7 +33,9 @@ TEST(NumberText, RightAlignedPattern) {
 }
 
 TEST(NumberText, InstalledFormatterIsUsedAndCanBeRemoved) {
-    Grafico::Poner_Formateador([](double v, int d) { return "<" + Grafico::Texto_Decimales(v, d, ",") + ">"; });
+    Grafico::Poner_Formateador([](double v, int d) {
+        return std::string("<").append(Grafico::Texto_Decimales(v, d, ",")).append(">");
+    });
     EXPECT_EQ(Grafico::Formatear(1.5, 2), "<1,50>");
     Grafico::Poner_Formateador({});
     // Default: the C locale in force ("C" in this test).

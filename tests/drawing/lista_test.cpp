@@ -13,7 +13,7 @@ TEST(DisplayList, RefusesTheRecordAfterTheThousandth) {
         Elemento e;
         e.Tipo = 1;
         e.X1 = i;
-        ASSERT_TRUE(l.Agregar(e, "t" + std::to_string(i)));
+        ASSERT_TRUE(l.Agregar(e, std::string("t").append(std::to_string(i))));
     }
     Elemento extra;
     extra.Tipo = 3;

@@ -71,7 +71,7 @@ TEST_F(MuCapas, StaircasesGridLabelsAndLegendInOrder) {
     for (int k = 1; k <= 5; ++k) {
         EXPECT_EQ(l.Elementos(43 + k).Tipo, 4);
         EXPECT_EQ(l.Elementos(43 + k).Y1, k);
-        EXPECT_EQ(l.Textos(43 + k), " " + std::to_string(k));
+        EXPECT_EQ(l.Textos(43 + k), std::string(" ").append(std::to_string(k)));
     }
     EXPECT_EQ(l.Textos(49), "Mu (mkN)");
     EXPECT_NEAR(l.Elementos(49).X1, 36, 1e-9);
