@@ -7,21 +7,6 @@ namespace General_dibujo {
 
 inline constexpr double Color_Negro = 0;
 
-inline Elemento Registro_Linea(double x1, double y1, double x2, double y2,
-                               double color = Color_Negro, double estilo = 1,
-                               double grosor = 1) {
-    Elemento e;
-    e.Tipo = Elemento_Linea;
-    e.X1 = x1;
-    e.Y1 = y1;
-    e.X2 = x2;
-    e.Y2 = y2;
-    e.Color = color;
-    e.Estilo = estilo;
-    e.Grosor = grosor;
-    return e;
-}
-
 // A box record (kinds 5, 6, 7), upper-left corner first.
 inline Elemento Registro_Caja(int tipo, double x1, double y1, double x2, double y2,
                               double color) {
@@ -32,6 +17,15 @@ inline Elemento Registro_Caja(int tipo, double x1, double y1, double x2, double 
     e.X2 = x2;
     e.Y2 = y2;
     e.Color = color;
+    return e;
+}
+
+inline Elemento Registro_Linea(double x1, double y1, double x2, double y2,
+                               double color = Color_Negro, double estilo = 1,
+                               double grosor = 1) {
+    Elemento e = Registro_Caja(Elemento_Linea, x1, y1, x2, y2, color);
+    e.Estilo = estilo;
+    e.Grosor = grosor;
     return e;
 }
 

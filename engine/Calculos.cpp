@@ -496,10 +496,6 @@ bool Predeformacion_Admisible(double e0) {
     return std::isfinite(e0) && !(e0 > Limite_Predeformacion);
 }
 
-}  // namespace
-
-namespace {
-
 void Crear_Resultados_Flexion() {
     auto& c = General::Caso;
     const int tipos = c.Num_Tipos_Refuerzo;

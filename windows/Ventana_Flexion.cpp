@@ -24,6 +24,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <functional>
 
 namespace windows {
 
@@ -172,61 +173,47 @@ void Ventana_Flexion::Crear_Datos() {
         boton->setFocusPolicy(Qt::StrongFocus);
     };
 
+    // A row: label, its field or fields, the unit; then the next row.
+    auto fila = [&](const char* rotulo, const std::function<void()>& campos, const char* unidad,
+                    int xU, int wU) {
+        etiqueta(Q(rotulo), xLabel, y, wLabel);
+        campos();
+        etiqueta(Q(unidad), xU, y, wU);
+        y += paso;
+    };
+    // A row of one text field with its unit.
+    auto fila_campo = [&](const char* rotulo, QLineEdit*& campo, const char* nombre,
+                          const char* unidad) {
+        fila(rotulo, [&] { linea(campo, nombre, xCampo, wCampo); }, unidad, xUnidad, 40);
+    };
+    const int xUnidadPar = xSegundo + twips(615) + 3;
     if (t) {
-        etiqueta(Q("Ancho - Ancho alma"), xLabel, y, wLabel);
-        linea(TX_ANCHO, "TX_ANCHO", xCampo, wPar);
-        linea(TX_ANCHOALMA, "TX_ANCHOALMA", xSegundo, twips(615));
-        etiqueta(Q("m"), xSegundo + twips(615) + 3, y, 14);
-        y += paso;
-        etiqueta(Q("Canto - Canto ala"), xLabel, y, wLabel);
-        linea(TX_CANTO, "TX_CANTO", xCampo, wPar);
-        linea(TX_CANTOALA, "TX_CANTOALA", xSegundo, twips(615));
-        etiqueta(Q("m"), xSegundo + twips(615) + 3, y, 14);
-        y += paso;
+        fila("Ancho - Ancho alma", [&] {
+            linea(TX_ANCHO, "TX_ANCHO", xCampo, wPar);
+            linea(TX_ANCHOALMA, "TX_ANCHOALMA", xSegundo, twips(615));
+        }, "m", xUnidadPar, 14);
+        fila("Canto - Canto ala", [&] {
+            linea(TX_CANTO, "TX_CANTO", xCampo, wPar);
+            linea(TX_CANTOALA, "TX_CANTOALA", xSegundo, twips(615));
+        }, "m", xUnidadPar, 14);
     } else {
-        etiqueta(Q("Ancho"), xLabel, y, wLabel);
-        linea(TX_ANCHO, "TX_ANCHO", xCampo, wCampo);
-        etiqueta(Q("m"), xUnidad, y, 40);
-        y += paso;
-        etiqueta(Q("Canto"), xLabel, y, wLabel);
-        linea(TX_CANTO, "TX_CANTO", xCampo, wCampo);
-        etiqueta(Q("m"), xUnidad, y, 40);
-        y += paso;
+        fila_campo("Ancho", TX_ANCHO, "TX_ANCHO", "m");
+        fila_campo("Canto", TX_CANTO, "TX_CANTO", "m");
     }
-    const int wU = 40;
-    etiqueta(Q("Recubrimiento"), xLabel, y, wLabel);
-    linea(TX_RECUB, "TX_RECUB", xCampo, wCampo);
-    etiqueta(Q("m"), xUnidad, y, wU);
-    y += paso;
-    etiqueta(Q("Armadura inferior"), xLabel, y, wLabel);
-    linea(TX_ASI, "TX_ASI", xCampo, wCampo);
-    etiqueta(Q("cm²"), xUnidad, y, wU);
-    y += paso;
-    etiqueta(Q("Armadura superior"), xLabel, y, wLabel);
-    linea(TX_ASS, "TX_ASS", xCampo, wCampo);
-    etiqueta(Q("cm²"), xUnidad, y, wU);
-    y += paso;
-    etiqueta(Q("f<sub>ck</sub>"), xLabel, y, wLabel);
-    lista(CO_FCK, "CO_FCK");
-    etiqueta(Q("N/mm²"), xUnidad, y, 33);
-    gamma(CM_GAMMA1, "CM_GAMMA1");
-    y += paso;
-    etiqueta(Q("f<sub>yk</sub>"), xLabel, y, wLabel);
-    lista(CO_FYK, "CO_FYK");
-    etiqueta(Q("N/mm²"), xUnidad, y, 33);
-    gamma(CM_GAMMA2, "CM_GAMMA2");
-    y += paso;
-    etiqueta(Q("Ancho del refuerzo"), xLabel, y, wLabel);
-    lista(CO_ANCHOR, "CO_ANCHOR");
-    etiqueta(Q("m"), xUnidad, y, wU);
-    y += paso;
-    etiqueta(Q("Momento actual"), xLabel, y, wLabel);
-    linea(TX_MCP, "TX_MCP", xCampo, wCampo);
-    etiqueta(Q("mkN"), xUnidad, y, wU);
-    y += paso;
-    etiqueta(Q("Momento solicitante"), xLabel, y, wLabel);
-    linea(TX_MD, "TX_MD", xCampo, wCampo);
-    etiqueta(Q("mkN"), xUnidad, y, wU);
+    fila_campo("Recubrimiento", TX_RECUB, "TX_RECUB", "m");
+    fila_campo("Armadura inferior", TX_ASI, "TX_ASI", "cm²");
+    fila_campo("Armadura superior", TX_ASS, "TX_ASS", "cm²");
+    fila("f<sub>ck</sub>", [&] {
+        lista(CO_FCK, "CO_FCK");
+        gamma(CM_GAMMA1, "CM_GAMMA1");
+    }, "N/mm²", xUnidad, 33);
+    fila("f<sub>yk</sub>", [&] {
+        lista(CO_FYK, "CO_FYK");
+        gamma(CM_GAMMA2, "CM_GAMMA2");
+    }, "N/mm²", xUnidad, 33);
+    fila("Ancho del refuerzo", [&] { lista(CO_ANCHOR, "CO_ANCHOR"); }, "m", xUnidad, 40);
+    fila_campo("Momento actual", TX_MCP, "TX_MCP", "mkN");
+    fila_campo("Momento solicitante", TX_MD, "TX_MD", "mkN");
 
     connect(CM_GAMMA1, &QPushButton::clicked, this, [this] { CM_GAMMA1_Click(); });
     connect(CM_GAMMA2, &QPushButton::clicked, this, [this] { CM_GAMMA2_Click(); });
