@@ -15,8 +15,17 @@ ctest --test-dir build/test -j"$jobs" --output-on-failure
 echo "== sanitizer build (address, undefined) =="
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRAM_SANITIZE=ON -DKESTRAM_BENCH=OFF >/dev/null
 cmake --build build/asan -j"$jobs"
-UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build/asan -j"$jobs" --output-on-failure
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+report="$PWD/build/asan/junit.xml"
+if ! ctest --test-dir build/asan -j"$jobs" --output-on-failure --output-junit "$report"; then
+  # Only tests that failed through LeakSanitizer's own crash run once more;
+  # every other failure ends the run here.
+  rerun=$(bash scripts/sanitizer_triage.sh "$report") || exit 1
+  [ -n "$rerun" ] || exit 1
+  echo "LeakSanitizer itself crashed in: $(echo $rerun); running these once more"
+  regex=$(printf '%s\n' "$rerun" | sed 's/[][\\.^$*+?(){}|]/\\&/g' | paste -sd'|')
+  ctest --test-dir build/asan --output-on-failure -R "^($regex)\$"
+fi
 
 if [ -f tests/fuzz/CMakeLists.txt ]; then
   echo "== fuzz targets =="
