@@ -4,10 +4,12 @@
 #include "app/FM_CONFIG_IMPR.h"
 #include "drawing/Grafico.h"
 #include "engine/General.h"
+#include "platform/FieldLeave.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/Printers.h"
+#include "platform/Screen.h"
 #include "reports/paper/Papel.h"
 
 #include <optional>
@@ -43,7 +45,9 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
         kind = DesignKind::FlexionT;
     if (!kind || !v || v->kind() != *kind) return;
 
-    if (*kind != DesignKind::Carac && !c.Calculado) {
+    // An edit typed but not yet left makes the results stale as a left one
+    // would: the report must not show a value the window no longer shows.
+    if (*kind != DesignKind::Carac && (!c.Calculado || platform::hasPendingEdit(v))) {
         platform::showMessage(
             "No se han calculado los resultados o los datos han sido modificados y no se ha "
             "procedido a realizar un nuevo cálculo.",
@@ -86,6 +90,8 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
         pedido.fileName = Nombre_Pdf(*kind);
         pedido.confirmOverwrite = true;
         pedido.defaultSuffix = "pdf";
+        // Where Open and Save open: the folder of the case's file.
+        if (!c.Sin_Nombre) pedido.folder = platform::folderOf(c.Nombre_Fichero);
         const std::optional<std::string> elegido = platform::fileDialogs().ask(pedido);
         if (!elegido) return;
         ruta = QString::fromStdString(*elegido);
@@ -106,5 +112,6 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
 void MDI_PRINCIPAL::mnuPrincipalConfigurar_Click() {
     FM_CONFIG_IMPR dialogo(this);
     dialogo.Form_Load();
+    platform::centerOnWindow(dialogo, *this);
     platform::runModal(dialogo);
 }

@@ -1,8 +1,8 @@
 #include "fichero_disk.h"
 
+#include "platform/FileReplacement.h"
+
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,50 +54,23 @@ Outcome writeAll(int fd, std::string_view bytes) {
     return std::nullopt;
 }
 
-std::string parentFolder(const std::string& path) {
-    std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
 class RealOutputFile : public OutputFile {
 public:
-    RealOutputFile(int fd, std::string temp, std::string target)
-        : fd_(fd), temp_(std::move(temp)), target_(std::move(target)) {}
-
-    ~RealOutputFile() override {
-        if (fd_ >= 0) ::close(fd_);
-        if (!committed_) ::unlink(temp_.c_str());
-    }
+    explicit RealOutputFile(std::unique_ptr<platform::FileReplacement> file)
+        : file_(std::move(file)) {}
 
     Outcome write(std::string_view bytes) override {
-        if (fd_ < 0) return failureFromErrno(EBADF, true);
-        return writeAll(fd_, bytes);
+        if (file_->fd() < 0) return failureFromErrno(EBADF, true);
+        return writeAll(file_->fd(), bytes);
     }
 
     Outcome commit() override {
-        if (fd_ < 0) return failureFromErrno(EBADF, true);
-        if (::fsync(fd_) != 0) return failureFromErrno(errno, true);
-        int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) return failureFromErrno(errno, true);
-        if (::rename(temp_.c_str(), target_.c_str()) != 0) return failureFromErrno(errno, true);
-        committed_ = true;
-        // Make the rename itself durable; the file is in place either way.
-        int dir = ::open(parentFolder(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
-        }
+        if (int error = file_->commit()) return failureFromErrno(error, true);
         return std::nullopt;
     }
 
 private:
-    int fd_;
-    std::string temp_;
-    std::string target_;
-    bool committed_ = false;
+    std::unique_ptr<platform::FileReplacement> file_;
 };
 
 // A file written over itself, for a folder that takes no new file: the
@@ -141,63 +114,15 @@ class RealFileSystem : public FileSystem {
 public:
     std::unique_ptr<OutputFile> create(const std::string& requested, Outcome& failure) override {
         failure.reset();
-        if (requested.empty() || requested.find('\0') != std::string::npos) {
-            failure = failureFromErrno(EINVAL, true);
-            return nullptr;
-        }
-        // Replace the file a link points to, not the link.
-        std::string target = requested;
-        struct stat link {};
-        if (::lstat(requested.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
-            if (char* real = ::realpath(requested.c_str(), nullptr)) {
-                target = real;
-                std::free(real);
-            }
-        }
-        struct stat old {};
-        bool exists = ::stat(target.c_str(), &old) == 0;
-        if (exists && !S_ISREG(old.st_mode)) {
-            failure = accessDenied();
-            return nullptr;
-        }
-        // A file the user may not write stays as it is, although the
-        // rename over it would succeed.
-        if (exists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-            failure = failureFromErrno(errno, true);
-            return nullptr;
-        }
-        std::string folder = parentFolder(target);
-        struct stat dir {};
-        if (::stat(folder.c_str(), &dir) != 0 || !S_ISDIR(dir.st_mode)) {
-            failure = failureFromErrno(ENOENT, true);
-            return nullptr;
-        }
-        std::string base = target.substr(target.find_last_of('/') + 1);
-        if (base.empty()) {
-            failure = failureFromErrno(EISDIR, true);
-            return nullptr;
-        }
-        // A short name of its own: any name the target may have still fits.
-        std::string prefix = (folder == "/" ? std::string() : folder) + "/.krtmp" +
-                             std::to_string(::getpid()) + "-";
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string temp = prefix + std::to_string(counter_++);
-            int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd >= 0) {
-                if (exists) ::fchmod(fd, old.st_mode & 07777);
-                return std::make_unique<RealOutputFile>(fd, temp, target);
-            }
+        auto file = std::make_unique<platform::FileReplacement>();
+        if (int error = file->open(requested)) {
             // A folder that takes no new file: a writable file there is
             // written over itself.
-            if (exists && (errno == EACCES || errno == EPERM))
-                return std::make_unique<InPlaceOutputFile>(target);
-            if (errno != EEXIST && errno != EINTR) {
-                failure = failureFromErrno(errno, true);
-                return nullptr;
-            }
+            if (file->folderTakesNoFile()) return std::make_unique<InPlaceOutputFile>(file->target());
+            failure = failureFromErrno(error, true);
+            return nullptr;
         }
-        failure = accessDenied();
-        return nullptr;
+        return std::make_unique<RealOutputFile>(std::move(file));
     }
 
     Outcome read(const std::string& path, std::string& contents) override {
@@ -240,7 +165,6 @@ private:
     static Failure tooLarge() {
         return {failure::kFileTooLarge, "El fichero es demasiado grande para ser un fichero de datos."};
     }
-    unsigned long counter_ = 0;
 };
 
 FileSystem* current = nullptr;

@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <csignal>
+
 namespace {
 
 // The toolkit's own texts (file dialogs, window menus) in Spanish, like
@@ -27,6 +29,9 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write past the user's file-size limit fails with its error, which
+    // the save and print commands report, instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     Textos_Qt qtTextos;
     if (qtTextos.load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),

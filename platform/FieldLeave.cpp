@@ -33,6 +33,12 @@ bool inside(const QWidget* w, const QWidget* container) {
     return w && container && (w == container || container->isAncestorOf(w));
 }
 
+QString textOf(const QWidget* w) {
+    if (auto* edit = qobject_cast<const QLineEdit*>(w)) return edit->text();
+    if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->currentText();
+    return {};
+}
+
 }  // namespace
 
 FieldGuard::FieldGuard(QWidget* window) : QObject(window), window_(window) {
@@ -125,8 +131,11 @@ bool FieldGuard::eventFilter(QObject* watched, QEvent* event) {
         if (held(watched)) return true;
         if (pressOnReturn(watched, static_cast<QKeyEvent*>(event))) return true;
         break;
-    case QEvent::KeyRelease:
     case QEvent::Shortcut:
+        if (pressOnAccessKey(watched, static_cast<QShortcutEvent*>(event))) return true;
+        if (held(watched)) return true;
+        break;
+    case QEvent::KeyRelease:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
         if (held(watched)) return true;
@@ -148,7 +157,33 @@ bool FieldGuard::pressOnReturn(QObject* watched, const QKeyEvent* key) {
     return true;
 }
 
+// Qt would press the button later (animated) without the focus moving, so
+// the field would never be left: the guard presses it now, as a click.
+bool FieldGuard::pressOnAccessKey(QObject* watched, const QShortcutEvent* shortcut) {
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (!button || !inWindow(button) || shortcut->isAmbiguous()) return false;
+    if (button->isEnabled() && pressCommand(button, Qt::ShortcutFocusReason)) button->click();
+    return true;
+}
+
+bool FieldGuard::pressCommand(QAbstractButton* button, Qt::FocusReason reason) {
+    QWidget* field = isExempt(button) ? nullptr : focusedField();
+    if (field && field != button && leave(field) != LeaveResult::Kind::Accepted) return false;
+    if (held(button)) return false;
+    if (button->focusPolicy() & Qt::ClickFocus) {
+        ++quiet_;
+        button->setFocus(reason);
+        --quiet_;
+    }
+    return true;
+}
+
 void FieldGuard::onFocusChanged(QWidget* old, QWidget* now) {
+    leaveOnFocusChange(old, now);
+    rememberShown(now);
+}
+
+void FieldGuard::leaveOnFocusChange(QWidget* old, QWidget* now) {
     QWidget* out = lastOut_;
     const int reason = lastOutReason_;
     lastOut_ = nullptr;
@@ -168,10 +203,31 @@ void FieldGuard::onFocusChanged(QWidget* old, QWidget* now) {
     if (byMouse && (refused_ == old || pendingMoves_ > 0)) eatClick_ = true;
 }
 
-QWidget* FieldGuard::focusedField() const {
-    for (QWidget* w = window_->focusWidget(); w && inside(w, window_); w = w->parentWidget())
+// A field taking the focus from another widget of the window: a pending
+// edit is measured from what it shows now (after the leave of the field it
+// came from, which may rewrite it). The focus going to or coming back from
+// another window, a popup or nowhere changes nothing.
+void FieldGuard::rememberShown(QWidget* now) {
+    if (!inWindow(now)) return;
+    QWidget* field = fieldAt(now);
+    if (field == shown_) return;
+    shown_ = field;
+    shownText_ = field ? textOf(field) : QString();
+}
+
+QWidget* FieldGuard::fieldAt(QWidget* widget) const {
+    for (QWidget* w = widget; w && inside(w, window_); w = w->parentWidget())
         if (handlers_.count(w)) return w;
     return nullptr;
+}
+
+QWidget* FieldGuard::focusedField() const { return fieldAt(window_->focusWidget()); }
+
+bool FieldGuard::pendingEdit() const {
+    QWidget* field = focusedField();
+    if (!field) return false;
+    if (field == refused_) return true;
+    return field == shown_ && textOf(field) != shownText_;
 }
 
 LeaveResult::Kind FieldGuard::leave(QWidget* field) {
@@ -189,6 +245,7 @@ LeaveResult::Kind FieldGuard::leave(QWidget* field) {
     switch (result.kind()) {
     case LeaveResult::Kind::Accepted:
         if (refused_ == field) refused_ = nullptr;
+        if (shown_ == field) shownText_ = textOf(field);  // taken: nothing pending
         break;
     case LeaveResult::Kind::Refused:
         refused_ = field;
@@ -197,6 +254,7 @@ LeaveResult::Kind FieldGuard::leave(QWidget* field) {
         break;
     case LeaveResult::Kind::Warning:
         if (refused_ == field) refused_ = nullptr;
+        if (shown_ == field) shownText_ = textOf(field);
         if (QWidget* next = result.next()) {
             selectAllIn(next);
             moveFocusLater(next);
@@ -232,25 +290,20 @@ bool clickAsUser(QAbstractButton* button) {
     FieldGuard* guard = nullptr;
     for (FieldGuard* g : guards())
         if (g->inWindow(button)) guard = g;
-    if (guard) {
-        QWidget* field = guard->isExempt(button) ? nullptr : guard->focusedField();
-        if (field && field != button) {
-            if (guard->leave(field) != LeaveResult::Kind::Accepted) {
-                settle();
-                return false;
-            }
-        }
-        if (guard->held(button)) return false;
-        if (button->focusPolicy() & Qt::ClickFocus) {
-            ++guard->quiet_;
-            button->setFocus(Qt::MouseFocusReason);
-            --guard->quiet_;
-        }
+    if (guard && !guard->pressCommand(button, Qt::MouseFocusReason)) {
+        settle();
+        return false;
     }
     if (!button->isEnabled() || !button->isVisibleTo(button->window())) return false;
     button->click();
     settle();
     return true;
+}
+
+bool hasPendingEdit(const QWidget* window) {
+    for (FieldGuard* g : guards())
+        if (g->window_ == window) return g->pendingEdit();
+    return false;
 }
 
 void settle() {

@@ -27,7 +27,9 @@
 // Push buttons of the window get autoDefault off (those present when the
 // guard is made, a field watched or the window shown), so Return in a
 // dialog's field never presses a button without the field being left;
-// Return on a push button that holds the focus presses that button.
+// Return on a push button that holds the focus presses that button. A
+// button's access key (Alt+letter) presses it as a click does: the field is
+// left first, a refused field holds the command, an exempt one is not held.
 //
 // Tests: on a shown, active window use real focus and QTest clicks; on any
 // window use leaveField() and clickAsUser(). button->click() skips the leave.
@@ -35,6 +37,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -42,6 +45,7 @@
 
 class QAbstractButton;
 class QKeyEvent;
+class QShortcutEvent;
 class QWidget;
 
 namespace platform {
@@ -90,6 +94,13 @@ public:
     // The watched field that holds the window's focus, or nullptr.
     QWidget* focusedField() const;
 
+    // The field holding the focus has an edit its handler has not taken yet:
+    // its text differs from what it showed when it took the focus (the focus
+    // coming back from a message box, a popup or another window keeps that
+    // text), or it holds a refused text. Nothing runs: a command that reads
+    // the case asks this in place of leaving the field.
+    bool pendingEdit() const;
+
     // The guard watching this field, or nullptr.
     static FieldGuard* of(QWidget* field);
 
@@ -98,18 +109,29 @@ protected:
 
 private:
     friend bool clickAsUser(QAbstractButton* button);
+    friend bool hasPendingEdit(const QWidget* window);
     void onFocusChanged(QWidget* old, QWidget* now);
+    void leaveOnFocusChange(QWidget* old, QWidget* now);
+    void rememberShown(QWidget* now);
+    QWidget* fieldAt(QWidget* widget) const;
     void moveFocusLater(QWidget* target);
     bool inWindow(const QObject* object) const;
     bool held(const QObject* target) const;
     bool isExempt(const QWidget* widget) const;
     bool pressOnReturn(QObject* watched, const QKeyEvent* key);
+    bool pressOnAccessKey(QObject* watched, const QShortcutEvent* shortcut);
+    // A user's press of a command (click or access key): the field holding
+    // the focus is left first, unless the command is exempt, and the button
+    // takes the focus. False when the command is held.
+    bool pressCommand(QAbstractButton* button, Qt::FocusReason reason);
     void clearAutoDefault();
 
     QWidget* window_;
     std::map<QWidget*, LeaveHandler> handlers_;
     std::vector<QPointer<QWidget>> exempt_;
     QPointer<QWidget> refused_;
+    QPointer<QWidget> shown_;      // watched field that last took the focus
+    QString shownText_;            // its text then, or as its handler left it
     QWidget* lastOut_ = nullptr;   // watched field of the last focus-out
     int lastOutReason_ = 0;        // its Qt::FocusReason
     int pendingMoves_ = 0;         // queued focus moves not yet done
@@ -130,6 +152,10 @@ void leaveField(QWidget* field);
 // the command ran. (button->click() alone would
 // skip the leave.)
 bool clickAsUser(QAbstractButton* button);
+
+// Whether a guarded field of this window holds an edit not yet left
+// (FieldGuard::pendingEdit of the window's guard; false without a guard).
+bool hasPendingEdit(const QWidget* window);
 
 // Carries out pending queued calls (focus moves) so a test can read the focus.
 void settle();

@@ -2,7 +2,10 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
+#include <QWindow>
 
+#include <algorithm>
 #include <optional>
 
 namespace platform {
@@ -18,6 +21,21 @@ QSize screenSize() {
     if (injected()) return *injected();
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().size() : QSize();
+}
+
+void centerOnWindow(QWidget& window, const QWidget& over) {
+    const QWidget& sobre = *over.window();
+    QMargins marco;
+    if (window.isVisible() && window.windowHandle()) marco = window.windowHandle()->frameMargins();
+    if (marco.isNull() && sobre.windowHandle()) marco = sobre.windowHandle()->frameMargins();
+    QRect r(QPoint(0, 0), window.size().grownBy(marco));
+    r.moveCenter(sobre.frameGeometry().center());
+    if (const QScreen* s = sobre.screen()) {
+        const QRect libre = s->availableGeometry();
+        r.moveLeft(std::max(libre.left(), std::min(r.left(), libre.right() - r.width() + 1)));
+        r.moveTop(std::max(libre.top(), std::min(r.top(), libre.bottom() - r.height() + 1)));
+    }
+    window.move(r.topLeft());  // a window's position is that of its frame
 }
 
 ScopedScreenSize::ScopedScreenSize(QSize size)

@@ -2,6 +2,7 @@
 
 #include "drawing/General_dibujo.h"
 #include "engine/General.h"
+#include "platform/FieldLeave.h"
 #include "platform/Messages.h"
 #include "windows/DesignWindow.h"
 #include "windows/Grabar_Caso.h"
@@ -10,7 +11,9 @@ namespace windows {
 
 bool Grabar_Al_Cerrar(DesignWindow& ventana) {
     auto& c = General::Caso;
-    if (c.Guardado && !c.Modificado) return true;
+    // An edit typed but not yet left counts as a change: it is only in the
+    // field, and closing would lose it without the question.
+    if (c.Guardado && !c.Modificado && !platform::hasPendingEdit(&ventana)) return true;
     const auto respuesta =
         platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
                               platform::Icon::Question, platform::Buttons::YesNo);

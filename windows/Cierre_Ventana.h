@@ -6,8 +6,9 @@ namespace windows {
 
 class DesignWindow;
 
-// An unsaved case: asks whether to save it and, on yes, collects the fields
-// and saves (the dialog proposes the case's own file when it has one).
+// An unsaved case (modified, or a field holding an edit not yet left): asks
+// whether to save it and, on yes, collects the fields as shown and saves
+// (the dialog proposes the case's own file when it has one).
 // False when the window must stay open: the fields are wrong or the save
 // did not complete, so closing would lose the case.
 bool Grabar_Al_Cerrar(DesignWindow& ventana);

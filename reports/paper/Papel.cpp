@@ -1,6 +1,7 @@
 #include "reports/paper/Papel.h"
 
 #include "drawing/screen/Color_Qt.h"
+#include "platform/FileReplacement.h"
 #include "platform/NumberText.h"
 #include "platform/Printers.h"
 
@@ -16,16 +17,39 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
+#include <QRegularExpression>
 #include <QWidget>
-
-#include <cstdio>
 
 namespace Imprimir {
 
 namespace {
 
 constexpr double kGrados = 180.0 / 3.14159265358979323846;
+
+// Whether the file holds the whole document as the PDF writer ends it: the
+// last lines give the place of the cross-reference table and "%%EOF", and
+// the table stands there with every entry, followed by the trailer. The
+// writer does not report a failed write; a lost or cut write moves the
+// table away from the place it counted.
+bool Pdf_Completo(const QString& ruta) {
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) return false;
+    const QByteArray datos = f.readAll();
+    static const QRegularExpression fin(
+        QStringLiteral("startxref\\s+(\\d{1,15})\\s+%%EOF(?:\\r?\\n)?\\z"));
+    const QRegularExpressionMatch m = fin.match(QString::fromLatin1(datos.right(64)));
+    if (!m.hasMatch()) return false;
+    const qint64 tabla = m.captured(1).toLongLong();
+    if (tabla >= datos.size()) return false;
+    static const QRegularExpression cabecera(
+        QStringLiteral("^xref[ \\r\\n]+0[ ]+(\\d{1,9})[ ]*\\r?\\n"));
+    const QRegularExpressionMatch c =
+        cabecera.match(QString::fromLatin1(datos.mid(tabla, 40)));
+    if (!c.hasMatch()) return false;
+    // Every entry of the table is 20 bytes long.
+    const qint64 trailer = tabla + c.capturedLength(0) + 20 * c.captured(1).toLongLong();
+    return trailer < datos.size() && datos.mid(trailer, 7) == "trailer";
+}
 
 }  // namespace
 
@@ -56,12 +80,7 @@ Superficie_Papel::~Superficie_Papel() {
     Descartar();
 }
 
-void Superficie_Papel::Descartar() {
-    if (temporal_) {
-        temporal_->remove();
-        temporal_.reset();
-    }
-}
+void Superficie_Papel::Descartar() { temporal_.reset(); }
 
 bool Superficie_Papel::Iniciar() {
     if (iniciada_) return true;
@@ -72,16 +91,19 @@ bool Superficie_Papel::Iniciar() {
             return false;
         }
         // Beside the target, so the final rename stays on one file system.
-        temporal_ = std::make_unique<QTemporaryFile>(info.absolutePath() + QStringLiteral("/.") +
-                                                     info.fileName() + QStringLiteral(".XXXXXX"));
-        if (!temporal_->open()) {
-            error_ = QStringLiteral("No se puede escribir en la carpeta «%1».")
-                         .arg(QDir::toNativeSeparators(info.absolutePath()));
-            temporal_.reset();
+        auto temporal = std::make_unique<platform::FileReplacement>();
+        if (temporal->open(QFile::encodeName(destino_).toStdString()) != 0) {
+            // An existing file the user may not write stays as it is.
+            const QFileInfo objetivo(QFile::decodeName(temporal->target().c_str()));
+            error_ = objetivo.exists() && !temporal->folderTakesNoFile()
+                         ? QStringLiteral("No se puede escribir en el fichero «%1».")
+                               .arg(QDir::toNativeSeparators(destino_))
+                         : QStringLiteral("No se puede escribir en la carpeta «%1».")
+                               .arg(QDir::toNativeSeparators(info.absolutePath()));
             return false;
         }
-        temporal_->close();
-        printer_.setOutputFileName(temporal_->fileName());
+        temporal_ = std::move(temporal);
+        printer_.setOutputFileName(QFile::decodeName(temporal_->temporary().c_str()));
     } else if (!printer_.isValid()) {
         error_ = QStringLiteral("La impresora «%1» no está disponible.").arg(printer_.printerName());
         return false;
@@ -192,25 +214,15 @@ bool Superficie_Papel::Terminar() {
         return false;
     }
     if (!temporal_) return true;
-    const QString tmp = temporal_->fileName();
-    if (QFileInfo(tmp).size() <= 0) {
+    // Complete, on disk, then in place of the target in one step.
+    if (!Pdf_Completo(QFile::decodeName(temporal_->temporary().c_str())) ||
+        temporal_->commit() != 0) {
         error_ = QStringLiteral("No se ha podido escribir el fichero «%1».")
                      .arg(QDir::toNativeSeparators(destino_));
         Descartar();
         return false;
     }
-    // rename() replaces the target in one step.
-    if (std::rename(QFile::encodeName(tmp).constData(), QFile::encodeName(destino_).constData()) !=
-        0) {
-        error_ = QStringLiteral("No se ha podido escribir el fichero «%1».")
-                     .arg(QDir::toNativeSeparators(destino_));
-        Descartar();
-        return false;
-    }
-    temporal_->setAutoRemove(false);
     temporal_.reset();
-    QFile::setPermissions(destino_, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                        QFileDevice::ReadGroup | QFileDevice::ReadOther);
     return true;
 }
 

@@ -1,8 +1,8 @@
 // The page surface on paper: a printer of the system or a PDF file, drawn
 // in device pixels converted from centimetres. A PDF is written to a
 // temporary file beside the target and replaces the target only once the
-// document is complete; a failed or abandoned document leaves the target
-// as it was.
+// document is on disk and complete; a failed or abandoned document leaves
+// the target as it was.
 #pragma once
 
 #include "reports/Imprimir.h"
@@ -16,8 +16,11 @@
 #include <functional>
 #include <memory>
 
-class QTemporaryFile;
 class QWidget;
+
+namespace platform {
+class FileReplacement;
+}
 
 namespace Imprimir {
 
@@ -58,7 +61,7 @@ private:
     QPrinter printer_;
     QPainter painter_;
     QString destino_;  // PDF: the file to replace once complete
-    std::unique_ptr<QTemporaryFile> temporal_;
+    std::unique_ptr<platform::FileReplacement> temporal_;
     double dpi_ = 600;
     double ancho_ = 21.0;
     double alto_ = 29.7;

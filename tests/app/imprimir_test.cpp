@@ -4,6 +4,7 @@
 
 #include "app/FM_CONFIG_IMPR.h"
 #include "app/Inicio.h"
+#include "app/TB_BARRA.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "engine/General.h"
 #include "platform/Controls.h"
@@ -25,7 +26,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -164,9 +167,7 @@ TEST_F(Imprimir_Cmd, RefusalsAndCancelPrintNothing) {
     General::Caso.Calculado = false;
     principal->mnuPrincipalImprimir_Click();
     ASSERT_EQ(mensajes.fake.shown.size(), 1u);
-    EXPECT_EQ(mensajes.fake.shown[0].text,
-              "No se han calculado los resultados o los datos han sido modificados y no se ha "
-              "procedido a realizar un nuevo cálculo.");
+    EXPECT_EQ(mensajes.fake.shown[0].text, kAvisoNoCalculado);
     EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Information);
     EXPECT_TRUE(dialogos.fake.asked.empty());
 
@@ -192,6 +193,23 @@ TEST_F(Imprimir_Cmd, RefusalsAndCancelPrintNothing) {
     principal->mnuPrincipalImprimir_Click();
     EXPECT_TRUE(mensajes.fake.shown.empty());
     EXPECT_EQ(dialogos.fake.asked.size(), 1u);
+}
+
+// The PDF's file dialog opens where Open and Save do: in the folder of the
+// case's file; while the case has no file, where the toolkit chooses.
+TEST_F(Imprimir_Cmd, ThePdfDialogOpensInTheFolderOfTheCasesFile) {
+    Abrir(DesignKind::Confina);
+    auto& c = General::Caso;
+    c.Calculado = true;
+    c.Nombre_Fichero = dir.filePath("casos/col.krc").toStdString();
+    for (const bool sin_nombre : {false, true}) {
+        c.Sin_Nombre = sin_nombre;
+        principal->mnuPrincipalImprimir_Click();  // the dialog is cancelled
+    }
+    ASSERT_EQ(dialogos.fake.asked.size(), 2u);
+    EXPECT_EQ(dialogos.fake.asked[0].folder, dir.filePath("casos").toStdString());
+    EXPECT_EQ(dialogos.fake.asked[1].folder, "");
+    EXPECT_TRUE(mensajes.fake.shown.empty());
 }
 
 // Records whether the hourglass was on when a message was shown.
@@ -252,6 +270,70 @@ TEST_F(Imprimir_Cmd, AFailedPrintGivesOneMessageAndChangesNothing) {
     EXPECT_EQ(dialogos.fake.asked.size(), 1u);  // no file name for a printer
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(reloj.reloj, (std::vector<bool>{false, false}));  // never over a message
+}
+
+// The real windows, calculated, in an active frame.
+class Imprimir_Real : public Marco_Real {
+protected:
+    platform::ScopedFakePrinters impresoras;  // none: "Archivo PDF"
+};
+
+// A new value typed into a field and not left makes the results stale for
+// Ctrl+I and for the toolbar's button, as leaving the field would: the
+// notice, and no report of values the window no longer shows. The same field
+// holding the focus unchanged prints.
+TEST_F(Imprimir_Real, ATextTypedButNotLeftIsNotPrinted) {
+    struct Ventana {
+        DesignKind kind;
+        const char* campo;
+    };
+    const Ventana ventanas[] = {{DesignKind::Flexion, "TX_CANTO"},
+                                {DesignKind::FlexionT, "TX_CANTO"},
+                                {DesignKind::Confina, "TX_DIAM"}};
+    principal->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+    auto* boton = qobject_cast<QToolButton*>(
+        principal->TB_BARRA->widgetForAction(principal->TB_BARRA->Boton_Clave("Imprimir")));
+    ASSERT_TRUE(boton);
+    mensajes.fake.defaultYesNo = platform::Answer::No;  // the closes between cases
+    for (const Ventana& v : ventanas) {
+        for (const bool por_barra : {false, true}) {
+            SCOPED_TRACE(std::string(v.campo) + (por_barra ? " barra" : " Ctrl+I"));
+            Abrir_Por_Menu(*principal, v.kind);
+            windows::DesignWindow* w = principal->Ventana();
+            ASSERT_TRUE(w);
+            QTest::mouseClick(w->findChild<QPushButton*>("CM_CALCULAR"), Qt::LeftButton);
+            ASSERT_TRUE(General::Caso.Calculado);
+            auto* campo = w->findChild<QLineEdit*>(v.campo);
+            ASSERT_TRUE(campo);
+            campo->setFocus(Qt::TabFocusReason);
+            platform::settle();
+            ASSERT_EQ(QApplication::focusWidget(), campo);
+            auto imprimir = [&] {
+                mensajes.fake.clear();
+                dialogos.fake.asked.clear();
+                if (por_barra)
+                    QTest::mouseClick(boton, Qt::LeftButton);
+                else
+                    QTest::keyClick(campo, Qt::Key_I, Qt::ControlModifier);
+                platform::settle();
+            };
+
+            imprimir();  // unchanged: on to the PDF's name (cancelled here)
+            EXPECT_TRUE(mensajes.fake.shown.empty());
+            EXPECT_EQ(dialogos.fake.asked.size(), 1u);
+
+            campo->selectAll();
+            QTest::keyClicks(campo, "0,7");
+            imprimir();
+            ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+            EXPECT_EQ(mensajes.fake.shown[0].text, kAvisoNoCalculado);
+            EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Information);
+            EXPECT_TRUE(dialogos.fake.asked.empty());
+            EXPECT_EQ(QApplication::focusWidget(), campo);  // still being typed
+            EXPECT_EQ(campo->text(), "0,7");
+        }
+    }
 }
 
 TEST_F(Imprimir_Cmd, PrinterDialogListsPreselectsAndSelects) {

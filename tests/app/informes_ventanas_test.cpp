@@ -152,9 +152,7 @@ TEST_F(InformesVentanas, FlexureReportsFromTheRealWindows) {
     EXPECT_TRUE(General_dibujo::Dibujo.Ver_Seccion);  // the drawing stays
     Teclear(w->TX_MD, "281");
     principal->mnuPrincipalImprimir_Click();
-    EXPECT_EQ(mensajes.fake.shown.back().text,
-              "No se han calculado los resultados o los datos han sido modificados y no se ha "
-              "procedido a realizar un nuevo cálculo.");
+    EXPECT_EQ(mensajes.fake.shown.back().text, kAvisoNoCalculado);
     EXPECT_EQ(dialogos.fake.asked.size(), preguntas);
 }
 

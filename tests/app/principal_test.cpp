@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -24,6 +25,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -453,6 +455,59 @@ TEST_F(Principal, DesignWindowSitsInAFixedChildFrameWithoutMaximise) {
     EXPECT_TRUE(principal->entryEnabled(FrameEntry::BotonImprimir));
 }
 
+// The compact title bar: the close button shows a cross (lit diagonals and
+// centre, dark edge midpoints), the minimise button a bar along its bottom;
+// a click on each does what it shows.
+TEST_F(Principal, ChildTitleButtonsShowACrossAndABarAndWork) {
+    principal->mnuCalcularConfina_Click();
+    QMdiSubWindow* sub = principal->Subventana();
+    ASSERT_TRUE(sub);
+    QCoreApplication::processEvents();
+    QStyleOptionTitleBar o;
+    o.initFrom(sub);
+    const int alto = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, sub);
+    o.rect = QRect(0, 0, sub->width(), alto);
+    o.titleBarFlags = sub->windowFlags();
+    o.titleBarState = sub->windowState();
+    o.subControls = QStyle::SC_All;
+    auto boton = [&](QStyle::SubControl sc) {
+        return sub->style()->subControlRect(QStyle::CC_TitleBar, &o, sc, sub);
+    };
+    const QRect cierre = boton(QStyle::SC_TitleBarCloseButton);
+    const QRect minimo = boton(QStyle::SC_TitleBarMinButton);
+    // Room for a glyph a user can read.
+    ASSERT_GE(cierre.width(), 12);
+    ASSERT_GE(cierre.height(), 12);
+    ASSERT_GE(minimo.height(), 12);
+    EXPECT_LT(minimo.right(), cierre.left());
+
+    const QImage img = sub->grab().toImage();
+    // The glyph is drawn light on the bar's dark button.
+    auto claro = [&img](QPoint p) { return qGray(img.pixel(p)) > 190; };
+    auto oscuro = [&img](QPoint p) { return qGray(img.pixel(p)) < 170; };
+    const QPoint c = cierre.topLeft();
+    const int n = cierre.width();
+    const int a = 4, b = n - 5, m = n / 2;  // glyph box and its middle
+    for (QPoint p : {QPoint(a, a), QPoint(b, a), QPoint(a, b), QPoint(b, b), QPoint(m, m)})
+        EXPECT_TRUE(claro(c + p)) << "cross pixel " << p.x() << "," << p.y();
+    for (QPoint p : {QPoint(m, a), QPoint(a, m), QPoint(b, m), QPoint(m, b)})
+        EXPECT_TRUE(oscuro(c + p)) << "between the arms " << p.x() << "," << p.y();
+    const QPoint mi = minimo.topLeft();
+    const int mn = minimo.height();
+    EXPECT_TRUE(claro(mi + QPoint(minimo.width() / 2, mn - 4)));  // the bar
+    EXPECT_TRUE(oscuro(mi + QPoint(minimo.width() / 2, mn / 2 - 1)));  // nothing above it
+
+    QTest::mouseMove(sub, minimo.center());
+    QTest::mouseClick(sub, Qt::LeftButton, {}, minimo.center());
+    EXPECT_TRUE(sub->isMinimized());
+    sub->showNormal();
+    QCoreApplication::processEvents();
+    QTest::mouseMove(sub, cierre.center());
+    QTest::mouseClick(sub, Qt::LeftButton, {}, cierre.center());
+    EXPECT_EQ(principal->Ventana(), nullptr);
+    EXPECT_FALSE(General::Caso.Confina_Abierto);
+}
+
 TEST_F(Principal, CommandOfAWindowNotBuiltDoesNothing) {
     principal->mnuCalcularFlexion_Click();
     windows::designWindowFactories().clear();
@@ -566,6 +621,119 @@ TEST_F(Principal, FrameWithNoWindowOpenClosesAtOnce) {
     EXPECT_TRUE(mensajes.fake.shown.empty());
     EXPECT_FALSE(General::Caso.Sesion_Correo);
     EXPECT_FALSE(General::Caso.Presentacion_Visible);
+}
+
+// ---- An edit typed but not yet left ---------------------------------------
+
+namespace {
+
+// The real windows in a started, active frame, restarted for each case.
+class EdicionPendiente : public Marco_Real {
+protected:
+    void Arrancar_De_Nuevo() {
+        principal.reset();
+        Borrar_Pendientes();
+        General::Caso = General::Datos{};
+        Arrancar(true);
+        principal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(principal.get()));
+    }
+};
+
+}  // namespace
+
+// A saved case whose focused field holds a text typed but not left: each
+// command that closes the window asks the save question. "No" drops the
+// text and the command goes on; "Sí" saves the text when it is valid and
+// otherwise keeps the window with the text; no field's own message shows.
+TEST_F(EdicionPendiente, ClosingCommandsAskAboutATextNotYetLeft) {
+    enum class Respuesta { Nada, No, Si_Valido, Si_Rechazado };
+    struct Ventana {
+        DesignKind kind;
+        const char* campo;
+        double General::Datos::*valor;
+        const char* fichero;
+    };
+    const Ventana ventanas[] = {
+        {DesignKind::Flexion, "TX_CANTO", &General::Datos::Canto, "caso.krf"},
+        {DesignKind::FlexionT, "TX_CANTO", &General::Datos::Canto, "caso.krf"},
+        {DesignKind::Confina, "TX_DIAM", &General::Datos::Diametro_Lado, "caso.krc"},
+    };
+    struct Orden {
+        const char* nombre;
+        std::function<void(MDI_PRINCIPAL&)> ejecutar;
+    };
+    const Orden ordenes[] = {
+        {"cierre", [](MDI_PRINCIPAL& p) { p.Subventana()->close(); }},
+        {"salir", [](MDI_PRINCIPAL& p) { p.mnuPrincipalSalir->trigger(); }},
+        {"otra ventana", [](MDI_PRINCIPAL& p) { p.mnuCalcularCarac->trigger(); }},
+    };
+    const char* const pregunta = "Los datos no se han grabado, ¿desea grabar los datos?";
+    auto& c = General::Caso;
+    for (const Ventana& v : ventanas) {
+        for (const Orden& o : ordenes) {
+            for (Respuesta r : {Respuesta::Nada, Respuesta::No, Respuesta::Si_Valido,
+                                Respuesta::Si_Rechazado}) {
+                SCOPED_TRACE(std::string(Nombre(v.kind)) + " " + o.nombre + " " +
+                             std::to_string(static_cast<int>(r)));
+                Arrancar_De_Nuevo();
+                QSignalSpy fin(principal.get(), &MDI_PRINCIPAL::terminado);
+                Abrir_Por_Menu(*principal, v.kind);
+                windows::DesignWindow* w = principal->Ventana();
+                ASSERT_TRUE(w);
+                QPointer<QLineEdit> campo = w->findChild<QLineEdit*>(v.campo);
+                ASSERT_TRUE(campo);
+                campo->setFocus(Qt::TabFocusReason);
+                platform::settle();
+                ASSERT_EQ(QApplication::focusWidget(), campo);
+                // Saved as it stands.
+                c.Guardado = true;
+                c.Modificado = false;
+                const double antes = c.*v.valor;
+                mensajes.fake.clear();
+
+                if (r != Respuesta::Nada) {
+                    campo->selectAll();
+                    QTest::keyClicks(campo, r == Respuesta::Si_Rechazado ? "abc" : "0,7");
+                }
+                if (r == Respuesta::No) mensajes.fake.answers.push_back(platform::Answer::No);
+                if (r == Respuesta::Si_Valido || r == Respuesta::Si_Rechazado)
+                    mensajes.fake.answers.push_back(platform::Answer::Yes);
+                dialogos.fake.answers.push_back(Ruta(v.fichero));
+                o.ejecutar(*principal);
+                platform::settle();
+
+                std::vector<std::string> vistos;
+                for (const auto& m : mensajes.fake.shown) vistos.push_back(m.text);
+                std::vector<std::string> esperados;
+                if (r != Respuesta::Nada) esperados.push_back(pregunta);
+                if (r == Respuesta::Si_Rechazado)
+                    esperados.push_back("Los datos introducidos no son correctos.");
+                EXPECT_EQ(vistos, esperados);
+
+                const bool cierra = r != Respuesta::Si_Rechazado;
+                EXPECT_EQ(windows::Bandera_Abierto(v.kind), !cierra);
+                EXPECT_EQ(dialogos.fake.asked.size(), r == Respuesta::Si_Valido ? 1u : 0u);
+                EXPECT_EQ(QFile::exists(QString::fromStdString(Ruta(v.fichero))),
+                          r == Respuesta::Si_Valido);
+                EXPECT_EQ(c.*v.valor, r == Respuesta::Si_Valido ? 0.7 : antes);
+                if (cierra) {
+                    EXPECT_FALSE(c.Modificado);
+                } else {
+                    EXPECT_EQ(principal->Ventana(), w);
+                    ASSERT_TRUE(campo);
+                    EXPECT_EQ(campo->text(), "abc");
+                }
+                // The command goes on only past a closed window.
+                const std::string orden = o.nombre;
+                EXPECT_EQ(fin.count(), orden == "salir" && cierra ? 1 : 0);
+                EXPECT_EQ(c.Carac_Abierto, orden == "otra ventana" && cierra);
+                dialogos.fake.answers.clear();
+                dialogos.fake.asked.clear();
+                QFile::remove(QString::fromStdString(Ruta(v.fichero)));
+            }
+        }
+    }
 }
 
 // ---- Shortcuts, splash and layout -----------------------------------------

@@ -29,6 +29,11 @@
 #include <optional>
 #include <string>
 
+// The print command's notice when the results are not current.
+inline constexpr const char* kAvisoNoCalculado =
+    "No se han calculado los resultados o los datos han sido modificados y no se ha procedido "
+    "a realizar un nuevo cálculo.";
+
 // Opens a window of this kind by its command of the "Calcular" menu.
 inline void Abrir_Por_Menu(MDI_PRINCIPAL& p, windows::DesignKind k) {
     switch (k) {

@@ -117,6 +117,52 @@ TEST(FieldLeave, PopupsAndOtherWindowsAreNotLeaves) {
     EXPECT_EQ(f.ran, std::vector<QString>{"combo"});
 }
 
+// An edit not yet left: the focused field's text against what it showed when
+// it took the focus. Another window taking the focus and giving it back keeps
+// that reference; a leave that takes the text sets a new one; a refused text
+// is pending until the field is accepted. Nothing runs the handler.
+TEST(FieldLeave, PendingEditIsMeasuredFromWhenTheFieldTookTheFocus) {
+    Form f;
+    EXPECT_FALSE(platform::hasPendingEdit(&f.window));
+    QTest::keyClicks(f.a, "7");
+    EXPECT_TRUE(platform::hasPendingEdit(&f.window));
+    f.a->setText("1,5");  // typed back as it was
+    EXPECT_FALSE(f.guard->pendingEdit());
+    f.a->setText("2");
+
+    QDialog box;
+    QTimer::singleShot(0, &box, [&] { box.accept(); });
+    box.exec();
+    f.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.window));
+    ASSERT_EQ(QApplication::focusWidget(), f.a);
+    EXPECT_TRUE(f.guard->pendingEdit());
+    EXPECT_TRUE(f.ran.empty());
+
+    platform::leaveField(f.a);  // taken, the focus still in the field
+    EXPECT_FALSE(f.guard->pendingEdit());
+
+    f.combo->setFocus(Qt::TabFocusReason);
+    platform::settle();
+    EXPECT_FALSE(f.guard->pendingEdit());
+    f.combo->setText("30");
+    EXPECT_TRUE(f.guard->pendingEdit());
+
+    f.answerA = [] { return LeaveResult::refused(); };
+    f.a->setFocus(Qt::TabFocusReason);
+    platform::settle();
+    f.a->setText("abc");
+    QTest::keyClick(f.a, Qt::Key_Tab);
+    platform::settle();
+    ASSERT_EQ(QApplication::focusWidget(), f.a);
+    EXPECT_TRUE(f.guard->pendingEdit());
+    f.answerA = [] { return LeaveResult::accepted(); };
+    QTest::keyClick(f.a, Qt::Key_Tab);
+    platform::settle();
+    EXPECT_EQ(QApplication::focusWidget(), f.b);
+    EXPECT_FALSE(f.guard->pendingEdit());
+}
+
 TEST(FieldLeave, RefusalSelectsAllReturnsFocusAndSkipsTheFieldInBetween) {
     Form f;
     f.answerA = [] { return LeaveResult::refused(); };

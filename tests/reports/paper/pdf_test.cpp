@@ -27,6 +27,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
 #include <stdexcept>
 
 namespace {
@@ -77,6 +81,27 @@ Foto_Flexion Foto_Fija(int tipo) {
                              reinterpret_cast<const uint32_t*>(logo.constBits()) +
                                  logo.width() * logo.height());
     return f;
+}
+
+QByteArray Leer(const QString& ruta) {
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs f with every file of the process limited to `bytes`, the signal of a
+// write past the limit ignored: the write fails as on a full disk.
+template <class F>
+auto Bajo_Limite(rlim_t bytes, F f) {
+    rlimit antes{};
+    getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit limite = antes;
+    limite.rlim_cur = antes.rlim_max == RLIM_INFINITY ? bytes : std::min(bytes, antes.rlim_max);
+    const auto senal = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limite);
+    auto r = f();
+    setrlimit(RLIMIT_FSIZE, &antes);
+    std::signal(SIGXFSZ, senal);
+    return r;
 }
 
 class Pdf : public ::testing::Test {
@@ -272,6 +297,57 @@ TEST_F(Pdf, FailuresLeaveTheTargetAlone) {
     ASSERT_EQ(Flexion_Pdf(ruta, Foto_Fija(1)).estado, Estado::Impreso);
     EXPECT_EQ(prueba::Paginas(ruta), 2);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    // Writes that fail on the way (a file-size limit, as a full disk), in
+    // the middle or in the last line: over that file and to a new name,
+    // nothing changes and nothing is left behind.
+    const QByteArray completo = Leer(ruta);
+    ASSERT_GT(completo.size(), 1000);
+    for (const qint64 limite : {completo.size() / 2, completo.size() - 3}) {
+        SCOPED_TRACE(limite);
+        for (const QString& destino : {ruta, Ruta("nuevo.pdf")}) {
+            r = Bajo_Limite(limite, [&] { return Flexion_Pdf(destino, Foto_Fija(1)); });
+            EXPECT_EQ(r.estado, Estado::Fallo);
+            EXPECT_FALSE(r.motivo.empty());
+        }
+        EXPECT_TRUE(Leer(ruta) == completo);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString(),
+                  "viejo.pdf");
+    }
+}
+
+// The temporary file has a short name of its own, so the longest names
+// print; a replaced file keeps its permission bits, a new one gets the
+// user's umask.
+TEST_F(Pdf, NamesAndPermissionsOfTheFileWritten) {
+    struct Mascara {
+        mode_t antes = umask(077);
+        ~Mascara() { umask(antes); }
+    } mascara;
+    struct Caso {
+        std::string nombre;
+        int previo;  // permission bits of the file there before; -1: none
+        unsigned modo;
+    };
+    for (const Caso& k : {Caso{"privado.pdf", 0600, 0600}, Caso{"grupo.pdf", 0664, 0664},
+                          Caso{std::string(246, 'a') + ".pdf", -1, 0600}}) {
+        SCOPED_TRACE(k.nombre);
+        const QString ruta = dir.filePath(QString::fromStdString(k.nombre));
+        if (k.previo >= 0) {
+            QFile f(ruta);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("viejo");
+            f.close();
+            ASSERT_EQ(chmod(QFile::encodeName(ruta).constData(), k.previo), 0);
+        }
+        const Resultado r = Flexion_Pdf(ruta, Foto_Fija(1));
+        ASSERT_EQ(r.estado, Estado::Impreso) << r.motivo;
+        EXPECT_EQ(prueba::Paginas(ruta), 2);
+        struct stat st {};
+        ASSERT_EQ(stat(QFile::encodeName(ruta).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, k.modo);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 // ---- Snapshots -----------------------------------------------------------
