@@ -113,8 +113,11 @@ void Enviar_Correo() {
         c.Sesion_Correo = true;
     }
     if (!platform::launcher().startProgram(sesion->program,
-                                           platform::handlerArguments(*sesion, Enlace_Correo())))
+                                           platform::handlerArguments(*sesion, Enlace_Correo()))) {
+        // A client that cannot start is forgotten: the next try looks again.
+        Cerrar_Sesion_Correo();
         platform::showMessage(kSinCorreo, platform::Icon::Critical);
+    }
 }
 
 void Cerrar_Sesion_Correo() {

@@ -48,7 +48,8 @@ void Abrir_Pdf(const std::string& fichero);
 // The address in the web browser.
 void Abrir_Web(const std::string& direccion);
 // A new message to the maker in the mail client; signs on (finds the mail
-// client) the first time and keeps it while Sesion_Correo is True.
+// client) the first time and keeps it while Sesion_Correo is True. A client
+// that fails to start signs off, so the next message finds the client again.
 void Enviar_Correo();
 // Signs off: forgets the mail client and sets Sesion_Correo False.
 void Cerrar_Sesion_Correo();

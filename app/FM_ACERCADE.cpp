@@ -5,6 +5,7 @@
 #include "app/MDI_PRINCIPAL.h"
 #include "engine/General.h"
 #include "platform/Modal.h"
+#include "platform/Screen.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -85,6 +86,7 @@ FM_ACERCADE::FM_ACERCADE(QWidget* parent)
     todo->addWidget(Separador(this));
     todo->addLayout(abajo);
     todo->setSizeConstraint(QLayout::SetFixedSize);
+    todo->activate();  // its fixed size is known before it is placed
 }
 
 QPixmap FM_ACERCADE::Dibujo_Logo() {
@@ -118,5 +120,6 @@ void MDI_PRINCIPAL::mnuAyudaAcerca_Click() {
         recoger(windows::DesignKind::Confina);
     if (c.Error_Datos) return;
     FM_ACERCADE caja(this);
+    platform::centerOnWindow(caja, *this);
     platform::runModal(caja);
 }

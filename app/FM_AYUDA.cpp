@@ -1,15 +1,16 @@
 #include "app/FM_AYUDA.h"
 
+#include "platform/Screen.h"
+
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
-FM_AYUDA::FM_AYUDA(QWidget* marco) : QWidget(marco, Qt::Window) {
+// A dialog window: a window manager keeps it in front of its frame.
+FM_AYUDA::FM_AYUDA(QWidget* marco) : QWidget(marco, Qt::Dialog) {
     setObjectName(QStringLiteral("FM_AYUDA"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Ayuda de KESTRAM - VORLANT®"));
@@ -49,6 +50,9 @@ FM_AYUDA::FM_AYUDA(QWidget* marco) : QWidget(marco, Qt::Window) {
     connect(CM_ATRAS, &QPushButton::clicked, TX_AYUDA, &QTextBrowser::backward);
     connect(TX_AYUDA, &QTextBrowser::backwardAvailable, CM_ATRAS, &QPushButton::setEnabled);
     connect(CM_CERRAR, &QPushButton::clicked, this, &QWidget::close);
+    // Esc closes it wherever its focus is.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 QString FM_AYUDA::Ancla_Tema(int tema) {
@@ -68,17 +72,7 @@ void FM_AYUDA::Mostrar_Tema(const QString& fichero, int tema) {
 
 // Over the middle of the main window, kept on its screen.
 void FM_AYUDA::Centrar() {
-    QWidget* marco = parentWidget() ? parentWidget()->window() : nullptr;
-    if (!marco) return;
-    const QRect m = marco->frameGeometry();
-    QRect r(QPoint(0, 0), frameGeometry().size());
-    r.moveCenter(m.center());
-    if (const QScreen* s = marco->screen()) {
-        const QRect libre = s->availableGeometry();
-        r.moveLeft(std::max(libre.left(), std::min(r.left(), libre.right() - r.width() + 1)));
-        r.moveTop(std::max(libre.top(), std::min(r.top(), libre.bottom() - r.height() + 1)));
-    }
-    move(r.topLeft());
+    if (QWidget* marco = parentWidget()) platform::centerOnWindow(*this, *marco);
 }
 
 QString FM_AYUDA::Ancla() const { return TX_AYUDA->source().fragment(); }

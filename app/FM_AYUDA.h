@@ -11,7 +11,8 @@ class FM_AYUDA : public QWidget {
     Q_OBJECT
 
 public:
-    // A window of its own, kept in front of the frame; deletes itself when closed.
+    // A dialog window of the frame, kept in front of it; "Cerrar" or Esc
+    // closes it and it deletes itself.
     explicit FM_AYUDA(QWidget* marco = nullptr);
 
     // Loads the file when it is another, goes to the topic's anchor ("tema32";

@@ -2,6 +2,7 @@
 
 #include "app/Fuente_Arial.h"
 #include "engine/General.h"
+#include "platform/Controls.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -105,19 +106,8 @@ bool FM_PRESENTACION::event(QEvent* e) {
     case QEvent::KeyPress:  // any key, whatever its code
         // A modifier alone is not a key press yet: with Ctrl+R the splash
         // closes on the R, which then goes no further.
-        switch (static_cast<QKeyEvent*>(e)->key()) {
-        case Qt::Key_Shift:
-        case Qt::Key_Control:
-        case Qt::Key_Meta:
-        case Qt::Key_Alt:
-        case Qt::Key_AltGr:
-        case Qt::Key_Super_L:
-        case Qt::Key_Super_R:
-            return true;
-        default:
-            close();
-            return true;
-        }
+        if (!platform::isModifierKey(static_cast<QKeyEvent*>(e)->key())) close();
+        return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
         return eventFilter(this, e);

@@ -71,6 +71,9 @@ public:
     FM_PRESENTACION* Presentacion() const { return presentacion_; }
     QMdiArea* Area() const { return area_; }
 
+    // The frame offers no menu of its bars: the toolbar is always on show.
+    QMenu* createPopupMenu() override;
+
     void setEntryEnabled(windows::FrameEntry entry, bool enabled) override;
     bool entryEnabled(windows::FrameEntry entry) const;
 

@@ -1,5 +1,9 @@
 #include "platform/Combo.h"
 
+#include "platform/Controls.h"
+
+#include <QAction>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -67,8 +71,28 @@ void Combo::selectAllText() {
     if (isEditable()) lineEdit()->selectAll();
 }
 
+bool Combo::forwards(const QKeyEvent* event) const {
+    const int key = event->key();
+    if (isModifierKey(key)) return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers & (Qt::ControlModifier | Qt::MetaModifier)) return false;
+    // Alt with a letter or digit is an access key (menus, buttons).
+    if ((modifiers & Qt::AltModifier) && key > 0 && key < Qt::Key_Escape &&
+        QChar::isLetterOrNumber(static_cast<char32_t>(key)))
+        return false;
+    // A key bound to an action of the window reaches the list only while
+    // that action is off; it is still the window's.
+    const QKeySequence sequence(event->keyCombination());
+    for (const QAction* action : window()->findChildren<QAction*>())
+        if (action->shortcuts().contains(sequence)) return false;
+    return true;
+}
+
 void Combo::keyPressEvent(QKeyEvent* event) {
-    emit keyDown(event->key());
+    if (forwards(event)) {
+        if (!pressed_.contains(event->key())) pressed_.append(event->key());
+        emit keyDown(event->key());
+    }
     if (isEditable() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         event->ignore();
         return;
@@ -78,7 +102,15 @@ void Combo::keyPressEvent(QKeyEvent* event) {
 
 void Combo::keyReleaseEvent(QKeyEvent* event) {
     QComboBox::keyReleaseEvent(event);
+    // The release of a key pressed elsewhere (a dialog's Return, the Tab
+    // that brought the focus here) is none of the list's business.
+    if (event->isAutoRepeat() || !pressed_.removeOne(event->key())) return;
     emit keyUp(event->key());
+}
+
+void Combo::focusOutEvent(QFocusEvent* event) {
+    pressed_.clear();
+    QComboBox::focusOutEvent(event);
 }
 
 void Combo::wheelEvent(QWheelEvent* event) {

@@ -7,6 +7,11 @@
 //    keys and the wheel raise it too. select(-1) clears, with no event.
 //  - keyDown(key) and keyUp(key) while the combo has the focus; a key that
 //    changes the selection gives keyDown, selected, keyUp in this order.
+//    keyUp only for a key whose keyDown the combo gave (not for the release
+//    of a key pressed elsewhere, nor after the focus left in between, nor
+//    for auto-repeat). Neither for a modifier key alone nor for a shortcut:
+//    a key with Ctrl or Meta, Alt with a letter or digit, a key bound to an
+//    action of the window (Alt with an arrow still opens or moves the list).
 //  - The focus belongs to the combo (not its inner line edit): watch the
 //    combo itself with a FieldGuard. Return does not pick an entry, nor
 //    inserts the text; there is no auto-completion.
@@ -50,12 +55,17 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     // The wheel turns only the list that has the focus: turning another one
     // would change it while a field still holds text it has not checked.
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    // The key is the list's own, not a modifier alone or a shortcut.
+    bool forwards(const QKeyEvent* event) const;
+
     Style style_;
+    QList<int> pressed_;  // keys whose keyDown was given, not yet released
 };
 
 }  // namespace platform

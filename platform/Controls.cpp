@@ -52,4 +52,21 @@ void NoticeLabel::showNotice(const QString& text, const QColor& background) {
 QColor NoticeLabel::background() const { return palette().color(QPalette::Window); }
 QColor NoticeLabel::foreground() const { return palette().color(QPalette::WindowText); }
 
+bool isModifierKey(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Meta:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace platform

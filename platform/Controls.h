@@ -25,6 +25,10 @@ public:
 // Turns an existing line edit into a read-only box.
 void makeReadOnly(QLineEdit* edit);
 
+// A modifier key on its own (Shift, Ctrl, Alt, AltGr, Meta, Super, Hyper):
+// not yet a key press of the user's.
+bool isModifierKey(int key);
+
 // Notice label: white bold centred text on a coloured background; hidden
 // until showNotice().
 class NoticeLabel : public QLabel {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the program and starts it.
+# Builds the program and starts it in the folder it was called from, so that
+# its file dialogs first propose that folder.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-bash scripts/deps.sh
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DKESTRAM_BENCH=OFF >/dev/null
-cmake --build build/release -j"$(nproc)" --target kestram
-exec build/release/app/kestram "$@"
+raiz="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$raiz/scripts/deps.sh"
+cmake -S "$raiz" -B "$raiz/build/release" -DCMAKE_BUILD_TYPE=Release -DKESTRAM_BENCH=OFF >/dev/null
+cmake --build "$raiz/build/release" -j"$(nproc)" --target kestram
+exec "$raiz/build/release/app/kestram" "$@"

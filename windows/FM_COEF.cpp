@@ -180,8 +180,8 @@ void FM_COEF::CM_RESTAURAR_Click() {
     }
 }
 
-// The field that holds the focus is left first (Return and the access key
-// press this without a focus change); a text not accepted is never stored.
+// The field that holds the focus is left first (Return presses this
+// without a focus change); a text not accepted is never stored.
 void FM_COEF::CM_ACEPTAR_Click() {
     if (QWidget* campo = guardia_->focusedField())
         if (guardia_->leave(campo) != platform::LeaveResult::Kind::Accepted) return;

@@ -530,7 +530,10 @@ void FM_CONFINA::CM_CALCULAR_Click() {
     c.Fck = leidos[Campo::Fck];
     c.Axil_Actual = leidos[Campo::Axil_Actual];
 
-    if (!Calculos::Calcular_Caso_Confina()) {
+    const bool calculado = Calculos::Calcular_Caso_Confina();
+    // The coefficient the solver used, from the sides as read back.
+    Mostrar_Coef_Forma();
+    if (!calculado) {
         const bool excesiva = std::isfinite(c.Predeformacion) && c.Predeformacion > 0.002 &&
                               c.Tipo_Seccion >= 1 && c.Tipo_Seccion <= 3;
         Rechazar_Calculo(excesiva ? kPredeformacion : kNoCalculable);

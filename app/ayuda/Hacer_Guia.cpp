@@ -1,15 +1,148 @@
 // Build tool: makes the user guide (PDF) from the help file, so that the two
 // always say the same. Usage: hacer_guia <help.html> <guide.pdf>
+//
+// A PDF reader follows no link to "#tema32": in the guide each link of the
+// help to one of its own topics becomes plain text followed by the page of
+// that topic, "(pág. 3)". A link to a topic that does not exist stops the build.
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QMap>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextStream>
+#include <QTextFrame>
+#include <QTextLayout>
 
+#include <cmath>
 #include <cstdio>
+#include <vector>
+
+namespace {
+
+// Margins of the text inside the page's printable area, as a printed text
+// document has them: 2 cm, in the layout's units of 96 per inch.
+constexpr qreal kMargen = 2 / 2.54 * 96;
+
+struct Enlace {
+    int inicio, fin;  // characters of the link text
+    QString destino;  // anchor name, without "#"
+};
+
+// The links of the document to its own anchors, in document order.
+std::vector<Enlace> Enlaces_Internos(const QTextDocument& doc) {
+    std::vector<Enlace> enlaces;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const QString href = f.charFormat().anchorHref();
+            if (!f.charFormat().isAnchor() || !href.startsWith(QLatin1Char('#'))) continue;
+            const int fin = f.position() + f.length();
+            if (!enlaces.empty() && enlaces.back().fin == f.position() &&
+                enlaces.back().destino == href.mid(1))
+                enlaces.back().fin = fin;  // one link split by a change of format
+            else
+                enlaces.push_back({f.position(), fin, href.mid(1)});
+        }
+    }
+    return enlaces;
+}
+
+// The page (from 1) of every anchor of the laid-out document.
+QMap<QString, int> Paginas_Anclas(const QTextDocument& doc) {
+    QMap<QString, int> paginas;
+    const qreal alto = doc.pageSize().height();
+    QAbstractTextDocumentLayout* maqueta = doc.documentLayout();
+    auto anotar = [&paginas, alto](const QStringList& nombres, qreal y) {
+        for (const QString& n : nombres)
+            if (!paginas.contains(n)) paginas.insert(n, int(std::floor(y / alto)) + 1);
+    };
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        const qreal arriba = maqueta->blockBoundingRect(b).top();
+        // An empty anchor before a heading names the heading's block.
+        anotar(b.charFormat().anchorNames(), arriba);
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            qreal y = arriba;
+            if (const QTextLayout* l = b.layout()) {
+                const QTextLine linea = l->lineForTextPosition(f.position() - b.position());
+                if (linea.isValid()) y += linea.y();
+            }
+            anotar(f.charFormat().anchorNames(), y);
+        }
+    }
+    return paginas;
+}
+
+// The help laid out on the guide's pages, each link to a topic replaced by
+// its text and the page given for that topic.
+void Maquetar(QTextDocument& doc, const QString& html, QPdfWriter& pdf,
+              const QMap<QString, int>& paginas) {
+    doc.setHtml(html);
+    doc.documentLayout()->setPaintDevice(&pdf);
+    QTextFrameFormat marco = doc.rootFrame()->frameFormat();
+    marco.setMargin(kMargen);
+    doc.rootFrame()->setFrameFormat(marco);
+
+    const std::vector<Enlace> enlaces = Enlaces_Internos(doc);
+    // From the last, so that the positions of the others stay valid.
+    for (auto e = enlaces.rbegin(); e != enlaces.rend(); ++e) {
+        QTextCursor c(&doc);
+        c.setPosition(e->inicio);
+        c.setPosition(e->fin, QTextCursor::KeepAnchor);
+        QTextCharFormat texto = c.charFormat();
+        // Gone, not just empty: the PDF writer makes a link of any href.
+        texto.clearProperty(QTextFormat::IsAnchor);
+        texto.clearProperty(QTextFormat::AnchorHref);
+        texto.clearForeground();
+        texto.setFontUnderline(false);
+        c.setCharFormat(texto);
+        c.clearSelection();
+        c.insertText(QStringLiteral(" (pág. %1)").arg(paginas.value(e->destino, 0)), texto);
+    }
+    // Cut into pages once the text is final: a paginated document laid out
+    // again piece by piece after edits may leave blocks without lines.
+    doc.setPageSize(QSizeF(pdf.width(), pdf.height()));
+}
+
+// Each page as a printed text document shows it: the slice of the document,
+// and the page number at the bottom right, under the text.
+void Imprimir(const QTextDocument& doc, QPdfWriter& pdf) {
+    QPainter p(&pdf);
+    const QSizeF pagina = doc.pageSize();
+    const qreal escalaX = pdf.logicalDpiX() / 96.0;
+    const qreal escalaY = pdf.logicalDpiY() / 96.0;
+    const QFont letra = doc.defaultFont();
+    const QPointF numero(pagina.width() - kMargen * escalaX,
+                         pagina.height() - kMargen * escalaY +
+                             QFontMetricsF(letra, &pdf).ascent() + 5 * pdf.logicalDpiY() / 72.0);
+    for (int i = 0; i < doc.pageCount(); ++i) {
+        if (i > 0) pdf.newPage();
+        const QRectF vista(0, i * pagina.height(), pagina.width(), pagina.height());
+        p.save();
+        p.translate(0, -vista.top());
+        p.setClipRect(vista);
+        QAbstractTextDocumentLayout::PaintContext ctx;
+        ctx.clip = vista;
+        ctx.palette.setColor(QPalette::Text, Qt::black);
+        doc.documentLayout()->draw(&p, ctx);
+        p.setClipping(false);
+        p.setFont(letra);
+        const QString n = QString::number(i + 1);
+        p.drawText(QPointF(numero.x() - p.fontMetrics().horizontalAdvance(n),
+                           numero.y() + vista.top()),
+                   n);
+        p.restore();
+    }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
@@ -27,6 +160,7 @@ int main(int argc, char** argv) {
     // Written beside the target and renamed at the end: never half a guide.
     const QString destino = QString::fromLocal8Bit(argv[2]);
     const QString temporal = destino + QStringLiteral(".tmp");
+    bool escrita = false;
     {
         QPdfWriter pdf(temporal);
         pdf.setTitle(QStringLiteral("Manual de referencia de KESTRAM - VORLANT®"));
@@ -34,9 +168,37 @@ int main(int argc, char** argv) {
         pdf.setResolution(300);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+        // The page references take room of their own: laid out again until
+        // every topic stays on the page its references give (a few rounds).
         QTextDocument doc;
-        doc.setHtml(html);
-        doc.print(&pdf);
+        QMap<QString, int> paginas;
+        bool estable = false;
+        for (int ronda = 0; ronda < 5 && !estable; ++ronda) {
+            Maquetar(doc, html, pdf, paginas);
+            const QMap<QString, int> nuevas = Paginas_Anclas(doc);
+            estable = ronda > 0 && nuevas == paginas;
+            paginas = nuevas;
+        }
+        bool destinos = true;
+        QTextDocument origen;
+        origen.setHtml(html);
+        for (const Enlace& e : Enlaces_Internos(origen)) {
+            if (!paginas.contains(e.destino)) {
+                std::fprintf(stderr, "enlace a un tema que no existe: #%s\n",
+                             qPrintable(e.destino));
+                destinos = false;
+            }
+        }
+        if (estable && destinos) {
+            Imprimir(doc, pdf);
+            escrita = true;
+        } else if (!estable) {
+            std::fprintf(stderr, "las páginas de los temas no se estabilizan\n");
+        }
+    }
+    if (!escrita) {
+        QFile::remove(temporal);
+        return 1;
     }
     QFile::remove(destino);
     if (!QFile::rename(temporal, destino)) {

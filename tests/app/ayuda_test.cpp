@@ -10,13 +10,16 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QThread>
+#include <QWindow>
 
 using namespace marco_test;
 
@@ -162,6 +165,11 @@ TEST_F(Ayuda_Marco, HelpOpensAtTheTopicAndReusesItsViewer) {
     ASSERT_TRUE(visor);
     EXPECT_EQ(visor->Ancla(), "temas");
     EXPECT_FALSE(visor->isModal());
+    // A dialog window of the frame, which a window manager keeps in front of it.
+    EXPECT_EQ(visor->windowType(), Qt::Dialog);
+    EXPECT_EQ(visor->parentWidget(), principal.get());
+    ASSERT_TRUE(visor->windowHandle());
+    EXPECT_EQ(visor->windowHandle()->transientParent(), principal->windowHandle());
     // Over the middle of the main window, not at the screen's corner.
     const QPoint centro = principal->frameGeometry().center();
     EXPECT_LE((visor->frameGeometry().center() - centro).manhattanLength(), 4)
@@ -174,10 +182,14 @@ TEST_F(Ayuda_Marco, HelpOpensAtTheTopicAndReusesItsViewer) {
         {&MDI_PRINCIPAL::mnuCalcularConfina_Click, "tema33"},
         {&MDI_PRINCIPAL::mnuCalcularFlexionT_Click, "tema34"},
     };
+    // Moved by the user: F1 shows it again where it is.
+    const QPoint sitio = visor->pos() + QPoint(37, -23);
+    visor->move(sitio);
     for (const auto& [abrir, ancla] : pasos) {
         (principal.get()->*abrir)();
         principal->TB_BARRA_ButtonClick(QStringLiteral("Ayuda"));
         EXPECT_EQ(Visor(), visor);  // the same window, still there
+        EXPECT_EQ(visor->pos(), sitio);
         EXPECT_EQ(visor->Ancla(), ancla);
         // The anchor exists: the view moved away from the top.
         EXPECT_GT(visor->TX_AYUDA->verticalScrollBar()->value(), 0) << ancla;
@@ -185,6 +197,24 @@ TEST_F(Ayuda_Marco, HelpOpensAtTheTopicAndReusesItsViewer) {
     visor->CM_TEMAS->click();
     EXPECT_EQ(visor->Ancla(), "temas");
     EXPECT_TRUE(mensajes.fake.shown.empty());
+}
+
+// Esc closes the viewer, from its text or from its buttons.
+TEST_F(Ayuda_Marco, EscClosesTheHelpViewer) {
+    principal->Cerrar_Presentacion();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the splash is gone
+    for (int i = 0; i < 2; ++i) {
+        principal->mnuAyudaPrograma_Click();
+        QPointer<FM_AYUDA> visor = Visor();
+        ASSERT_TRUE(visor);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(visor));
+        QWidget* foco = i == 0 ? static_cast<QWidget*>(visor->TX_AYUDA) : visor->CM_TEMAS;
+        foco->setFocus();
+        QTest::keyClick(foco, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(visor.isNull()) << i;
+        EXPECT_FALSE(Visor());
+    }
 }
 
 TEST_F(Ayuda_Marco, MissingHelpOrGuideIsNamed) {
@@ -202,19 +232,49 @@ TEST_F(Ayuda_Marco, MissingHelpOrGuideIsNamed) {
               std::string::npos);
 }
 
-// The guide made at build time holds the help's topics.
-TEST(Guia, MadeFromTheHelpFile) {
-    const QString guia = QStringLiteral(KESTRAM_CARPETA_AYUDA "/guia_vorlant.pdf");
-    ASSERT_TRUE(QFile::exists(guia));
-    QProcess texto;
-    texto.start(QStringLiteral("pdftotext"), {guia, QStringLiteral("-")});
-    if (!texto.waitForStarted(5000)) GTEST_SKIP() << "pdftotext not installed";
-    ASSERT_TRUE(texto.waitForFinished(10000));
-    const QString leido = QString::fromUtf8(texto.readAllStandardOutput());
-    for (const char* titulo : {"Refuerzo a flexión. Sección rectangular", "Refuerzo a flexión. Sección en T",
-                               "Refuerzo a confinamiento", "Características mecánicas del refuerzo",
-                               "Coeficientes de seguridad de los materiales"})
-        EXPECT_TRUE(leido.contains(QString::fromUtf8(titulo))) << titulo;
+// What a reader program of the poppler tools prints about the guide;
+// nothing when it is not installed.
+std::optional<QString> Leer_Guia(const QString& programa, QStringList opciones,
+                                 const QStringList& despues = {}) {
+    QProcess p;
+    opciones << QStringLiteral(KESTRAM_CARPETA_AYUDA "/guia_vorlant.pdf");
+    p.start(programa, opciones + despues);
+    if (!p.waitForStarted(5000)) return std::nullopt;
+    EXPECT_TRUE(p.waitForFinished(10000));
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The guide made at build time holds the help's topics; each reference to a
+// topic gives the page that topic starts on, and no link is left that a PDF
+// reader cannot follow ("#tema32").
+TEST(Guia, MadeFromTheHelpFileWithThePagesOfItsTopics) {
+    ASSERT_TRUE(QFile::exists(QStringLiteral(KESTRAM_CARPETA_AYUDA "/guia_vorlant.pdf")));
+    const QStringList aSalida{QStringLiteral("-")};
+    const std::optional<QString> leido = Leer_Guia(QStringLiteral("pdftotext"), {}, aSalida);
+    if (!leido) GTEST_SKIP() << "pdftotext not installed";
+    for (const char* titulo :
+         {"Uso general del programa", "Refuerzo a flexión. Sección rectangular",
+          "Refuerzo a flexión. Sección en T", "Refuerzo a confinamiento",
+          "Características mecánicas del refuerzo", "Coeficientes de seguridad de los materiales",
+          "Ficheros de datos e impresión"}) {
+        SCOPED_TRACE(titulo);
+        const QString t = QString::fromUtf8(titulo);
+        // The entry of the table of topics: "Título (pág. N)".
+        const QRegularExpression entrada(QRegularExpression::escape(t) +
+                                         QStringLiteral(" \\(pág\\. (\\d+)\\)"));
+        const QRegularExpressionMatch m = entrada.match(*leido);
+        ASSERT_TRUE(m.hasMatch());
+        const QString pagina = m.captured(1);
+        const std::optional<QString> hoja =
+            Leer_Guia(QStringLiteral("pdftotext"), {"-f", pagina, "-l", pagina}, aSalida);
+        ASSERT_TRUE(hoja);
+        // The topic's heading, a line of its own, is on that page.
+        EXPECT_TRUE(hoja->split(QLatin1Char('\n')).contains(t)) << "page " << pagina.toStdString();
+    }
+    const std::optional<QString> enlaces =
+        Leer_Guia(QStringLiteral("pdfinfo"), {QStringLiteral("-url")});
+    ASSERT_TRUE(enlaces) << "pdfinfo not installed";
+    EXPECT_FALSE(enlaces->contains(QLatin1Char('#'))) << enlaces->toStdString();
 }
 
 // ---- Guide and web page ------------------------------------------------------
@@ -276,7 +336,7 @@ TEST(Correo, LinkCarriesTheSubjectEncoded) {
                   "?subject=INFORMACION%20SOBRE%20EL%20ZIVIVUR%20DE%20REFUERZO%20VORLANT%C2%AE");
 }
 
-TEST_F(Marco, ContactSignsOnOnceAndTheExitSignsOff) {
+TEST_F(Marco, ContactSignsOnOnceForgetsAClientThatFailsAndTheExitSignsOff) {
     Escritorio e;
     auto& c = General::Caso;
     // No mail client: the sign-on fails and is tried again next time.
@@ -296,11 +356,18 @@ TEST_F(Marco, ContactSignsOnOnceAndTheExitSignsOff) {
     EXPECT_TRUE(e.Recibidos("correo").has_value());
     EXPECT_TRUE(mensajes.fake.shown.empty());
 
-    // A client that stops starting: the message, the session stays.
+    // A client that stops starting: the message, and it is forgotten; the
+    // next contact finds the one the user registers meanwhile.
     QFile::remove(e.Ruta("bin/correo"));
     principal->mnuAyudaContactar_Click();
     ASSERT_NO_FATAL_FAILURE(Esperar_Error(mensajes.fake, kSinCorreo));
+    EXPECT_FALSE(c.Sesion_Correo);
+    e.Instalar("otro", "x-scheme-handler/mailto", "otro %u");
+    mensajes.fake.clear();
+    principal->mnuAyudaContactar_Click();
+    EXPECT_EQ(e.Recibidos("otro"), (std::vector<std::string>{Ayuda::Enlace_Correo()}));
     EXPECT_TRUE(c.Sesion_Correo);
+    EXPECT_TRUE(mensajes.fake.shown.empty());
 
     principal->mnuPrincipalSalir_Click();
     EXPECT_FALSE(c.Sesion_Correo);

@@ -10,9 +10,13 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+
+#include <utility>
 
 using namespace marco_test;
 
@@ -169,9 +173,14 @@ TEST_F(Marco, AboutCollectsTheOpenCaseFirst) {
 TEST_F(Marco, AboutBoxClosesWithAceptarEnterAndEsc) {
     platform::ScopedModalScript guion;
     int pasos = 0;
-    auto comprobar = [&pasos](QDialog& d) {
+    auto comprobar = [&pasos, this](QDialog& d) {
         ++pasos;
         auto& caja = static_cast<FM_ACERCADE&>(d);
+        // Its frame centred on the main window's frame.
+        const QPoint centro = principal->frameGeometry().center();
+        EXPECT_LE((caja.frameGeometry().center() - centro).manhattanLength(), 1)
+            << caja.frameGeometry().center().x() << "," << caja.frameGeometry().center().y()
+            << " over " << centro.x() << "," << centro.y();
         EXPECT_EQ(caja.windowTitle(), "Acerca de VORLANT®");
         EXPECT_EQ(caja.lblTitle->text(), "KESTRAM - VORLANT®");
         EXPECT_EQ(caja.lblVersion->text(), "Versión 1.0");
@@ -200,6 +209,40 @@ TEST_F(Marco, AboutBoxClosesWithAceptarEnterAndEsc) {
     for (int i = 0; i < 3; ++i) principal->mnuAyudaAcerca_Click();
     EXPECT_EQ(pasos, 3);
     EXPECT_EQ(resultado, QDialog::Accepted);
+}
+
+// A right click on the free part of the menu bar or on the toolbar offers no
+// menu, so nothing can hide the bar.
+TEST_F(Marco, FrameOffersNoMenuThatHidesTheToolbar) {
+    principal->Cerrar_Presentacion();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(principal.get()));
+    EXPECT_EQ(principal->createPopupMenu(), nullptr);
+    QStringList ofrecidos;
+    // A menu that opens anyway is read and closed, so the test goes on.
+    QTimer vigia;
+    QObject::connect(&vigia, &QTimer::timeout, [&ofrecidos] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : menu->actions()) ofrecidos << a->text();
+            menu->close();
+        }
+    });
+    vigia.start(0);
+    QWidget* barraMenus = principal->menuWidget();
+    const QPoint libre(barraMenus->width() - 10, barraMenus->height() / 2);
+    ASSERT_EQ(barraMenus->childAt(libre), nullptr);
+    const std::pair<QWidget*, QPoint> sitios[] = {
+        {barraMenus, libre}, {principal->TB_BARRA, QPoint(principal->TB_BARRA->width() - 10, 5)}};
+    for (const auto& [w, p] : sitios) {
+        QTest::mouseClick(w, Qt::RightButton, {}, p);
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, p, w->mapToGlobal(p));
+        QApplication::sendEvent(w, &menu);
+        QCoreApplication::processEvents();
+    }
+    vigia.stop();
+    EXPECT_TRUE(ofrecidos.isEmpty()) << ofrecidos.join('|').toStdString();
+    EXPECT_TRUE(principal->TB_BARRA->isVisible());
+    EXPECT_FALSE(principal->TB_BARRA->isMovable());
+    EXPECT_FALSE(principal->TB_BARRA->isFloatable());
 }
 
 // ---- Fit -------------------------------------------------------------------

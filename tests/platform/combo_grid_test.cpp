@@ -2,10 +2,15 @@
 #include "platform/Combo.h"
 #include "platform/Grid.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QVBoxLayout>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 using platform::Combo;
@@ -87,6 +92,83 @@ TEST(Combo, KeysRaiseDownSelectUpInOrderAndReturnPicksNothing) {
     edit.lineEdit()->clear();
     QTest::keyClicks(&edit, "2");
     EXPECT_EQ(edit.text(), "2");
+}
+
+// keyUp follows only a keyDown the list gave; a modifier alone and a
+// shortcut give neither.
+TEST(Combo, KeyHooksOnlyForKeysPressedInTheList) {
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* list = new Combo(Combo::Style::List, &window);
+    auto* other = new QLineEdit(&window);
+    layout->addWidget(list);
+    layout->addWidget(other);
+    for (const char* t : {"CIRCULAR", "CUADRADA", "RECTANGULAR"}) list->addEntry(t);
+    // A shortcut of the window whose action is off: its key reaches the list.
+    auto* help = new QAction(&window);
+    help->setShortcut(Qt::Key_F1);
+    help->setEnabled(false);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    std::vector<QString> hooks;
+    auto name = [](int key) {
+        return QString(key == Qt::Key_Up ? "Up" : key == Qt::Key_Down ? "Down" : "?");
+    };
+    QObject::connect(list, &Combo::keyDown, [&](int k) { hooks.push_back("down " + name(k)); });
+    QObject::connect(list, &Combo::keyUp, [&](int k) { hooks.push_back("up " + name(k)); });
+    auto autoRepeat = [list](QEvent::Type type) {
+        QKeyEvent e(type, Qt::Key_Down, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(list, &e);
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> keys;
+        std::vector<QString> expected;
+    };
+    const Case cases[] = {
+        {"release of a key pressed elsewhere",
+         [&] { QTest::keyRelease(list, Qt::Key_Return); },
+         {}},
+        {"lone Ctrl", [&] { QTest::keyClick(list, Qt::Key_Control); }, {}},
+        {"lone Shift, lone Alt",
+         [&] {
+             QTest::keyClick(list, Qt::Key_Shift);
+             QTest::keyClick(list, Qt::Key_Alt);
+         },
+         {}},
+        {"Ctrl+S", [&] { QTest::keyClick(list, Qt::Key_S, Qt::ControlModifier); }, {}},
+        {"Alt with a letter", [&] { QTest::keyClick(list, Qt::Key_R, Qt::AltModifier); }, {}},
+        {"shortcut of the window", [&] { QTest::keyClick(list, Qt::Key_F1); }, {}},
+        {"arrow", [&] { QTest::keyClick(list, Qt::Key_Down); }, {"down Down", "up Down"}},
+        {"arrows held: every repeat goes down, one release up",
+         [&] {
+             QTest::keyPress(list, Qt::Key_Up);
+             QTest::keyPress(list, Qt::Key_Down);
+             autoRepeat(QEvent::KeyRelease);
+             autoRepeat(QEvent::KeyPress);
+             QTest::keyRelease(list, Qt::Key_Down);
+             QTest::keyRelease(list, Qt::Key_Up);
+         },
+         {"down Up", "down Down", "down Down", "up Down", "up Up"}},
+        {"focus gone between press and release",
+         [&] {
+             QTest::keyPress(list, Qt::Key_Down);
+             other->setFocus();
+             list->setFocus();
+             QTest::keyRelease(list, Qt::Key_Down);
+         },
+         {"down Down"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        list->setFocus();
+        list->select(0);
+        hooks.clear();
+        c.keys();
+        EXPECT_EQ(hooks, c.expected);
+    }
 }
 
 struct GridEvents {

@@ -8,6 +8,7 @@
 #include "windows/FM_COEF.h"
 
 #include <functional>
+#include <ostream>
 
 namespace {
 
@@ -210,6 +211,65 @@ TEST_F(Coef, ReturnOnAFocusedButtonPressesIt) {
             }
         }), k.cerrado);
         Esperar_Coeficientes(1.5, k.gs, 1.4);
+    }
+}
+
+// Alt+C and Alt+R act exactly as a click on their buttons: the field with
+// the focus is left first; a refused text holds Restablecer but not
+// Cancelar, which abandons it.
+struct Estado {
+    bool cerrado;
+    std::size_t mensajes;
+    QString gc;       // TX_GC afterwards (open dialog)
+    QString foco;     // the widget with the focus (open dialog)
+    bool modificado;  // after the dialog
+    bool operator==(const Estado&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Estado& e) {
+    return os << (e.cerrado ? "closed" : "open") << ", " << e.mensajes << " messages, TX_GC '"
+              << e.gc.toStdString() << "', focus '" << e.foco.toStdString() << "', "
+              << (e.modificado ? "modified" : "not modified");
+}
+
+TEST_F(Coef, AccessKeysActAsTheClicksOfTheirButtons) {
+    struct Caso {
+        const char* texto;
+        char tecla;  // 'C' Cancelar, 'R' Restablecer
+        Estado esperado;
+    };
+    const Caso casos[] = {
+        {"1,3", 'C', {true, 0, "", "", true}},
+        {"0,5", 'C', {true, 0, "", "", false}},
+        {"1,3", 'R', {false, 0, "1,50", "CM_RESTAURAR", true}},
+        {"0,5", 'R', {false, 1, "0,5", "TX_GC", false}},
+    };
+    for (const Caso& k : casos) {
+        for (bool teclado : {false, true}) {
+            SCOPED_TRACE(std::string(k.texto) + " " + k.tecla + (teclado ? " key" : " click"));
+            Flags_Limpias();
+            mensajes.fake.clear();
+            Estado e{};
+            e.cerrado = Dialogo([&](FM_COEF& f) {
+                QPushButton* boton = k.tecla == 'C' ? f.CM_CANCELAR : f.CM_RESTAURAR;
+                // The focus is in TX_GC since the dialog opened.
+                f.TX_GC->setText(k.texto);
+                if (teclado)
+                    QTest::keyClick(f.TX_GC, k.tecla == 'C' ? Qt::Key_C : Qt::Key_R,
+                                    Qt::AltModifier);
+                else
+                    QTest::mouseClick(boton, Qt::LeftButton);
+                platform::settle();
+                if (!f.isVisible()) return;
+                e.gc = f.TX_GC->text();
+                e.foco = QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                                     : QString();
+            });
+            e.mensajes = mensajes.fake.shown.size();
+            e.modificado = General::Caso.Modificado;
+            EXPECT_EQ(e, k.esperado);
+            Esperar_Coeficientes(1.5, 1.15, 1.4);
+        }
     }
 }
 

@@ -50,6 +50,18 @@ TEST_F(Confina, DefaultColumnCalculated) {
     EXPECT_FALSE(General_dibujo::Dibujo.Ver_Seccion);
 }
 
+// The side typed with four decimals is calculated as shown (0,500): the
+// box then shows the coefficient the calculation and the report use.
+TEST_F(Confina, ShapeCoefficientAfterACalculationIsTheOneUsed) {
+    auto& f = Abrir_Seccion(3, 0.45, 0.4);
+    Escribir(Campo::Diametro_Lado, "0,5004");
+    EXPECT_EQ(f.TX_ALFAN->text(), "0,166");  // from the side as typed
+    Calcular();
+    ASSERT_TRUE(General::Caso.Calculado) << Ultimo_Mensaje();
+    EXPECT_NEAR(General::Caso.Coef_Forma, 1.0 / 6, 1e-12);
+    EXPECT_EQ(f.TX_ALFAN->text(), "0,167");
+}
+
 TEST_F(Confina, RequiredIncreaseAboveEveryResultShowsTheRedNotice) {
     auto& f = Abrir();
     auto& c = General::Caso;

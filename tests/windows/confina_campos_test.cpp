@@ -4,6 +4,7 @@
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <functional>
 
 using windows::confina::Campo;
 
@@ -191,11 +192,51 @@ TEST_F(Confina, KeysInTheSectionListMarkTheCaseButOnlyASelectionDisablesTheDiagr
     f.CO_SECCION->setFocus();
     platform::settle();
     c.Modificado = false;
-    QTest::keyClick(f.CO_SECCION, Qt::Key_Shift);
+    QTest::keyClick(f.CO_SECCION, Qt::Key_X);  // no entry starts with it
+    EXPECT_EQ(f.CO_SECCION->selectedIndex(), 1);
     EXPECT_TRUE(c.Modificado);
     EXPECT_FALSE(c.Calculado);
     EXPECT_TRUE(f.CM_CONFINA->isEnabled());
     EXPECT_EQ(c.Tipo_Seccion, 2);
+}
+
+// Only a key pressed in the list runs its logic: the release of a key
+// pressed elsewhere (Return in a dialog, the Tab that brought the focus), a
+// modifier alone and the frame's shortcuts leave a saved, calculated case so.
+TEST_F(Confina, SectionListIgnoresKeysItNeverReceived) {
+    auto& f = Abrir();
+    auto& c = General::Caso;
+    Calcular();
+    ASSERT_TRUE(c.Calculado);
+    struct Teclas {
+        const char* nombre;
+        std::function<void(QWidget*)> pulsar;
+        bool marca;
+    };
+    const Teclas casos[] = {
+        {"release without its press", [](QWidget* l) { QTest::keyRelease(l, Qt::Key_Return); },
+         false},
+        {"Ctrl+S", [](QWidget* l) { QTest::keyClick(l, Qt::Key_S, Qt::ControlModifier); }, false},
+        {"Ctrl+I", [](QWidget* l) { QTest::keyClick(l, Qt::Key_I, Qt::ControlModifier); }, false},
+        {"lone Ctrl", [](QWidget* l) { QTest::keyClick(l, Qt::Key_Control); }, false},
+        {"Alt with a letter", [](QWidget* l) { QTest::keyClick(l, Qt::Key_P, Qt::AltModifier); },
+         false},
+        // Up on the first entry changes nothing and still marks the case.
+        {"arrow", [](QWidget* l) { QTest::keyClick(l, Qt::Key_Up); }, true},
+    };
+    for (const Teclas& k : casos) {
+        SCOPED_TRACE(k.nombre);
+        f.CO_SECCION->setFocus();
+        platform::settle();
+        c.Modificado = false;
+        c.Calculado = true;
+        k.pulsar(f.CO_SECCION);
+        platform::settle();
+        EXPECT_EQ(c.Modificado, k.marca);
+        EXPECT_EQ(c.Calculado, !k.marca);
+        EXPECT_EQ(f.CO_SECCION->selectedIndex(), 0);
+        EXPECT_TRUE(f.CM_CONFINA->isEnabled());
+    }
 }
 
 TEST_F(Confina, WheelTurnsTheSectionListOnlyWhenItHasTheFocus) {
