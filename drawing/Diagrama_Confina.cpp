@@ -18,7 +18,7 @@ using General_dibujo::Registro_Texto;
 namespace {
 
 constexpr double kNegro = General_dibujo::Color_Negro;
-constexpr double kGranate = 128.0 + 64.0 * 65536.0;  // RGB(128, 0, 64)
+constexpr double kGranate = General_dibujo::Color_Granate;
 constexpr int Barra = General_dibujo::Elemento_Barra;
 constexpr int Centrado = General_dibujo::Elemento_Texto_Centrado;
 constexpr int Izquierda = General_dibujo::Elemento_Texto_Izquierda;

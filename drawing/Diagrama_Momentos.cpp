@@ -16,7 +16,7 @@ using General_dibujo::Registro_Texto;
 namespace {
 
 constexpr double kNegro = General_dibujo::Color_Negro;
-constexpr double kGranate = 128.0 + 64.0 * 65536.0;  // RGB(128, 0, 64)
+constexpr double kGranate = General_dibujo::Color_Granate;
 constexpr int Centrado = General_dibujo::Elemento_Texto_Centrado;
 
 }  // namespace

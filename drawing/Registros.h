@@ -6,6 +6,8 @@
 namespace General_dibujo {
 
 inline constexpr double Color_Negro = 0;
+// The line of the required value in the result diagrams: RGB(128, 0, 64).
+inline constexpr double Color_Granate = 128.0 + 64.0 * 65536.0;
 
 // A box record (kinds 5, 6, 7), upper-left corner first.
 inline Elemento Registro_Caja(int tipo, double x1, double y1, double x2, double y2,
