@@ -44,8 +44,17 @@ std::string Esquema(const std::string& direccion) {
 
 }  // namespace
 
+QString Carpeta_Para(const QString& programa) {
+    const QDir junto(programa);
+    if (QFileInfo(junto.filePath(QString::fromLatin1(kFicheroAyuda))).isFile()) return programa;
+    const QString datos =
+        QDir::cleanPath(junto.filePath(QStringLiteral(KESTRAM_DATOS_DESDE_PROGRAMA)));
+    if (QFileInfo(QDir(datos).filePath(QString::fromLatin1(kFicheroAyuda))).isFile()) return datos;
+    return programa;
+}
+
 QString Carpeta() {
-    return carpeta.isEmpty() ? QCoreApplication::applicationDirPath() : carpeta;
+    return carpeta.isEmpty() ? Carpeta_Para(QCoreApplication::applicationDirPath()) : carpeta;
 }
 
 void Poner_Carpeta(const QString& nueva) { carpeta = nueva; }

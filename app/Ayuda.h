@@ -28,9 +28,12 @@ inline constexpr int kTemaFlexion = 32;
 inline constexpr int kTemaConfina = 33;
 inline constexpr int kTemaFlexionT = 34;
 
-// The folder of the help file and the guide: the program's own folder,
-// unless another was set (an empty text restores the program's folder).
+// The folder of the help file and the guide: the one that was set, else
+// Carpeta_Para(the program's folder). An empty text restores the default.
 QString Carpeta();
+// Beside a program in the build tree; for an installed one, its data folder
+// (share/kestram beside bin/); beside the program when neither holds the help.
+QString Carpeta_Para(const QString& programa);
 void Poner_Carpeta(const QString& carpeta);
 QString Ruta_Ayuda();
 QString Ruta_Guia();

@@ -4,12 +4,16 @@
 #include "app/FM_PRESENTACION.h"
 #include "app/Fuente_Arial.h"
 #include "app/TB_BARRA.h"
-#include "app/fichero.h"
+#include "app/fichero/fichero.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
+#include "windows/FM_CARAC.h"
+#include "windows/FM_CONFINA.h"
+#include "windows/FM_FLEXION.h"
+#include "windows/FM_FLEXIONT.h"
 #include "windows/Grabar_Caso.h"
 
 #include <QCloseEvent>
@@ -103,6 +107,11 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
     area_->viewport()->installEventFilter(this);
     setCentralWidget(area_);
     connect(area_, &QMdiArea::subWindowActivated, this, &MDI_PRINCIPAL::Subventana_Activada);
+
+    fabricas_[DesignKind::Flexion] = [](windows::FrameHooks& h) { return new FM_FLEXION(h); };
+    fabricas_[DesignKind::FlexionT] = [](windows::FrameHooks& h) { return new FM_FLEXIONT(h); };
+    fabricas_[DesignKind::Confina] = [](windows::FrameHooks& h) { return new FM_CONFINA(h); };
+    fabricas_[DesignKind::Carac] = [](windows::FrameHooks& h) { return new FM_CARAC(h); };
 
     Crear_Menus();
     Crear_Barra();
@@ -411,10 +420,17 @@ bool MDI_PRINCIPAL::Descargar_Ventana(bool diferido) {
     return true;
 }
 
+void MDI_PRINCIPAL::Poner_Ventana(DesignKind kind, windows::DesignWindowFactory crear) {
+    if (crear)
+        fabricas_[kind] = std::move(crear);
+    else
+        fabricas_.erase(kind);
+}
+
 void MDI_PRINCIPAL::Mostrar_Ventana(DesignKind kind) {
-    const windows::DesignWindowFactory* crear = windows::findDesignWindow(kind);
-    if (!crear) return;
-    windows::DesignWindow* w = (*crear)(*this);
+    const auto crear = fabricas_.find(kind);
+    if (crear == fabricas_.end()) return;
+    windows::DesignWindow* w = crear->second(*this);
     if (!w) return;
     w->Form_Load();
     // Fixed size on the child frame, without a maximise button.
@@ -444,8 +460,8 @@ void MDI_PRINCIPAL::Subventana_Activada(QMdiSubWindow* sub) {
 }
 
 void MDI_PRINCIPAL::Nuevo_Caso(DesignKind kind) {
-    // No window registered for the kind (a frame without the windows): nothing to open.
-    if (!windows::findDesignWindow(kind)) return;
+    // No window of the kind in the table: nothing to open.
+    if (!Hay_Ventana(kind)) return;
     General::Caso.Abriendo_Fichero = false;
     if (!Cerrar_Ventanas()) return;
     if (kind == DesignKind::Confina)
@@ -462,7 +478,7 @@ void MDI_PRINCIPAL::mnuCalcularFlexionT_Click() { Nuevo_Caso(DesignKind::Flexion
 void MDI_PRINCIPAL::mnuCalcularConfina_Click() { Nuevo_Caso(DesignKind::Confina); }
 
 void MDI_PRINCIPAL::mnuCalcularCarac_Click() {
-    if (!windows::findDesignWindow(DesignKind::Carac)) return;
+    if (!Hay_Ventana(DesignKind::Carac)) return;
     if (!Cerrar_Ventanas()) return;
     Mostrar_Ventana(DesignKind::Carac);
 }

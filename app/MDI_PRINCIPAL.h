@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <map>
+
 class Barra_Herramientas;
 class QAction;
 class QMdiArea;
@@ -64,6 +66,12 @@ public:
     // save question. False when the user abandoned the close: the window is
     // still open and the calling command must stop.
     bool Cerrar_Ventanas();
+
+    // The frame's table of design windows: one factory per kind, the real
+    // windows unless replaced. An empty factory removes the kind, whose
+    // commands then do nothing.
+    void Poner_Ventana(windows::DesignKind kind, windows::DesignWindowFactory crear);
+    bool Hay_Ventana(windows::DesignKind kind) const { return fabricas_.count(kind) != 0; }
 
     // The design window on show, or nullptr.
     windows::DesignWindow* Ventana() const { return ventana_; }
@@ -133,6 +141,7 @@ private:
     windows::DesignWindow* Ventana_Caso() const;
 
     QMdiArea* area_ = nullptr;
+    std::map<windows::DesignKind, windows::DesignWindowFactory> fabricas_;
     windows::DesignWindow* ventana_ = nullptr;
     QMdiSubWindow* subventana_ = nullptr;
     QPointer<FM_PRESENTACION> presentacion_;

@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Builds and runs every test: a normal build, a sanitizer build (ASan+UBSan)
-# and, in the sanitizer stage, the fuzz targets for a fixed time each.
+# and the fuzz targets for a fixed time each. Warnings fail every build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
+strict=-DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 
 echo "== normal build =="
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAM_BENCH=ON "$strict" >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test -j"$jobs" --output-on-failure
 
 echo "== sanitizer build (address, undefined) =="
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRAM_SANITIZE=ON -DKESTRAM_BENCH=OFF >/dev/null
+cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRAM_SANITIZE=ON "$strict" >/dev/null
 cmake --build build/asan -j"$jobs"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 report="$PWD/build/asan/junit.xml"
@@ -27,30 +28,30 @@ if ! ctest --test-dir build/asan -j"$jobs" --output-on-failure --output-junit "$
   ctest --test-dir build/asan --output-on-failure -R "^($regex)\$"
 fi
 
-if [ -f tests/fuzz/CMakeLists.txt ]; then
-  echo "== fuzz targets =="
-  secs=${FUZZ_SECONDS:-60}
-  CXX=clang++ cmake -S . -B build/fuzz -DKESTRAM_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build/fuzz -j"$jobs"
-  pids=()
-  for f in build/fuzz/tests/fuzz/fuzz_*; do
-    [ -x "$f" ] || continue
-    name=$(basename "$f")
-    mkdir -p "build/fuzz/corpus/$name"
-    seeds=()
-    [ -d "tests/fuzz/seeds/$name" ] && seeds=("tests/fuzz/seeds/$name")
-    "$f" -max_total_time="$secs" -rss_limit_mb=2048 -timeout=5 \
-      "build/fuzz/corpus/$name" "${seeds[@]}" > "build/fuzz/$name.log" 2>&1 &
-    pids+=("$!:$name")
-  done
-  failed=0
-  for p in "${pids[@]}"; do
-    if ! wait "${p%%:*}"; then
-      echo "fuzz target ${p#*:} failed:"; tail -40 "build/fuzz/${p#*:}.log"; failed=1
-    else
-      echo "fuzz target ${p#*:}: $(grep -E '^Done' "build/fuzz/${p#*:}.log" | tail -1)"
-    fi
-  done
-  [ "$failed" = 0 ]
-fi
+echo "== fuzz targets =="
+secs=${FUZZ_SECONDS:-60}
+CXX=clang++ cmake -S . -B build/fuzz -DKESTRAM_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo "$strict" >/dev/null
+cmake --build build/fuzz -j"$jobs"
+pids=()
+for f in build/fuzz/tests/fuzz/fuzz_*; do
+  [ -x "$f" ] || continue
+  name=$(basename "$f")
+  mkdir -p "build/fuzz/corpus/$name" "build/fuzz/crashes/$name"
+  seeds=()
+  [ -d "tests/fuzz/seeds/$name" ] && seeds=("tests/fuzz/seeds/$name")
+  # Crash files go to build/fuzz/crashes/, never into the checkout.
+  "$f" -max_total_time="$secs" -rss_limit_mb=2048 -timeout=5 \
+    -artifact_prefix="build/fuzz/crashes/$name/" \
+    "build/fuzz/corpus/$name" "${seeds[@]}" > "build/fuzz/$name.log" 2>&1 &
+  pids+=("$!:$name")
+done
+failed=0
+for p in "${pids[@]}"; do
+  if ! wait "${p%%:*}"; then
+    echo "fuzz target ${p#*:} failed:"; tail -40 "build/fuzz/${p#*:}.log"; failed=1
+  else
+    echo "fuzz target ${p#*:}: $(grep -E '^Done' "build/fuzz/${p#*:}.log" | tail -1)"
+  fi
+done
+[ "$failed" = 0 ]
 echo "All test stages passed."

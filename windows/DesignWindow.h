@@ -1,7 +1,7 @@
 // What the main frame needs of a design window (FM_FLEXION, FM_FLEXIONT,
-// FM_CONFINA, FM_CARAC), and how a window makes itself known to the frame.
+// FM_CONFINA, FM_CARAC).
 //
-// The frame creates a window through the factory registered for its kind,
+// The frame creates a window through the factory of its kind in its table,
 // calls Form_Load, puts it in a fixed-size child frame of its MDI area and
 // shows it; it calls Form_Activate each time the child becomes active and
 // Form_Unload when the window must go (a command, the child's close button,
@@ -14,7 +14,6 @@
 #include "engine/General.h"
 
 #include <functional>
-#include <map>
 
 namespace windows {
 
@@ -84,39 +83,7 @@ private:
     FrameHooks& hooks_;
 };
 
-// One factory per kind; the frame asks here when a command needs the window.
-// A kind with no factory (a frame linked without the windows, or a test that
-// removed it) has commands that do nothing.
+// Creates a window of one kind for the frame; the frame holds one per kind.
 using DesignWindowFactory = std::function<DesignWindow*(FrameHooks& hooks)>;
-
-inline std::map<DesignKind, DesignWindowFactory>& designWindowFactories() {
-    static std::map<DesignKind, DesignWindowFactory> factories;
-    return factories;
-}
-
-// Replaces any factory of that kind; an empty factory removes it.
-inline void registerDesignWindow(DesignKind kind, DesignWindowFactory factory) {
-    if (factory)
-        designWindowFactories()[kind] = std::move(factory);
-    else
-        designWindowFactories().erase(kind);
-}
-
-inline const DesignWindowFactory* findDesignWindow(DesignKind kind) {
-    auto& factories = designWindowFactories();
-    auto it = factories.find(kind);
-    return it == factories.end() ? nullptr : &it->second;
-}
-
-// A window's source registers itself with one static object:
-//   static windows::DesignWindowRegistration reg(DesignKind::Flexion,
-//       [](windows::FrameHooks& h) { return new FM_FLEXION(h); });
-// Nothing else refers to that object, so the program must link the windows
-// library whole (WHOLE_ARCHIVE) for it to be kept.
-struct DesignWindowRegistration {
-    DesignWindowRegistration(DesignKind kind, DesignWindowFactory factory) {
-        registerDesignWindow(kind, std::move(factory));
-    }
-};
 
 }  // namespace windows

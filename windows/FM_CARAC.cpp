@@ -195,9 +195,3 @@ void FM_CARAC::Mostrar_Caracteristicas() {
     g->setRow(nc);
     g->setCol(3);
 }
-
-namespace {
-const windows::DesignWindowRegistration registro(
-    windows::DesignKind::Carac,
-    [](windows::FrameHooks& hooks) -> windows::DesignWindow* { return new FM_CARAC(hooks); });
-}  // namespace

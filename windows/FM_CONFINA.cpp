@@ -615,9 +615,3 @@ void FM_CONFINA::CM_GAMMA1_Click() {
     windows::Mostrar_FM_COEF(this);
     CM_CONFINA->setEnabled(false);
 }
-
-namespace {
-const windows::DesignWindowRegistration registro(
-    windows::DesignKind::Confina,
-    [](windows::FrameHooks& hooks) -> windows::DesignWindow* { return new FM_CONFINA(hooks); });
-}  // namespace

@@ -6,7 +6,7 @@
 #include "windows/DesignWindow.h"
 #include "windows/ReglasConfina.h"
 
-#include "app/fichero.h"
+#include "app/fichero/fichero.h"
 #include "platform/FieldLeave.h"
 
 #include <map>

@@ -14,9 +14,3 @@ void FM_FLEXION::Dibujar_Armadura() { Grafico::Dibujar_Mu_Armadura_Rect(); }
 void FM_FLEXION::Recoger(const fichero::Textos_Flexion& textos) {
     fichero::Recoger_Datos_Rect(textos);
 }
-
-namespace {
-const windows::DesignWindowRegistration registro(
-    windows::DesignKind::Flexion,
-    [](windows::FrameHooks& hooks) -> windows::DesignWindow* { return new FM_FLEXION(hooks); });
-}  // namespace

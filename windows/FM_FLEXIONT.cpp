@@ -12,9 +12,3 @@ void FM_FLEXIONT::Dibujar_Armadura() { Grafico::Dibujar_Mu_Armadura_T(); }
 void FM_FLEXIONT::Recoger(const fichero::Textos_Flexion& textos) {
     fichero::Recoger_Datos_T(textos);
 }
-
-namespace {
-const windows::DesignWindowRegistration registro(
-    windows::DesignKind::FlexionT,
-    [](windows::FrameHooks& hooks) -> windows::DesignWindow* { return new FM_FLEXIONT(hooks); });
-}  // namespace

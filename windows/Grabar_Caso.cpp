@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "app/fichero.h"
+#include "app/fichero/fichero.h"
 #include "engine/General.h"
 
 namespace windows {

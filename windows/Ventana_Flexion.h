@@ -7,7 +7,7 @@
 #include "windows/DesignWindow.h"
 #include "windows/ReglasFlexion.h"
 
-#include "app/fichero.h"
+#include "app/fichero/fichero.h"
 #include "drawing/Grafico.h"
 #include "platform/FieldLeave.h"
 

@@ -137,10 +137,9 @@ class Archivo : public Principal_Prueba {
 protected:
     void SetUp() override {
         General::Caso = General::Datos{};
-        Guardar_Ventanas();
         for (DesignKind k : kTodas)
             if (!real_ || k != DesignKind::Flexion)
-                windows::registerDesignWindow(k, [this, k](windows::FrameHooks& h) {
+                Sustituir_Ventana(k, [this, k](windows::FrameHooks& h) {
                     return new VentanaFalsa(h, k, estado);
                 });
         platform::setFileDialogs(&dialogos);
@@ -553,7 +552,6 @@ protected:
 };
 
 TEST_F(ArchivoFlexion, SaveReopenAndRefusalsThroughTheWindow) {
-    ASSERT_TRUE(windows::findDesignWindow(DesignKind::Flexion));
     auto& c = General::Caso;
     principal->mnuCalcularFlexion_Click();
     FM_FLEXION* w = Ventana();

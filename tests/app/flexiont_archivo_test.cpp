@@ -40,7 +40,6 @@ std::vector<std::string> Textos(const FM_FLEXIONT& w) {
 class FrameFlexionT : public Marco_Real {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(windows::findDesignWindow(DesignKind::FlexionT));
         Marco_Real::SetUp();
     }
     FM_FLEXIONT* T() const { return dynamic_cast<FM_FLEXIONT*>(principal->Ventana()); }

@@ -106,9 +106,8 @@ protected:
     void SetUp() override {
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
         General::Caso = General::Datos{};
-        Guardar_Ventanas();
         for (DesignKind k : kTodas)
-            windows::registerDesignWindow(
+            Sustituir_Ventana(
                 k, [k](windows::FrameHooks& h) { return new VentanaInforme(h, k); });
         Arrancar(true);
         ASSERT_TRUE(dir.isValid());

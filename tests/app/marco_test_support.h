@@ -72,10 +72,9 @@ class Marco : public Principal_Prueba {
 protected:
     void SetUp() override {
         General::Caso = General::Datos{};
-        Guardar_Ventanas();
         for (DesignKind k : {DesignKind::Flexion, DesignKind::FlexionT, DesignKind::Confina,
                              DesignKind::Carac})
-            windows::registerDesignWindow(k, [this, k](windows::FrameHooks& h) -> windows::DesignWindow* {
+            Sustituir_Ventana(k, [this, k](windows::FrameHooks& h) -> windows::DesignWindow* {
                 if (diario.crearFalla) throw std::runtime_error("sin memoria");
                 return new Ventana_Simple(h, k, diario);
             });

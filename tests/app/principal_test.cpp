@@ -129,12 +129,11 @@ class Principal : public Principal_Prueba {
 protected:
     void SetUp() override {
         General::Caso = General::Datos{};
-        Guardar_Ventanas();
         for (DesignKind k : kTodas) Registrar(k);
         Arrancar(false);
     }
     void Registrar(DesignKind k) {
-        windows::registerDesignWindow(k, [this, k](windows::FrameHooks& h) {
+        Sustituir_Ventana(k, [this, k](windows::FrameHooks& h) {
             diario.Anotar("create", k);
             return new VentanaFalsa(h, k, diario);
         });
@@ -510,7 +509,7 @@ TEST_F(Principal, ChildTitleButtonsShowACrossAndABarAndWork) {
 
 TEST_F(Principal, CommandOfAWindowNotBuiltDoesNothing) {
     principal->mnuCalcularFlexion_Click();
-    windows::designWindowFactories().clear();
+    for (DesignKind k : kTodas) principal->Poner_Ventana(k, {});
     windows::DesignWindow* abierta = principal->Ventana();
     General::Caso.Ancho = 0.9;
     General::Caso.Abriendo_Fichero = true;

@@ -68,18 +68,19 @@ protected:
     void TearDown() override {
         principal.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (guardadas_) windows::designWindowFactories() = *guardadas_;
-        guardadas_.reset();
     }
 
-    // Keeps the registered design windows, put back at the end of the test,
-    // so that the test may register stand-ins.
-    void Guardar_Ventanas() { guardadas_ = windows::designWindowFactories(); }
+    // A stand-in for a kind of design window, put in the frame's table when
+    // the frame starts.
+    void Sustituir_Ventana(windows::DesignKind kind, windows::DesignWindowFactory crear) {
+        sustitutas_[kind] = std::move(crear);
+    }
 
     // Starts the program's frame, with or without its splash.
     void Arrancar(bool cerrar_presentacion) {
         principal = Inicio::Main();
         ASSERT_TRUE(principal);
+        for (auto& [kind, crear] : sustitutas_) principal->Poner_Ventana(kind, crear);
         if (cerrar_presentacion) principal->Cerrar_Presentacion();
     }
 
@@ -88,7 +89,7 @@ protected:
     std::unique_ptr<MDI_PRINCIPAL> principal;
 
 private:
-    std::optional<std::map<windows::DesignKind, windows::DesignWindowFactory>> guardadas_;
+    std::map<windows::DesignKind, windows::DesignWindowFactory> sustitutas_;
 };
 
 // The frame with the real design windows, in the Spanish locale, a fresh

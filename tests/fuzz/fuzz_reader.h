@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/fichero.h"
+#include "app/fichero/fichero.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
 #include "platform/Messages.h"

@@ -16,9 +16,7 @@ namespace {
 class Carac : public Flexion {
 public:
     FM_CARAC& AbrirCarac() {
-        const windows::DesignWindowFactory* crear = windows::findDesignWindow(windows::DesignKind::Carac);
-        EXPECT_NE(crear, nullptr);
-        carac.reset(static_cast<FM_CARAC*>((*crear)(frame)));
+        carac = std::make_unique<FM_CARAC>(frame);
         return Mostrar(*carac);
     }
     void TearDown() override {

@@ -2,7 +2,7 @@
 // and opened again.
 #include "confina_test_support.h"
 
-#include "app/fichero.h"
+#include "app/fichero/fichero.h"
 #include "drawing/screen/PictureArea.h"
 #include "platform/Modal.h"
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/fichero_disk.h"
+#include "app/fichero/fichero_disk.h"
 
 namespace fichero {
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "engine/Decimales.h"
-#include "fichero_test_support.h"
+#include "tests/app/fichero/fichero_test_support.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <limits>
 
-#include "fichero_test_support.h"
+#include "tests/app/fichero/fichero_test_support.h"
 
 namespace {
 

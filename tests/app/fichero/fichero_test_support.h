@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/fichero.h"
+#include "app/fichero/fichero.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
 #include "platform/Messages.h"
