@@ -70,7 +70,7 @@ std::optional<Lectura> Leer_Panel(const Fuente_Panel& f) {
     return l;
 }
 
-void Dibujar_Deformaciones(Ventana ventana) {
+void Dibujar_Deformaciones(DesignKind ventana) {
     auto& c = General::Caso;
     // No result diagram before the first calculation.
     if (!c.Mu_Capas.Existe()) return;
@@ -133,7 +133,7 @@ void Dibujar_Deformaciones(Ventana ventana) {
 
 }  // namespace
 
-void Registrar_Panel(Ventana v, Fuente_Panel fuente) {
+void Registrar_Panel(DesignKind v, Fuente_Panel fuente) {
     g_paneles[static_cast<std::size_t>(v)] = std::move(fuente);
 }
 
@@ -156,7 +156,7 @@ std::string Caracter_Utf8(const std::string& texto, int i) {
     return {};
 }
 
-void Dibujar_Deformaciones_Rect() { Dibujar_Deformaciones(Ventana::FM_FLEXION); }
-void Dibujar_Deformaciones_T() { Dibujar_Deformaciones(Ventana::FM_FLEXIONT); }
+void Dibujar_Deformaciones_Rect() { Dibujar_Deformaciones(DesignKind::Flexion); }
+void Dibujar_Deformaciones_T() { Dibujar_Deformaciones(DesignKind::FlexionT); }
 
 }  // namespace Grafico

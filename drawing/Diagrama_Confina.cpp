@@ -88,7 +88,7 @@ void Dibujar_Diagrama_Confina() {
                       c.Nombre_Refuerzo.Leer(i).value_or(std::string{}));
     }
 
-    Dibujar_Elementos(Ventana::FM_CONFINA, 0);
+    Dibujar_Elementos(DesignKind::Confina, 0);
 }
 
 }  // namespace Grafico

@@ -98,7 +98,7 @@ void Dibujar_Diagrama_Tension(int j) {
     lista.Agregar(Registro_Texto(Elemento_Texto_Centrado, emax / 1.75, 1.25 * smax, 12, 1),
                   "DIAGRAMA TENSION-DEFORMACION");
 
-    Dibujar_Elementos(Ventana::FM_CARAC, 0);
+    Dibujar_Elementos(DesignKind::Carac, 0);
 }
 
 }  // namespace Grafico

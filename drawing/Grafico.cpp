@@ -14,26 +14,26 @@ namespace {
 std::array<Area_Dibujo*, 4> g_areas{};
 Formateador g_formateador;
 
-std::size_t Indice(Ventana v) { return static_cast<std::size_t>(v); }
+std::size_t Indice(DesignKind v) { return static_cast<std::size_t>(v); }
 
 }  // namespace
 
-void Registrar_Area(Ventana v, Area_Dibujo* area) { g_areas[Indice(v)] = area; }
+void Registrar_Area(DesignKind v, Area_Dibujo* area) { g_areas[Indice(v)] = area; }
 
-void Quitar_Area(Ventana v, Area_Dibujo* area) {
+void Quitar_Area(DesignKind v, Area_Dibujo* area) {
     if (g_areas[Indice(v)] == area) g_areas[Indice(v)] = nullptr;
 }
 
-Area_Dibujo* Area_Registrada(Ventana v) { return g_areas[Indice(v)]; }
+Area_Dibujo* Area_Registrada(DesignKind v) { return g_areas[Indice(v)]; }
 
-void Dibujar_Elementos(Ventana v, int16_t iso) {
+void Dibujar_Elementos(DesignKind v, int16_t iso) {
     Area_Dibujo* area = Area_Registrada(v);
     if (!area) return;
     auto& d = General_dibujo::Dibujo;
     const double W = area->Ancho_Interior();
     const double H = area->Alto_Interior();
     // The characteristics window's picture area has no Barra array.
-    Escena s = Construir_Escena(d.Lista_Elementos, W, H, iso, area->Medidor(), v != Ventana::FM_CARAC);
+    Escena s = Construir_Escena(d.Lista_Elementos, W, H, iso, area->Medidor(), v != DesignKind::Carac);
     d.Ancho_Dibujo = W;
     d.Alto_Dibujo = H;
     d.Escala_X = s.Ajuste_Vista.Sx;

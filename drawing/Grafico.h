@@ -6,6 +6,8 @@
 // window the list is still built (reports and tests rely on it).
 #pragma once
 
+#include "engine/General.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -14,22 +16,22 @@ namespace Grafico {
 
 class Area_Dibujo;
 
-// The windows that hold a picture area (one each):
+// The windows that hold a picture area, one each, by their kind:
 // FM_FLEXION.PIC_FLEXION, FM_FLEXIONT.PIC_FLEXION, FM_CONFINA.PIC_CONFINA,
 // FM_CARAC.PIC_CARAC.
-enum class Ventana { FM_FLEXION, FM_FLEXIONT, FM_CONFINA, FM_CARAC };
+using General::DesignKind;
 
 // A picture area registers itself for its window (replacing any earlier one);
 // Quitar_Area removes it only if it is the one registered. Not owned.
-void Registrar_Area(Ventana v, Area_Dibujo* area);
-void Quitar_Area(Ventana v, Area_Dibujo* area);
-Area_Dibujo* Area_Registrada(Ventana v);
+void Registrar_Area(DesignKind v, Area_Dibujo* area);
+void Quitar_Area(DesignKind v, Area_Dibujo* area);
+Area_Dibujo* Area_Registrada(DesignKind v);
 
 // Screen render of records 1..Num_Elementos into the window's picture area:
 // iso 1 equal scales, any other value independent. Writes Ancho_Dibujo,
 // Alto_Dibujo, Escala_X, Escala_Y and the six counters; never changes the list.
 // Nothing registered: does nothing.
-void Dibujar_Elementos(Ventana v, int16_t iso);
+void Dibujar_Elementos(DesignKind v, int16_t iso);
 
 // Number text of the diagram labels: value with a fixed number of decimals
 // ("0", "0.0", "0.00" ... patterns). The default writes the decimal separator

@@ -22,7 +22,7 @@ namespace {
 constexpr double kNegro = General_dibujo::Color_Negro;
 constexpr int Centrado = General_dibujo::Elemento_Texto_Centrado;
 
-void Dibujar_Mu_Armadura(Ventana ventana) {
+void Dibujar_Mu_Armadura(DesignKind ventana) {
     const auto& c = General::Caso;
     // Before the first calculation there is nothing to draw.
     if (!c.Mu_Capas.Existe()) return;
@@ -98,7 +98,7 @@ void Dibujar_Mu_Armadura(Ventana ventana) {
 
 }  // namespace
 
-void Dibujar_Mu_Armadura_Rect() { Dibujar_Mu_Armadura(Ventana::FM_FLEXION); }
-void Dibujar_Mu_Armadura_T() { Dibujar_Mu_Armadura(Ventana::FM_FLEXIONT); }
+void Dibujar_Mu_Armadura_Rect() { Dibujar_Mu_Armadura(DesignKind::Flexion); }
+void Dibujar_Mu_Armadura_T() { Dibujar_Mu_Armadura(DesignKind::FlexionT); }
 
 }  // namespace Grafico

@@ -20,7 +20,7 @@ constexpr double kNegro = General_dibujo::Color_Negro;
 
 namespace {
 
-void Dibujar_Mu_Capas(Ventana ventana) {
+void Dibujar_Mu_Capas(DesignKind ventana) {
     const auto& c = General::Caso;
     // Before the first calculation there is nothing to draw.
     if (!c.Mu_Capas.Existe()) return;
@@ -89,7 +89,7 @@ void Dibujar_Mu_Capas(Ventana ventana) {
 
 }  // namespace
 
-void Dibujar_Mu_Capas_Rect() { Dibujar_Mu_Capas(Ventana::FM_FLEXION); }
-void Dibujar_Mu_Capas_T() { Dibujar_Mu_Capas(Ventana::FM_FLEXIONT); }
+void Dibujar_Mu_Capas_Rect() { Dibujar_Mu_Capas(DesignKind::Flexion); }
+void Dibujar_Mu_Capas_T() { Dibujar_Mu_Capas(DesignKind::FlexionT); }
 
 }  // namespace Grafico

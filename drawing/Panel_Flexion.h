@@ -32,7 +32,7 @@ struct Fuente_Panel {
 };
 
 // Replaces the source of window v; an empty source removes it.
-void Registrar_Panel(Ventana v, Fuente_Panel fuente);
+void Registrar_Panel(DesignKind v, Fuente_Panel fuente);
 
 // Character i (from 1) of a UTF-8 text, counted in characters, not bytes;
 // "" beyond its end.

@@ -67,7 +67,7 @@ void Dibujar_Seccion_Confina() {
     if (tipo != 1) lista.Agregar(Registro_Texto(Izquierda, -D / 10, B, 8, 0), "Rmín 3 cm");
     lista.Agregar(Registro_Texto(Centrado, D / 2, arriba, 12, 1), "SECCION");
 
-    Dibujar_Elementos(Ventana::FM_CONFINA, 1);
+    Dibujar_Elementos(DesignKind::Confina, 1);
 }
 
 }  // namespace Grafico

@@ -32,7 +32,7 @@ void Dibujar_Seccion_Rect() {
     Textos_Canto_Ancho(lista, L, 0);
     Textos_Refuerzo_Titulo(lista, L);
 
-    Dibujar_Elementos(Ventana::FM_FLEXION, 1);
+    Dibujar_Elementos(DesignKind::Flexion, 1);
 }
 
 }  // namespace Grafico

@@ -61,7 +61,7 @@ void Dibujar_Seccion_T() {
     lista.Agregar(Registro_Texto(Centrado, b / 2, -L / 2 - L * 0.1, 8, 0), Formatear(bw, 2));
     Textos_Refuerzo_Titulo(lista, L);
 
-    Dibujar_Elementos(Ventana::FM_FLEXIONT, 1);
+    Dibujar_Elementos(DesignKind::FlexionT, 1);
 }
 
 }  // namespace Grafico

@@ -25,7 +25,7 @@ void Copiar_Existentes(std::vector<T>& destino, const std::vector<T>& origen) {
 
 }  // namespace
 
-void Zoom_MouseDown(Area_Dibujo& area, Ventana ventana, int boton, double x, double y) {
+void Zoom_MouseDown(Area_Dibujo& area, DesignKind ventana, int boton, double x, double y) {
     auto& d = General_dibujo::Dibujo;
     if (boton == 1) {
         if (!d.Zoom_Activo) {
@@ -39,7 +39,7 @@ void Zoom_MouseDown(Area_Dibujo& area, Ventana ventana, int boton, double x, dou
     } else if (boton == 2) {
         // Section drawings keep their proportions; the characteristics
         // window's diagram never has equal scales.
-        const int16_t iso = ventana != Ventana::FM_CARAC && d.Ver_Seccion ? 1 : 0;
+        const int16_t iso = ventana != DesignKind::Carac && d.Ver_Seccion ? 1 : 0;
         Restaurar_Vista(area, iso);
     }
 }

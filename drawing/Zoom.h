@@ -26,7 +26,7 @@ inline constexpr double Limite_Zoom = 1e8;
 // to, which decides the scales of the full view). boton: 1 left, 2 right;
 // positions in pixels of the area's inner area; codigo: the character code
 // (27 is Esc).
-void Zoom_MouseDown(Area_Dibujo& area, Ventana ventana, int boton, double x, double y);
+void Zoom_MouseDown(Area_Dibujo& area, DesignKind ventana, int boton, double x, double y);
 void Zoom_MouseMove(Area_Dibujo& area, double x, double y);
 void Zoom_KeyPress(Area_Dibujo& area, int codigo);
 

@@ -10,6 +10,10 @@
 
 namespace General {
 
+// The design windows of the program (FM_FLEXION, FM_FLEXIONT, FM_CONFINA,
+// FM_CARAC); which one is open is told by the flags of the case data.
+enum class DesignKind { Flexion, FlexionT, Confina, Carac };
+
 // 1-based array that exists only after Crear(); reading a missing array or an
 // index out of its bounds gives "no value" instead of touching memory.
 template <class T>

@@ -17,7 +17,7 @@
 
 namespace windows {
 
-enum class DesignKind { Flexion, FlexionT, Confina, Carac };
+using General::DesignKind;
 
 // The case data's open flag of a window kind (Flexion_Abierto, ...).
 inline bool& Bandera_Abierto(DesignKind kind) {

@@ -100,7 +100,7 @@ FM_CARAC::FM_CARAC(windows::FrameHooks& hooks, QWidget* parent) : DesignWindow(h
         e->setGeometry(twips(240), twips(l.y), twips(3495), twips(420));
     }
 
-    PIC_CARAC = new PictureArea(Grafico::Ventana::FM_CARAC, this);
+    PIC_CARAC = new PictureArea(General::DesignKind::Carac, this);
     PIC_CARAC->setObjectName(QStringLiteral("PIC_CARAC"));
     PIC_CARAC->setGeometry(twips(4320), twips(320), twips(7335), twips(6975));
 

@@ -3,6 +3,7 @@
 #include "windows/Dialogos.h"
 
 #include "engine/General.h"
+#include "engine/Rangos.h"
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
@@ -153,7 +154,7 @@ platform::LeaveResult FM_COEF::Campo_LostFocus(int i) {
         mensaje = r.vacio;
     } else if (!platform::isNumber(texto) || !std::isfinite(v = platform::typedValue(texto))) {
         mensaje = r.no_numero;
-    } else if (v < 1) {
+    } else if (v < Rangos::Coeficiente_Minimo) {
         mensaje = r.menor;
     }
     if (mensaje) {

@@ -115,7 +115,7 @@ FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
     Crear_Datos();
     Crear_Valores();
 
-    PIC_CONFINA = new PictureArea(Grafico::Ventana::FM_CONFINA, this, false);
+    PIC_CONFINA = new PictureArea(General::DesignKind::Confina, this, false);
     PIC_CONFINA->setObjectName(QStringLiteral("PIC_CONFINA"));
     PIC_CONFINA->setGeometry(twips(4080), twips(360), twips(6855), twips(3855));
     LB_INFO = new platform::NoticeLabel(PIC_CONFINA);

@@ -3,7 +3,7 @@
 #include "engine/General.h"
 
 FM_FLEXION::FM_FLEXION(windows::FrameHooks& hooks, QWidget* parent)
-    : windows::Ventana_Flexion(1, Grafico::Ventana::FM_FLEXION, hooks, parent) {
+    : windows::Ventana_Flexion(windows::DesignKind::Flexion, hooks, parent) {
     setObjectName(QStringLiteral("FM_FLEXION"));
 }
 

@@ -8,8 +8,6 @@ class FM_FLEXION : public windows::Ventana_Flexion {
 public:
     explicit FM_FLEXION(windows::FrameHooks& hooks, QWidget* parent = nullptr);
 
-    windows::DesignKind kind() const override { return windows::DesignKind::Flexion; }
-
 protected:
     void Dibujar_Seccion() override;
     void Dibujar_Capas() override;

@@ -1,7 +1,7 @@
 #include "windows/FM_FLEXIONT.h"
 
 FM_FLEXIONT::FM_FLEXIONT(windows::FrameHooks& hooks, QWidget* parent)
-    : windows::Ventana_Flexion(2, Grafico::Ventana::FM_FLEXIONT, hooks, parent) {
+    : windows::Ventana_Flexion(windows::DesignKind::FlexionT, hooks, parent) {
     setObjectName(QStringLiteral("FM_FLEXIONT"));
 }
 

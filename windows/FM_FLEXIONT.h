@@ -9,8 +9,6 @@ class FM_FLEXIONT : public windows::Ventana_Flexion {
 public:
     explicit FM_FLEXIONT(windows::FrameHooks& hooks, QWidget* parent = nullptr);
 
-    windows::DesignKind kind() const override { return windows::DesignKind::FlexionT; }
-
 protected:
     void Dibujar_Seccion() override;
     void Dibujar_Capas() override;

@@ -11,7 +11,7 @@
 
 namespace windows {
 
-void Registrar_Panel_Resultados(Ventana_Flexion* ventana, Grafico::Ventana cual) {
+void Registrar_Panel_Resultados(Ventana_Flexion* ventana, General::DesignKind cual) {
     QPointer<Ventana_Flexion> v(ventana);
     Grafico::Fuente_Panel fuente;
     fuente.Textos = [v]() -> std::optional<Grafico::Textos_Panel> {

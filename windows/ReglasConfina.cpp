@@ -2,6 +2,7 @@
 
 #include "engine/Calculos.h"
 #include "engine/Decimales.h"
+#include "engine/Rangos.h"
 
 #include <cmath>
 
@@ -17,20 +18,22 @@ std::vector<Regla> Construir() {
         {Campo::Diametro_Lado, "TX_DIAM", &D::Diametro_Lado, 3, 0.5,
          "Debe darse el diámetro o lado del elemento a confinar.",
          "El diámetro o lado debe ser un número.",
-         {{T::Menor, 0.01, Campo::Diametro_Lado, "El diámetro o lado debe ser mayor que cero."},
+         {{T::Menor, Rangos::Dimension_Minima, Campo::Diametro_Lado,
+           "El diámetro o lado debe ser mayor que cero."},
           {T::Razon, 1.5, Campo::Lado_Menor, Mensaje_Razon, true}}},
         {Campo::Lado_Menor, "TX_LADOMENOR", &D::Lado_Menor, 3, 0.4,
          "Debe darse el lado menor del elemento a confinar.",
          "El lado menor debe ser un número.",
-         {{T::Menor, 0.01, Campo::Lado_Menor, "El lado menor debe ser mayor que cero."},
+         {{T::Menor, Rangos::Dimension_Minima, Campo::Lado_Menor,
+           "El lado menor debe ser mayor que cero."},
           {T::Mayor_Que, 0, Campo::Diametro_Lado, Mensaje_Lado_Menor},
           {T::Razon_Inversa, 1.5, Campo::Diametro_Lado, Mensaje_Razon}}},
         {Campo::Fck, "CO_FCK", &D::Fck, 0, 25,
          "Debe darse la resistencia del hormigón de la sección.",
          "La resistencia del hormigón de la sección debe ser un número.",
-         {{T::Mayor, 50, Campo::Fck,
+         {{T::Mayor, Rangos::Fck_Maximo, Campo::Fck,
            "La resistencia del hormigón de la sección no puede ser mayor de 50 N/mm²."},
-          {T::Menor, 15, Campo::Fck,
+          {T::Menor, Rangos::Fck_Minimo, Campo::Fck,
            "La resistencia del hormigón de la sección no puede ser menor de 15 N/mm²."}}},
         {Campo::Axil_Actual, "TX_NCP", &D::Axil_Actual, 2, 0,
          "Debe darse el axil que actúa en el momento de colocar el refuerzo.",
@@ -39,7 +42,7 @@ std::vector<Regla> Construir() {
         {Campo::Incremento_Necesario, "TX_INCR", &D::Incremento_Necesario, 2, 1,
          "Debe darse el incremento de resistencia necesario.",
          "El incremento de resistencia necesario debe ser un número.",
-         {{T::Menor, 1, Campo::Incremento_Necesario,
+         {{T::Menor, Rangos::Incremento_Minimo, Campo::Incremento_Necesario,
            "El incremento de resistencia necesario debe ser mayor que 1."}}},
     };
 }

@@ -1,6 +1,7 @@
 #include "ReglasFlexion.h"
 
 #include "engine/Decimales.h"
+#include "engine/Rangos.h"
 
 #include <cmath>
 
@@ -18,7 +19,7 @@ std::vector<Regla> Construir(int tipo) {
     Regla ancho{Campo::Ancho, "TX_ANCHO", &D::Ancho, 3, 0.4,
                 "Debe darse el ancho de la sección.",
                 "El ancho de la sección debe ser un número.",
-                {{T::Menor, 0.01, std::nullopt,
+                {{T::Menor, Rangos::Dimension_Minima, std::nullopt,
                   "El ancho de la sección debe ser un número mayor que cero."}},
                 std::nullopt, true};
     if (rect)
@@ -28,7 +29,7 @@ std::vector<Regla> Construir(int tipo) {
     Regla canto{Campo::Canto, "TX_CANTO", &D::Canto, 3, 0.6,
                 "Debe darse el canto de la sección.",
                 "El canto de la sección debe ser un número.",
-                {{T::Menor, 0.01, std::nullopt,
+                {{T::Menor, Rangos::Dimension_Minima, std::nullopt,
                   "El canto de la sección debe ser un número mayor que cero."}},
                 std::nullopt, false};
     if (!rect)
@@ -38,7 +39,7 @@ std::vector<Regla> Construir(int tipo) {
     Regla alma{Campo::Ancho_Alma, "TX_ANCHOALMA", &D::Ancho_Alma, 3, 0.2,
                "Debe darse el ancho del alma de la sección.",
                "El ancho del alma de la sección debe ser un número.",
-               {{T::Menor, 0.01, std::nullopt,
+               {{T::Menor, Rangos::Dimension_Minima, std::nullopt,
                  "El ancho del alma de la sección debe ser un número mayor que cero."}},
                Aviso{Campo::Ancho_Refuerzo,
                      "El ancho del refuerzo no puede ser mayor que el ancho del alma de la "
@@ -48,7 +49,7 @@ std::vector<Regla> Construir(int tipo) {
     Regla ala{Campo::Canto_Ala, "TX_CANTOALA", &D::Canto_Ala, 3, 0.2,
               "Debe darse el canto del ala de la sección.",
               "El canto del ala de la sección debe ser un número.",
-              {{T::Menor, 0.01, std::nullopt,
+              {{T::Menor, Rangos::Dimension_Minima, std::nullopt,
                 "El canto del ala de la sección debe ser un número mayor que cero."},
                {T::Mayor, 1.0, Campo::Canto,
                 "El canto del ala no puede ser mayor que el canto de la sección."}},
@@ -62,15 +63,15 @@ std::vector<Regla> Construir(int tipo) {
     r.push_back({Campo::Recubrimiento, "TX_RECUB", &D::Recubrimiento, 3, 0.05,
                  "Debe darse el recubrimiento de la sección.",
                  "El recubrimiento de la sección debe ser un número.",
-                 {{T::Menor, 0.01, std::nullopt,
+                 {{T::Menor, Rangos::Dimension_Minima, std::nullopt,
                    "El recubrimiento de la sección debe ser mayor que cero."},
-                  {T::Mayor, 0.5, Campo::Canto,
+                  {T::Mayor, Rangos::Recubrimiento_Canto, Campo::Canto,
                    "El recubrimiento de la sección debe ser menor que la mitad del canto."}},
                  std::nullopt, false});
     r.push_back({Campo::Armadura_Inf, "TX_ASI", &D::Armadura_Inf, 2, 10,
                  "Debe darse la armadura inferior de la sección.",
                  "La armadura inferior de la sección debe ser un número.",
-                 {{T::Menor, 0.01, std::nullopt,
+                 {{T::Menor, Rangos::Dimension_Minima, std::nullopt,
                    "La armadura inferior de la sección debe ser mayor que cero."}},
                  std::nullopt, false});
     r.push_back({Campo::Armadura_Sup, "TX_ASS", &D::Armadura_Sup, 2, 10,
@@ -81,23 +82,23 @@ std::vector<Regla> Construir(int tipo) {
     r.push_back({Campo::Fck, "CO_FCK", &D::Fck, 0, 25,
                  "Debe darse la resistencia del hormigón de la sección.",
                  "La resistencia del hormigón de la sección debe ser un número.",
-                 {{T::Mayor, 50, std::nullopt,
+                 {{T::Mayor, Rangos::Fck_Maximo, std::nullopt,
                    "La resistencia del hormigón de la sección no puede ser mayor de 50 N/mm²."},
-                  {T::Menor, 15, std::nullopt,
+                  {T::Menor, Rangos::Fck_Minimo, std::nullopt,
                    "La resistencia del hormigón de la sección no puede ser menor de 15 N/mm²."}},
                  std::nullopt, false});
     r.push_back({Campo::Fyk, "CO_FYK", &D::Fyk, 0, 500,
                  "Debe darse la resistencia del acero de las armaduras de la sección.",
                  "La resistencia del acero de las armaduras de la sección debe ser un número.",
-                 {{T::Mayor, 600, std::nullopt,
+                 {{T::Mayor, Rangos::Fyk_Maximo, std::nullopt,
                    "La resistencia del acero de las armaduras no puede ser mayor de 600 N/mm²."},
-                  {T::Menor, 300, std::nullopt,
+                  {T::Menor, Rangos::Fyk_Minimo, std::nullopt,
                    "La resistencia del acero de las armaduras no puede ser menor de 300 N/mm²."}},
                  std::nullopt, false});
     r.push_back({Campo::Ancho_Refuerzo, "CO_ANCHOR", &D::Ancho_Refuerzo, 3, 0.125,
                  "Debe darse el ancho del refuerzo a disponer en la sección.",
                  "El ancho del refuerzo a disponer en la sección debe ser un número.",
-                 {{T::Menor, 0.01, std::nullopt,
+                 {{T::Menor, Rangos::Dimension_Minima, std::nullopt,
                    "El ancho del refuerzo a disponer en la sección debe ser mayor que cero."},
                   rect ? Prueba{T::Mayor, 1.0, Campo::Ancho,
                                 "El ancho del refuerzo a disponer en la sección debe ser menor "

@@ -87,15 +87,15 @@ QIcon Dibujo_Boton(int cual) {
 
 }  // namespace
 
-Ventana_Flexion::Ventana_Flexion(int tipo, Grafico::Ventana ventana, FrameHooks& hooks,
-                                 QWidget* parent)
-    : DesignWindow(hooks, parent), tipo_(tipo == 2 ? 2 : 1), ventana_(ventana) {
-    setWindowTitle(tipo_ == 1 ? Q("Cálculo del refuerzo a flexión en secciones rectangulares")
-                              : Q("Cálculo del refuerzo a flexión en secciones T"));
+Ventana_Flexion::Ventana_Flexion(DesignKind kind, FrameHooks& hooks, QWidget* parent)
+    : DesignWindow(hooks, parent),
+      kind_(kind == DesignKind::FlexionT ? kind : DesignKind::Flexion) {
+    setWindowTitle(Tipo() == 1 ? Q("Cálculo del refuerzo a flexión en secciones rectangulares")
+                               : Q("Cálculo del refuerzo a flexión en secciones T"));
     setFont(Fuente_Ventana());
     Crear_Controles();
     setFixedSize(twips(11775), twips(7815));
-    Registrar_Panel_Resultados(this, ventana_);
+    Registrar_Panel_Resultados(this, kind_);
 }
 
 // ---------------------------------------------------------------------------
@@ -104,7 +104,7 @@ Ventana_Flexion::Ventana_Flexion(int tipo, Grafico::Ventana ventana, FrameHooks&
 void Ventana_Flexion::Crear_Controles() {
     Crear_Datos();
 
-    PIC_FLEXION = new PictureArea(ventana_, this);
+    PIC_FLEXION = new PictureArea(kind_, this);
     PIC_FLEXION->setObjectName(QStringLiteral("PIC_FLEXION"));
     PIC_FLEXION->setGeometry(twips(3840), twips(240), twips(6975), twips(4215));
     LB_INFO = new platform::NoticeLabel(PIC_FLEXION);
@@ -130,7 +130,7 @@ void Ventana_Flexion::Crear_Controles() {
     IM_LOGO = Etiqueta_Logo(this);
 
     guardia_ = new platform::FieldGuard(this);
-    for (const Regla& r : flexion::Reglas(tipo_)) {
+    for (const Regla& r : flexion::Reglas(Tipo())) {
         const Campo campo = r.campo;
         guardia_->watch(Control(campo), [this, campo] { return Campo_LostFocus(campo); });
     }
@@ -141,7 +141,7 @@ void Ventana_Flexion::Crear_Datos() {
     FR_DATOS->setObjectName(QStringLiteral("FR_DATOS"));
     FR_DATOS->setGeometry(twips(240), twips(120), twips(3375), twips(4335));
 
-    const bool t = tipo_ == 2;
+    const bool t = Tipo() == 2;
     const int xLabel = 6, wLabel = 103;
     const int xCampo = 110, wCampo = 54;
     const int wPar = 42, xSegundo = twips(2400);  // the two-field rows of the T
@@ -236,7 +236,7 @@ void Ventana_Flexion::Crear_Datos() {
     // Focus order: the fields in their rule order, each gamma button after
     // its strength.
     QWidget* previo = nullptr;
-    for (const Regla& r : flexion::Reglas(tipo_)) {
+    for (const Regla& r : flexion::Reglas(Tipo())) {
         QWidget* w = Control(r.campo);
         if (previo) setTabOrder(previo, w);
         previo = w;
@@ -344,7 +344,7 @@ void Ventana_Flexion::Form_Load() {
 
 void Ventana_Flexion::Mostrar_Datos() {
     const auto& c = General::Caso;
-    for (const Regla& r : flexion::Reglas(tipo_)) {
+    for (const Regla& r : flexion::Reglas(Tipo())) {
         if (qobject_cast<QLineEdit*>(Control(r.campo)))
             Poner_Texto(r.campo, platform::formatNumber(c.*(r.valor), Patron(r.decimales)));
     }
@@ -396,7 +396,7 @@ bool Ventana_Flexion::Recoger_Datos() {
 // Field validation
 
 platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
-    const Regla* r = flexion::Buscar(tipo_, campo);
+    const Regla* r = flexion::Buscar(Tipo(), campo);
     if (!r) return platform::LeaveResult::accepted();
     auto& c = General::Caso;
     const auto v = flexion::Validar(*r, Texto(campo).toStdString());
@@ -435,7 +435,7 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
 
 void Ventana_Flexion::CM_CALCULAR_Click() {
     auto& c = General::Caso;
-    const auto& reglas = flexion::Reglas(tipo_);
+    const auto& reglas = flexion::Reglas(Tipo());
 
     // Read the shown values back, field by field in focus order: each must
     // pass its number test and then its own tests (against the values read
@@ -459,7 +459,7 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
     for (const Regla& r : reglas) c.*(r.valor) = leidos[r.campo];
 
     c.Rellenando_Tabla = true;
-    const auto resultado = Calculos::Calcular_Caso_Flexion(static_cast<int16_t>(tipo_));
+    const auto resultado = Calculos::Calcular_Caso_Flexion(static_cast<int16_t>(Tipo()));
     if (!resultado) {
         platform::showMessage(
             resultado == Calculos::Resultado_Flexion::Predeformacion_Excesiva

@@ -35,12 +35,13 @@ QString Texto_Tipo(int j, int n);
 class Ventana_Flexion : public DesignWindow {
     Q_OBJECT
 public:
-    // tipo 1: rectangular section, 2: T section; ventana: whose picture
-    // area the drawings go to.
-    Ventana_Flexion(int tipo, Grafico::Ventana ventana, FrameHooks& hooks,
-                    QWidget* parent = nullptr);
+    // kind: Flexion (rectangular section) or FlexionT (T section); the
+    // drawings go to that window's picture area.
+    Ventana_Flexion(DesignKind kind, FrameHooks& hooks, QWidget* parent = nullptr);
 
-    int Tipo() const { return tipo_; }
+    DesignKind kind() const override { return kind_; }
+    // The section kind of the engine and the data files: 1 rectangular, 2 T.
+    int Tipo() const { return kind_ == DesignKind::FlexionT ? 2 : 1; }
 
     // DesignWindow
     void Form_Load() override;
@@ -149,8 +150,7 @@ private:
     void Entradas_Marco(bool activas);
     void Seleccion_Celda();
 
-    int tipo_;
-    Grafico::Ventana ventana_;
+    DesignKind kind_;
     platform::FieldGuard* guardia_ = nullptr;
     std::map<flexion::Campo, QWidget*> controles_;
     bool tabla_llena_ = false;  // the grid holds a calculation of this window

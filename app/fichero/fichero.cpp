@@ -11,6 +11,7 @@
 #include "engine/Caracteristicas.h"
 #include "engine/Decimales.h"
 #include "engine/General.h"
+#include "engine/Rangos.h"
 #include "platform/Messages.h"
 
 namespace fichero {
@@ -43,9 +44,9 @@ bool Flexion_Valida(int kind, const Flexion& v) {
         return false;
     if (kind == 2 && (v.Ancho_Alma == 0 || v.Canto_Ala == 0)) return false;
     if (kind == 2 && !(v.Canto_Ala <= v.Canto)) return false;
-    if (!(v.Fck >= 15 && v.Fck <= 50)) return false;
-    if (!(v.Fyk >= 300 && v.Fyk <= 600)) return false;
-    if (!(v.Recubrimiento <= v.Canto / 2)) return false;
+    if (!(v.Fck >= Rangos::Fck_Minimo && v.Fck <= Rangos::Fck_Maximo)) return false;
+    if (!(v.Fyk >= Rangos::Fyk_Minimo && v.Fyk <= Rangos::Fyk_Maximo)) return false;
+    if (!(v.Recubrimiento <= v.Canto * Rangos::Recubrimiento_Canto)) return false;
     return true;
 }
 
@@ -79,14 +80,15 @@ void Guardar_Flexion(int kind, const Flexion& v, bool con_coeficientes) {
 bool Confina_Valida(bool rectangular, const Confina& v) {
     if (rectangular && !(v.Lado_Menor <= v.Diametro_Lado)) return false;
     if (v.Diametro_Lado == 0 || v.Lado_Menor == 0) return false;
-    if (!(v.Fck >= 15 && v.Fck <= 50)) return false;
-    if (!(v.Incremento_Necesario >= 1)) return false;
+    if (!(v.Fck >= Rangos::Fck_Minimo && v.Fck <= Rangos::Fck_Maximo)) return false;
+    if (!(v.Incremento_Necesario >= Rangos::Incremento_Minimo)) return false;
     return true;
 }
 
 // A coefficient below 1 (0 in particular) would break the calculation.
 bool Coeficientes_Validos(double gh, double ga, double gr) {
-    return gh >= 1 && ga >= 1 && gr >= 1;
+    constexpr double m = Rangos::Coeficiente_Minimo;
+    return gh >= m && ga >= m && gr >= m;
 }
 
 void Avisar(const Failure& f) {

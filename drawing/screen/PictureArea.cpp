@@ -82,7 +82,7 @@ private:
     const PictureArea& area_;
 };
 
-PictureArea::PictureArea(Grafico::Ventana ventana, QWidget* parent, bool fuente_arial)
+PictureArea::PictureArea(General::DesignKind ventana, QWidget* parent, bool fuente_arial)
     : QFrame(parent), ventana_(ventana), fuente_arial_(fuente_arial), medidor_(std::make_unique<Medidor_Qt>(*this)) {
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);

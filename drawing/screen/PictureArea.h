@@ -18,11 +18,11 @@ class PictureArea : public QFrame, public Grafico::Area_Dibujo {
 public:
     // fuente_arial: labels in Arial (Liberation Sans); false: the widget's own
     // font (the confinement window's labels).
-    explicit PictureArea(Grafico::Ventana ventana, QWidget* parent = nullptr,
+    explicit PictureArea(General::DesignKind ventana, QWidget* parent = nullptr,
                          bool fuente_arial = true);
     ~PictureArea() override;
 
-    Grafico::Ventana Ventana_Area() const { return ventana_; }
+    General::DesignKind Ventana_Area() const { return ventana_; }
 
     // Elements of the last render, as the zoom left them.
     const Grafico::Escena& Escena_Actual() const { return escena_; }
@@ -50,7 +50,7 @@ protected:
 
 private:
     class Medidor_Qt;
-    Grafico::Ventana ventana_;
+    General::DesignKind ventana_;
     bool fuente_arial_;
     Grafico::Escena escena_;
     bool renderizado_ = false;  // something rendered here since it was created

@@ -21,7 +21,7 @@ public:
 
 class Area_Falsa : public Grafico::Area_Dibujo {
 public:
-    Area_Falsa(Grafico::Ventana v, double w, double h) : v_(v), w_(w), h_(h) { Grafico::Registrar_Area(v_, this); }
+    Area_Falsa(General::DesignKind v, double w, double h) : v_(v), w_(w), h_(h) { Grafico::Registrar_Area(v_, this); }
     ~Area_Falsa() override { Grafico::Quitar_Area(v_, this); }
     double Ancho_Interior() const override { return w_; }
     double Alto_Interior() const override { return h_; }
@@ -39,7 +39,7 @@ public:
     int repintados = 0;
 
 private:
-    Grafico::Ventana v_;
+    General::DesignKind v_;
     double w_, h_;
     Medidor_Fijo medidor_;
 };

@@ -54,7 +54,7 @@ protected:
 TEST_F(DibujoConfina, DiagramRecordsInTheirOrder) {
     Resultados([](int i, int n) { return 1 + 0.1 * n + 0.01 * i; }, 1.53, 1.2);
     General_dibujo::Dibujo.Ver_Seccion = true;
-    prueba::Area_Falsa area(Grafico::Ventana::FM_CONFINA, 400, 300);
+    prueba::Area_Falsa area(General::DesignKind::Confina, 400, 300);
     Grafico::Dibujar_Diagrama_Confina();
     EXPECT_EQ(area.renders, 1);
     EXPECT_FALSE(General_dibujo::Dibujo.Ver_Seccion);
@@ -131,7 +131,7 @@ TEST_F(DibujoConfina, DiagramScaleAndRequiredLine) {
 }
 
 TEST_F(DibujoConfina, DiagramBeforeAnyResultDrawsNothing) {
-    prueba::Area_Falsa area(Grafico::Ventana::FM_CONFINA, 400, 300);
+    prueba::Area_Falsa area(General::DesignKind::Confina, 400, 300);
     Grafico::Dibujar_Diagrama_Confina();
     EXPECT_EQ(area.renders, 0);
     EXPECT_EQ(lista().Num_Elementos(), 0);
@@ -143,7 +143,7 @@ TEST_F(DibujoConfina, DiagramBeforeAnyResultDrawsNothing) {
 TEST_F(DibujoConfina, CircleOfTheNewCase) {
     General_dibujo::Dibujo.Ver_Capas = true;
     General::Caso.Lado_Menor = 3;  // ignored
-    prueba::Area_Falsa area(Grafico::Ventana::FM_CONFINA, 400, 300);
+    prueba::Area_Falsa area(General::DesignKind::Confina, 400, 300);
     Grafico::Dibujar_Seccion_Confina();
     EXPECT_EQ(area.renders, 1);
     EXPECT_TRUE(General_dibujo::Dibujo.Ver_Seccion);

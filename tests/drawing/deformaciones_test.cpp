@@ -45,14 +45,14 @@ protected:
         panel.FN = "0,110";
         panel.Pivote = "R";
         panel.Eps0 = "0,50";
-        Registrar(Grafico::Ventana::FM_FLEXION);
+        Registrar(General::DesignKind::Flexion);
     }
     void TearDown() override {
-        Grafico::Registrar_Panel(Grafico::Ventana::FM_FLEXION, {});
-        Grafico::Registrar_Panel(Grafico::Ventana::FM_FLEXIONT, {});
+        Grafico::Registrar_Panel(General::DesignKind::Flexion, {});
+        Grafico::Registrar_Panel(General::DesignKind::FlexionT, {});
         Dibujo_Prueba::TearDown();
     }
-    void Registrar(Grafico::Ventana v) {
+    void Registrar(General::DesignKind v) {
         Grafico::Registrar_Panel(v, {[this] { return std::optional(panel); }, Numero_Es});
     }
     // Design strain in per mil of variant j with n layers, as recomputed.
@@ -83,7 +83,7 @@ void Esperar(const Elemento& real, int tipo, double x1, double y1, double x2, do
 }
 
 TEST_F(Deformaciones, EighteenRecordsFromThePanelAsShown) {
-    prueba::Area_Falsa area(Grafico::Ventana::FM_FLEXION, 400, 300);
+    prueba::Area_Falsa area(General::DesignKind::Flexion, 400, 300);
     General_dibujo::Dibujo.Ver_Capas = true;
     Grafico::Dibujar_Deformaciones_Rect();
     const auto& l = lista();
@@ -171,7 +171,7 @@ TEST_F(Deformaciones, DesignStrainAndInitialStrainPlacePivotR) {
 }
 
 TEST_F(Deformaciones, CaptionOrBoxesNotAsShownDrawNothing) {
-    prueba::Area_Falsa area(Grafico::Ventana::FM_FLEXION, 400, 300);
+    prueba::Area_Falsa area(General::DesignKind::Flexion, 400, 300);
     Grafico::Dibujar_Seccion_Rect();
     const int antes = lista().Num_Elementos();
     General::Caso.Espesor_Refuerzo = 0.163;
@@ -217,11 +217,11 @@ TEST_F(Deformaciones, CaptionOrBoxesNotAsShownDrawNothing) {
 }
 
 TEST_F(Deformaciones, TheTWindowReadsItsOwnPanelAndDrawsInItsOwnArea) {
-    prueba::Area_Falsa rect(Grafico::Ventana::FM_FLEXION, 400, 300);
-    prueba::Area_Falsa t(Grafico::Ventana::FM_FLEXIONT, 400, 300);
+    prueba::Area_Falsa rect(General::DesignKind::Flexion, 400, 300);
+    prueba::Area_Falsa t(General::DesignKind::FlexionT, 400, 300);
     Grafico::Textos_Panel propio = panel;
     propio.EpsC = "2,50";
-    Grafico::Registrar_Panel(Grafico::Ventana::FM_FLEXIONT,
+    Grafico::Registrar_Panel(General::DesignKind::FlexionT,
                              {[&propio] { return std::optional(propio); }, Numero_Es});
     Grafico::Dibujar_Deformaciones_T();
     EXPECT_EQ(lista().Elementos(2).X2, 2.5);

@@ -34,7 +34,7 @@ protected:
 };
 
 TEST_F(DiagramaTension, CatalogueGivesAxesLabelsAndTitleInOrder) {
-    prueba::Area_Falsa area(Grafico::Ventana::FM_CARAC, 489, 465);
+    prueba::Area_Falsa area(General::DesignKind::Carac, 489, 465);
     General_dibujo::Dibujo.Ver_Capas = true;
     Dibujar(1);
     const auto& c = General::Caso;
@@ -149,7 +149,7 @@ TEST_F(DiagramaTension, SecondBuildLeavesTheSameListAndEmptyCatalogueDrawsNothin
         ASSERT_EQ(lista().Textos(i), antes.Textos(i)) << i;
     }
 
-    prueba::Area_Falsa area(Grafico::Ventana::FM_CARAC, 489, 465);
+    prueba::Area_Falsa area(General::DesignKind::Carac, 489, 465);
     General::Caso = {};
     Grafico::Dibujar_Diagrama_Tension(1);
     EXPECT_EQ(area.renders, 0);

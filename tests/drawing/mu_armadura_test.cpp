@@ -25,7 +25,7 @@ const double a1 = 0.125 * 0.111 * 1000, a2 = 0.125 * 0.167 * 1000, a3 = 0.125 * 
 TEST_F(MuArmadura, EveryValueValidRecordByRecord) {
     const Momentos mu = {{{60, 70, 75, 78, 80}, {58, 66, 71, 74, 76}, {55, 62, 68, 72, 79}}};
     Resultados(50, mu, 80, 65);
-    prueba::Area_Falsa area(Grafico::Ventana::FM_FLEXION, 400, 200);
+    prueba::Area_Falsa area(General::DesignKind::Flexion, 400, 200);
     General_dibujo::Dibujo.Ver_Seccion = true;
     Grafico::Dibujar_Mu_Armadura_Rect();
     const auto& l = lista();
@@ -127,8 +127,8 @@ TEST_F(MuArmadura, DesignMomentLineEndsIncludedAndRangeFromTheLeastValue) {
 }
 
 TEST_F(MuArmadura, NothingBeforeAnyResultAndTheTWindowOnly) {
-    prueba::Area_Falsa rect(Grafico::Ventana::FM_FLEXION, 400, 200);
-    prueba::Area_Falsa t(Grafico::Ventana::FM_FLEXIONT, 400, 200);
+    prueba::Area_Falsa rect(General::DesignKind::Flexion, 400, 200);
+    prueba::Area_Falsa t(General::DesignKind::FlexionT, 400, 200);
     Grafico::Dibujar_Seccion_Rect();
     const int antes = lista().Num_Elementos();
     Grafico::Dibujar_Mu_Armadura_Rect();

@@ -143,7 +143,7 @@ TEST_F(MuCapas, MomentBelowTheUnstrengthenedOneAndZeroRange) {
     Esperar_Linea(3, 5, 1, 0, 1);
     EXPECT_EQ(lista().Textos(2 + 5 + 3 + 1 + 10 + 6 + 1), "47,8");  // 2.75 + 45
     // Every moment equal: D = 0, every X is 0 and the fit collapses onto x = W / 2.
-    prueba::Area_Falsa area(Grafico::Ventana::FM_FLEXION, 400, 200);
+    prueba::Area_Falsa area(General::DesignKind::Flexion, 400, 200);
     Resultados(50, {{{50, 50, 50, 50, 50}, {50, X, X, X, X}, {50, 50, X, X, X}}}, 50, 50);
     Grafico::Dibujar_Mu_Capas_Rect();
     for (int i = 1; i <= lista().Num_Elementos(); ++i) {
@@ -171,7 +171,7 @@ TEST_F(MuCapas, MomentsAboveTheOldStartStillStartTheAxisAtTheLeast) {
 
 TEST_F(MuCapas, BeforeAnyResultNothingIsTouched) {
     auto& d = General_dibujo::Dibujo;
-    prueba::Area_Falsa area(Grafico::Ventana::FM_FLEXION, 400, 200);
+    prueba::Area_Falsa area(General::DesignKind::Flexion, 400, 200);
     Grafico::Dibujar_Seccion_Rect();
     const int antes = d.Lista_Elementos.Num_Elementos();
     ASSERT_EQ(area.renders, 1);
@@ -185,8 +185,8 @@ TEST_F(MuCapas, BeforeAnyResultNothingIsTouched) {
 }
 
 TEST_F(MuCapas, EachVariantDrawsOnItsOwnWindowWithIndependentScales) {
-    prueba::Area_Falsa rect(Grafico::Ventana::FM_FLEXION, 400, 200);
-    prueba::Area_Falsa t(Grafico::Ventana::FM_FLEXIONT, 400, 200);
+    prueba::Area_Falsa rect(General::DesignKind::Flexion, 400, 200);
+    prueba::Area_Falsa t(General::DesignKind::FlexionT, 400, 200);
     Resultados(50, kMixto, 80, 65);
     Grafico::Dibujar_Mu_Capas_T();
     EXPECT_EQ(rect.renders, 0);

@@ -199,7 +199,7 @@ protected:
 };
 
 TEST_F(RenderTest, WritesFitStateAndCountersAndLeavesTheListAlone) {
-    prueba::Area_Falsa area(Grafico::Ventana::FM_FLEXION, 400, 200);
+    prueba::Area_Falsa area(General::DesignKind::Flexion, 400, 200);
     auto& d = General_dibujo::Dibujo;
     auto& l = d.Lista_Elementos;
     l.Agregar(Rec(1, 0, 0, 10, 5));
@@ -211,7 +211,7 @@ TEST_F(RenderTest, WritesFitStateAndCountersAndLeavesTheListAlone) {
     l.Agregar(Rec(7, 0, 1, 1, 0));
     l.Agregar(Rec(8, 1, 1), "b");
     const General_dibujo::Lista antes = l;
-    Grafico::Dibujar_Elementos(Grafico::Ventana::FM_FLEXION, 0);
+    Grafico::Dibujar_Elementos(General::DesignKind::Flexion, 0);
     EXPECT_EQ(area.renders, 1);
     EXPECT_EQ(d.Ancho_Dibujo, 400);
     EXPECT_EQ(d.Alto_Dibujo, 200);
@@ -227,25 +227,25 @@ TEST_F(RenderTest, WritesFitStateAndCountersAndLeavesTheListAlone) {
     for (int i = 1; i <= 8; ++i) EXPECT_EQ(l.Elementos(i), antes.Elementos(i));
     // A second render of the same list leaves the same elements and counters.
     const auto primera = area.escena;
-    Grafico::Dibujar_Elementos(Grafico::Ventana::FM_FLEXION, 0);
+    Grafico::Dibujar_Elementos(General::DesignKind::Flexion, 0);
     EXPECT_EQ(area.renders, 2);
     EXPECT_EQ(area.escena.Linea.size(), primera.Linea.size());
     EXPECT_EQ(area.escena.Tit[1].Left, primera.Tit[1].Left);
     EXPECT_EQ(d.N_Tit, 2);
     // An empty list leaves no elements.
     l.Limpiar();
-    Grafico::Dibujar_Elementos(Grafico::Ventana::FM_FLEXION, 0);
+    Grafico::Dibujar_Elementos(General::DesignKind::Flexion, 0);
     EXPECT_TRUE(area.escena.Linea.empty() && area.escena.Tit.empty());
     EXPECT_EQ(d.N_Linea + d.N_Punto + d.N_Tit + d.N_Barra + d.N_Sec_rect + d.N_Sec_cir, 0);
 }
 
 TEST_F(RenderTest, OnlyTheWindowNamedReceivesTheRender) {
-    prueba::Area_Falsa flexion(Grafico::Ventana::FM_FLEXION, 400, 200);
-    prueba::Area_Falsa carac(Grafico::Ventana::FM_CARAC, 400, 200);
+    prueba::Area_Falsa flexion(General::DesignKind::Flexion, 400, 200);
+    prueba::Area_Falsa carac(General::DesignKind::Carac, 400, 200);
     auto& l = General_dibujo::Dibujo.Lista_Elementos;
     l.Agregar(Rec(1, 0, 0, 1, 1));
     l.Agregar(Rec(5, 0, 1, 1, 0));
-    Grafico::Dibujar_Elementos(Grafico::Ventana::FM_CARAC, 0);
+    Grafico::Dibujar_Elementos(General::DesignKind::Carac, 0);
     EXPECT_EQ(flexion.renders, 0);
     EXPECT_EQ(carac.renders, 1);
     // The characteristics window has no Barra array.
@@ -259,16 +259,16 @@ TEST_F(RenderTest, NothingRegisteredChangesNothing) {
     d.Escala_X = 7;
     d.N_Linea = 3;
     d.Lista_Elementos.Agregar(Rec(1, 0, 0, 1, 1));
-    Grafico::Dibujar_Elementos(Grafico::Ventana::FM_CONFINA, 1);
+    Grafico::Dibujar_Elementos(General::DesignKind::Confina, 1);
     EXPECT_EQ(d.Escala_X, 7);
     EXPECT_EQ(d.N_Linea, 3);
     // An area that went away no longer receives renders.
     {
-        prueba::Area_Falsa area(Grafico::Ventana::FM_CONFINA, 10, 10);
-        EXPECT_EQ(Grafico::Area_Registrada(Grafico::Ventana::FM_CONFINA), &area);
+        prueba::Area_Falsa area(General::DesignKind::Confina, 10, 10);
+        EXPECT_EQ(Grafico::Area_Registrada(General::DesignKind::Confina), &area);
     }
-    EXPECT_EQ(Grafico::Area_Registrada(Grafico::Ventana::FM_CONFINA), nullptr);
-    Grafico::Dibujar_Elementos(Grafico::Ventana::FM_CONFINA, 1);
+    EXPECT_EQ(Grafico::Area_Registrada(General::DesignKind::Confina), nullptr);
+    Grafico::Dibujar_Elementos(General::DesignKind::Confina, 1);
     EXPECT_EQ(d.Escala_X, 7);
 }
 

@@ -118,8 +118,8 @@ TEST_F(SeccionRect, ReferenceLengthIsTheSmallerSideAndFullWidthSheet) {
 }
 
 TEST_F(SeccionRect, RendersWithEqualScalesOnTheRectangularWindowAndRepeats) {
-    prueba::Area_Falsa rect(Grafico::Ventana::FM_FLEXION, 400, 300);
-    prueba::Area_Falsa t(Grafico::Ventana::FM_FLEXIONT, 400, 300);
+    prueba::Area_Falsa rect(General::DesignKind::Flexion, 400, 300);
+    prueba::Area_Falsa t(General::DesignKind::FlexionT, 400, 300);
     Grafico::Dibujar_Seccion_Rect();
     EXPECT_EQ(rect.renders, 1);
     EXPECT_EQ(t.renders, 0);

@@ -27,8 +27,8 @@ using prueba::Texto;
 
 
 TEST_F(SeccionT, DefaultCaseRecordByRecordOnTheTWindow) {
-    prueba::Area_Falsa rect(Grafico::Ventana::FM_FLEXION, 400, 300);
-    prueba::Area_Falsa t(Grafico::Ventana::FM_FLEXIONT, 400, 300);
+    prueba::Area_Falsa rect(General::DesignKind::Flexion, 400, 300);
+    prueba::Area_Falsa t(General::DesignKind::FlexionT, 400, 300);
     General_dibujo::Dibujo.Ver_Deformaciones = true;
     Grafico::Dibujar_Seccion_T();
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-using Grafico::Ventana;
+using General::DesignKind;
 
 class Zoom : public prueba::Caso_Prueba {
 protected:
@@ -31,9 +31,9 @@ protected:
         return s;
     }
     static void Pick(Grafico::Area_Dibujo& a, double x1, double y1, double x2, double y2) {
-        Grafico::Zoom_MouseDown(a, Ventana::FM_FLEXION, 1, x1, y1);
+        Grafico::Zoom_MouseDown(a, DesignKind::Flexion, 1, x1, y1);
         Grafico::Zoom_MouseMove(a, x2, y2);
-        Grafico::Zoom_MouseDown(a, Ventana::FM_FLEXION, 1, x2, y2);
+        Grafico::Zoom_MouseDown(a, DesignKind::Flexion, 1, x2, y2);
     }
     General_dibujo::Datos& d = General_dibujo::Dibujo;
 };
@@ -56,9 +56,9 @@ TEST_F(Zoom, PicksScaleTheElementsFromTheUpperLeftCorner) {
     for (const auto& k : casos) {
         SCOPED_TRACE(k.que);
         d = {};
-        prueba::Area_Falsa area(Ventana::FM_FLEXION, 400, 200);
+        prueba::Area_Falsa area(DesignKind::Flexion, 400, 200);
         area.Mostrar(Escena_Fija());
-        Grafico::Zoom_MouseDown(area, Ventana::FM_FLEXION, 1, k.x1, k.y1);
+        Grafico::Zoom_MouseDown(area, DesignKind::Flexion, 1, k.x1, k.y1);
         EXPECT_TRUE(d.Zoom_Activo);
         EXPECT_FALSE(area.marco.Visible);  // nothing drawn before the pointer moves
         Grafico::Zoom_MouseMove(area, k.x2, k.y2);
@@ -67,7 +67,7 @@ TEST_F(Zoom, PicksScaleTheElementsFromTheUpperLeftCorner) {
         EXPECT_EQ(area.marco.Top, k.top);
         EXPECT_EQ(area.marco.Width, k.width);
         EXPECT_EQ(area.marco.Height, k.height);
-        Grafico::Zoom_MouseDown(area, Ventana::FM_FLEXION, 1, k.x2, k.y2);
+        Grafico::Zoom_MouseDown(area, DesignKind::Flexion, 1, k.x2, k.y2);
         EXPECT_FALSE(d.Zoom_Activo);
         EXPECT_EQ(d.Escala_X, k.ex);
         EXPECT_EQ(d.Escala_Y, k.ey);
@@ -96,7 +96,7 @@ TEST_F(Zoom, PicksScaleTheElementsFromTheUpperLeftCorner) {
 }
 
 TEST_F(Zoom, TheGuardStopsTheZoomAtTheFirstLineTooFarOut) {
-    prueba::Area_Falsa area(Ventana::FM_FLEXION, 400, 200);
+    prueba::Area_Falsa area(DesignKind::Flexion, 400, 200);
     Grafico::Escena s = Escena_Fija();
     s.Linea.insert(s.Linea.begin() + 1, {9, 1e6, 0, 1e6, 10, 0, 1, 1});
     area.Mostrar(s);
@@ -115,11 +115,11 @@ TEST_F(Zoom, TheGuardStopsTheZoomAtTheFirstLineTooFarOut) {
 }
 
 TEST_F(Zoom, RubberBandEdgesEscAndCornersInSinglePrecision) {
-    prueba::Area_Falsa area(Ventana::FM_FLEXION, 400, 200);
+    prueba::Area_Falsa area(DesignKind::Flexion, 400, 200);
     area.Mostrar(Escena_Fija());
     Grafico::Zoom_MouseMove(area, 5, 5);  // no pick open: nothing stored
     EXPECT_EQ(d.Zoom_X2, 0);
-    Grafico::Zoom_MouseDown(area, Ventana::FM_FLEXION, 1, 100.1, 50.3);
+    Grafico::Zoom_MouseDown(area, DesignKind::Flexion, 1, 100.1, 50.3);
     EXPECT_EQ(d.Zoom_X1, static_cast<double>(100.1f));
     EXPECT_EQ(d.Zoom_Y1, static_cast<double>(50.3f));
     Grafico::Zoom_MouseMove(area, 300, 150);
@@ -143,11 +143,11 @@ TEST_F(Zoom, RubberBandEdgesEscAndCornersInSinglePrecision) {
     // Esc with no pick open does nothing; the next left click starts a pick.
     Grafico::Zoom_KeyPress(area, 27);
     EXPECT_FALSE(d.Zoom_Activo);
-    Grafico::Zoom_MouseDown(area, Ventana::FM_FLEXION, 1, 20, 30);
+    Grafico::Zoom_MouseDown(area, DesignKind::Flexion, 1, 20, 30);
     EXPECT_TRUE(d.Zoom_Activo);
     EXPECT_EQ(d.Zoom_X1, 20);
     // A second click with no move since uses the corner left by earlier moves.
-    Grafico::Zoom_MouseDown(area, Ventana::FM_FLEXION, 1, 390, 190);
+    Grafico::Zoom_MouseDown(area, DesignKind::Flexion, 1, 390, 190);
     EXPECT_EQ(d.Zoom_X2, static_cast<double>(100.1f));
     EXPECT_EQ(d.Zoom_Y2, 10);
 }
@@ -155,8 +155,8 @@ TEST_F(Zoom, RubberBandEdgesEscAndCornersInSinglePrecision) {
 TEST_F(Zoom, RightClickBeforeAnyRenderDoesNothing) {
     Grafico::Dibujar_Seccion_Rect();  // a drawing with no area to show it
     d.Escala_X = 123;
-    prueba::Area_Falsa area(Ventana::FM_FLEXION, 400, 200);
-    Grafico::Zoom_MouseDown(area, Ventana::FM_FLEXION, 2, 10, 10);
+    prueba::Area_Falsa area(DesignKind::Flexion, 400, 200);
+    Grafico::Zoom_MouseDown(area, DesignKind::Flexion, 2, 10, 10);
     EXPECT_EQ(d.Escala_X, 123);
     EXPECT_EQ(d.N_Linea, 0);
     EXPECT_EQ(area.renders, 0);
@@ -168,7 +168,7 @@ TEST_F(Zoom, RightClickBeforeAnyRenderDoesNothing) {
 }
 
 TEST_F(Zoom, ZoomsCompoundAndTheRightClickGivesTheFullViewBack) {
-    prueba::Area_Falsa area(Ventana::FM_FLEXION, 400, 200);
+    prueba::Area_Falsa area(DesignKind::Flexion, 400, 200);
     // A drawing with a marker and texts.
     auto& l = d.Lista_Elementos;
     l.Agregar(General_dibujo::Registro_Linea(0, 0, 10, 5));
@@ -179,7 +179,7 @@ TEST_F(Zoom, ZoomsCompoundAndTheRightClickGivesTheFullViewBack) {
     l.Agregar(punto);
     l.Agregar(General_dibujo::Registro_Texto(3, 5, 5, 8, 1), "TITULO");
     l.Agregar(General_dibujo::Registro_Caja(5, 1, 4, 3, 1, 255));
-    Grafico::Dibujar_Elementos(Ventana::FM_FLEXION, 0);
+    Grafico::Dibujar_Elementos(DesignKind::Flexion, 0);
     const Grafico::Escena original = area.escena;
 
     Pick(area, 100, 50, 300, 150);
@@ -187,9 +187,9 @@ TEST_F(Zoom, ZoomsCompoundAndTheRightClickGivesTheFullViewBack) {
     EXPECT_DOUBLE_EQ(area.escena.Punto[0].Width, 28);
     EXPECT_DOUBLE_EQ(area.escena.Tit[0].Size, 32);
     // A right click during a pick restores; the pick stays open.
-    Grafico::Zoom_MouseDown(area, Ventana::FM_FLEXION, 1, 0, 0);
+    Grafico::Zoom_MouseDown(area, DesignKind::Flexion, 1, 0, 0);
     d.N_Linea = 0;
-    Grafico::Zoom_MouseDown(area, Ventana::FM_FLEXION, 2, 50, 50);
+    Grafico::Zoom_MouseDown(area, DesignKind::Flexion, 2, 50, 50);
     EXPECT_TRUE(d.Zoom_Activo);
     const auto& s = area.escena;
     ASSERT_EQ(s.Linea.size(), 1u);
@@ -206,13 +206,13 @@ TEST_F(Zoom, ZoomsCompoundAndTheRightClickGivesTheFullViewBack) {
     EXPECT_EQ(area.renders, 1);  // placed again, not rendered again
     // The open pick is finished by the next left click.
     Grafico::Zoom_MouseMove(area, 200, 100);
-    Grafico::Zoom_MouseDown(area, Ventana::FM_FLEXION, 1, 200, 100);
+    Grafico::Zoom_MouseDown(area, DesignKind::Flexion, 1, 200, 100);
     EXPECT_FALSE(d.Zoom_Activo);
     EXPECT_EQ(d.Factor_Zoom, 2);
 }
 
 TEST_F(Zoom, FullViewScalesBySectionFlagButNeverEqualOnTheCharacteristicsWindow) {
-    for (const Ventana v : {Ventana::FM_FLEXION, Ventana::FM_CONFINA, Ventana::FM_CARAC}) {
+    for (const DesignKind v : {DesignKind::Flexion, DesignKind::Confina, DesignKind::Carac}) {
         for (const bool seccion : {false, true}) {
             prueba::Area_Falsa area(v, 400, 200);
             d.Lista_Elementos.Limpiar();
@@ -220,7 +220,7 @@ TEST_F(Zoom, FullViewScalesBySectionFlagButNeverEqualOnTheCharacteristicsWindow)
             Grafico::Dibujar_Elementos(v, 0);
             d.Ver_Seccion = seccion;
             Grafico::Zoom_MouseDown(area, v, 2, 0, 0);
-            const bool iguales = seccion && v != Ventana::FM_CARAC;
+            const bool iguales = seccion && v != DesignKind::Carac;
             EXPECT_EQ(d.Escala_X == d.Escala_Y, iguales) << static_cast<int>(v) << seccion;
             EXPECT_EQ(area.escena.Linea[0].x1, iguales ? 120 : 40);
         }
@@ -229,20 +229,20 @@ TEST_F(Zoom, FullViewScalesBySectionFlagButNeverEqualOnTheCharacteristicsWindow)
 
 TEST_F(Zoom, PickLeftOpenInAClosedWindowIsFinishedByTheNextClick) {
     {
-        auto flexion = std::make_unique<prueba::Area_Falsa>(Ventana::FM_FLEXION, 400, 200);
+        auto flexion = std::make_unique<prueba::Area_Falsa>(DesignKind::Flexion, 400, 200);
         flexion->Mostrar(Escena_Fija());
-        Grafico::Zoom_MouseDown(*flexion, Ventana::FM_FLEXION, 1, 100, 50);
+        Grafico::Zoom_MouseDown(*flexion, DesignKind::Flexion, 1, 100, 50);
         Grafico::Zoom_MouseMove(*flexion, 300, 150);
     }  // the window closes with its pick open
-    prueba::Area_Falsa confina(Ventana::FM_CONFINA, 400, 200);
+    prueba::Area_Falsa confina(DesignKind::Confina, 400, 200);
     confina.Mostrar(Escena_Fija());
     EXPECT_TRUE(d.Zoom_Activo);
-    Grafico::Zoom_MouseDown(confina, Ventana::FM_CONFINA, 1, 5, 5);
+    Grafico::Zoom_MouseDown(confina, DesignKind::Confina, 1, 5, 5);
     EXPECT_FALSE(d.Zoom_Activo);
     EXPECT_EQ(d.Factor_Zoom, 2);
     EXPECT_DOUBLE_EQ(confina.escena.Linea[0].x2, 400);
     // A middle button does nothing.
-    Grafico::Zoom_MouseDown(confina, Ventana::FM_CONFINA, 4, 5, 5);
+    Grafico::Zoom_MouseDown(confina, DesignKind::Confina, 4, 5, 5);
     EXPECT_FALSE(d.Zoom_Activo);
 }
 

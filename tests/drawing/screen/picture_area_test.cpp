@@ -26,7 +26,7 @@ using General_dibujo::Registro_Caja;
 class PictureAreaTest : public prueba::Caso_Prueba {};
 
 TEST_F(PictureAreaTest, SectionDrawingIsPainted) {
-    PictureArea area(Grafico::Ventana::FM_FLEXION);
+    PictureArea area(General::DesignKind::Flexion);
     area.resize(400, 300);
     const QImage vacia = area.grab().toImage();
     EXPECT_EQ(Contar(vacia, qRgb(255, 255, 255)), 398 * 298);
@@ -43,7 +43,7 @@ TEST_F(PictureAreaTest, SectionDrawingIsPainted) {
 }
 
 TEST_F(PictureAreaTest, EarlierFilledShapeOnTopAndLinesOverShapes) {
-    PictureArea area(Grafico::Ventana::FM_CONFINA);
+    PictureArea area(General::DesignKind::Confina);
     area.resize(100, 100);  // inner 98 x 98, scale 7.84, centre at pixel 50
     auto& l = General_dibujo::Dibujo.Lista_Elementos;
     const double gris = 192 + 192 * 256 + 192 * 65536;
@@ -54,7 +54,7 @@ TEST_F(PictureAreaTest, EarlierFilledShapeOnTopAndLinesOverShapes) {
     linea.Estilo = 1;
     linea.Grosor = 3;
     l.Agregar(linea);
-    Grafico::Dibujar_Elementos(Grafico::Ventana::FM_CONFINA, 1);
+    Grafico::Dibujar_Elementos(General::DesignKind::Confina, 1);
     const QImage img = area.grab().toImage();
     EXPECT_EQ(img.pixel(50, 50) & 0xFFFFFF, qRgb(192, 192, 192) & 0xFFFFFF);
     // Between the concrete and the circle's edge the sheet covers the circle.
@@ -64,7 +64,7 @@ TEST_F(PictureAreaTest, EarlierFilledShapeOnTopAndLinesOverShapes) {
 }
 
 TEST_F(PictureAreaTest, HugeCoordinatesAndFontsAreHeldWhenPainting) {
-    PictureArea area(Grafico::Ventana::FM_FLEXION);
+    PictureArea area(General::DesignKind::Flexion);
     area.resize(100, 100);
     Grafico::Escena s;
     s.Barra.push_back({1, -1e20, -1e20, 1e30, 1e30, 255 * 256});
@@ -84,7 +84,7 @@ TEST_F(PictureAreaTest, HugeCoordinatesAndFontsAreHeldWhenPainting) {
 }
 
 TEST_F(PictureAreaTest, LabelsMeasuredWithTheLabelFont) {
-    PictureArea area(Grafico::Ventana::FM_FLEXION);
+    PictureArea area(General::DesignKind::Flexion);
     area.resize(400, 300);
     EXPECT_EQ(QFontInfo(area.Fuente(8, false)).family(), "Liberation Sans");
     Grafico::Dibujar_Seccion_Rect();
@@ -101,28 +101,28 @@ TEST_F(PictureAreaTest, LabelsMeasuredWithTheLabelFont) {
     const auto& a = area.Escena_Actual().Ajuste_Vista;
     EXPECT_DOUBLE_EQ(titulo.Left + titulo.Width / 2, a.Px(0.2));
     // The confinement window's labels use the widget's own face.
-    PictureArea confina(Grafico::Ventana::FM_CONFINA, nullptr, false);
+    PictureArea confina(General::DesignKind::Confina, nullptr, false);
     EXPECT_EQ(confina.Fuente(8, false).family(), confina.font().family());
 }
 
 TEST_F(PictureAreaTest, GoingAwayWithdrawsAndClearsTheCounters) {
     auto& d = General_dibujo::Dibujo;
-    auto* primera = new PictureArea(Grafico::Ventana::FM_FLEXION);
+    auto* primera = new PictureArea(General::DesignKind::Flexion);
     primera->resize(200, 200);
     Grafico::Dibujar_Seccion_Rect();
     EXPECT_EQ(d.N_Linea, 13);
     {
         // A newer area for the same window takes over; the old one going away
         // leaves it and its counters alone.
-        PictureArea segunda(Grafico::Ventana::FM_FLEXION);
+        PictureArea segunda(General::DesignKind::Flexion);
         segunda.resize(200, 200);
         delete primera;
-        EXPECT_EQ(Grafico::Area_Registrada(Grafico::Ventana::FM_FLEXION), &segunda);
+        EXPECT_EQ(Grafico::Area_Registrada(General::DesignKind::Flexion), &segunda);
         EXPECT_EQ(d.N_Linea, 13);
         Grafico::Dibujar_Seccion_Rect();
         EXPECT_EQ(segunda.Escena_Actual().Linea.size(), 13u);
     }
-    EXPECT_EQ(Grafico::Area_Registrada(Grafico::Ventana::FM_FLEXION), nullptr);
+    EXPECT_EQ(Grafico::Area_Registrada(General::DesignKind::Flexion), nullptr);
     EXPECT_EQ(d.N_Linea + d.N_Punto + d.N_Tit + d.N_Barra + d.N_Sec_rect + d.N_Sec_cir, 0);
     // The list survives the window.
     EXPECT_EQ(d.Lista_Elementos.Num_Elementos(), 20);

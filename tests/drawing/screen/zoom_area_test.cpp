@@ -27,7 +27,7 @@ protected:
     }
     // A point of the inner area in widget coordinates.
     static QPoint En(int x, int y) { return {x + 1, y + 1}; }
-    PictureArea area{Grafico::Ventana::FM_FLEXION};
+    PictureArea area{General::DesignKind::Flexion};
 };
 
 TEST_F(ZoomArea, MouseAndKeysDriveThePickOnTheInnerArea) {
@@ -116,7 +116,7 @@ TEST(SeccionTPantalla, TSectionIsPaintedWithItsBandsInTheWeb) {
     auto& c = General::Caso;
     c.Armadura_Inf = 60;
     c.Armadura_Sup = 30;
-    PictureArea area(Grafico::Ventana::FM_FLEXIONT);
+    PictureArea area(General::DesignKind::FlexionT);
     area.resize(402, 302);
     Grafico::Dibujar_Seccion_T();
     QImage img = area.grab().toImage();
