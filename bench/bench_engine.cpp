@@ -17,7 +17,7 @@ void Preparar() {
 void Flexion_Rectangular(benchmark::State& state) {
     Preparar();
     for (auto _ : state) {
-        bool ok = Calculos::Calcular_Caso_Flexion(1) == Calculos::Resultado_Flexion::Calculado;
+        bool ok = Calculos::Calcular_Caso_Flexion(1) == Calculos::Resultado_Calculo::Calculado;
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(General::Caso.Mu_Max);
     }
@@ -28,7 +28,7 @@ void Flexion_T(benchmark::State& state) {
     Preparar();
     General::Caso.Canto_Ala = 0.08;  // block below the flange for the limit moment
     for (auto _ : state) {
-        bool ok = Calculos::Calcular_Caso_Flexion(2) == Calculos::Resultado_Flexion::Calculado;
+        bool ok = Calculos::Calcular_Caso_Flexion(2) == Calculos::Resultado_Calculo::Calculado;
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(General::Caso.Mu_Max);
     }
@@ -39,7 +39,7 @@ void Confinamiento(benchmark::State& state) {
     Preparar();
     General::Caso.Axil_Actual = 1000;
     for (auto _ : state) {
-        bool ok = Calculos::Calcular_Caso_Confina();
+        const bool ok = static_cast<bool>(Calculos::Calcular_Caso_Confina());
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(General::Caso.Incremento_Max);
     }

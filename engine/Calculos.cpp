@@ -529,19 +529,45 @@ bool Resultados_Finitos() {
     return true;
 }
 
+// The seven confinement result arrays created afresh, every element 0.
+void Crear_Resultados_Confina() {
+    auto& c = General::Caso;
+    const int tipos = c.Num_Tipos_Refuerzo;
+    const int capas = c.Num_Capas_Max;
+    for (General::Tabla2<double>* t :
+         {&c.Vol_Refuerzo, &c.Cuantia_Volumetrica, &c.Def_Refuerzo_Confina, &c.Tension_Refuerzo,
+          &c.Tension_Confinamiento, &c.Incremento_Resistencia})
+        t->Crear(tipos, capas);
+    c.Vol_Hormigon.Crear(tipos);
+}
+
+// Every confinement result the window shows is finite.
+bool Resultados_Confina_Finitos() {
+    const auto& c = General::Caso;
+    for (int j = 1; j <= c.Num_Tipos_Refuerzo; ++j) {
+        if (!std::isfinite(c.Vol_Hormigon(j))) return false;
+        for (int n = 1; n <= c.Num_Capas_Max; ++n)
+            for (const General::Tabla2<double>* t :
+                 {&c.Vol_Refuerzo, &c.Cuantia_Volumetrica, &c.Def_Refuerzo_Confina,
+                  &c.Tension_Refuerzo, &c.Tension_Confinamiento, &c.Incremento_Resistencia})
+                if (!std::isfinite((*t)(j, n))) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-Salida_Flexion Calcular_Caso_Flexion(int16_t Tipo) {
+Salida_Calculo Calcular_Caso_Flexion(int16_t Tipo) {
     auto& c = General::Caso;
     const int tipos = c.Num_Tipos_Refuerzo;
     const int capas = c.Num_Capas_Max;
     Crear_Resultados_Flexion();
 
-    if (Tipo != 1 && Tipo != 2) return {Resultado_Flexion::No_Calculable};
+    if (Tipo != 1 && Tipo != 2) return {Resultado_Calculo::No_Calculable};
     Calcular_Predeformacion_Flexion(Tipo);
-    if (!std::isfinite(c.Predeformacion)) return {Resultado_Flexion::No_Calculable};
+    if (!std::isfinite(c.Predeformacion)) return {Resultado_Calculo::No_Calculable};
     if (!Predeformacion_Admisible(c.Predeformacion))
-        return {Resultado_Flexion::Predeformacion_Excesiva};
+        return {Resultado_Calculo::Predeformacion_Excesiva};
 
     const double mu_sin_refuerzo = c.Mu_Sin_Refuerzo;
     for (int16_t j = 1; j <= tipos; ++j) {
@@ -564,41 +590,43 @@ Salida_Flexion Calcular_Caso_Flexion(int16_t Tipo) {
     if (!Resultados_Finitos()) {
         Crear_Resultados_Flexion();
         c.Mu_Sin_Refuerzo = mu_sin_refuerzo;
-        return {Resultado_Flexion::No_Calculable};
+        return {Resultado_Calculo::No_Calculable};
     }
 
     c.Mu_Max = 0;
     for (int j = 1; j <= tipos; ++j)
         for (int n = 1; n <= capas; ++n)
             if (c.Mu_Capas(j, n) > c.Mu_Max) c.Mu_Max = c.Mu_Capas(j, n);
-    return {Resultado_Flexion::Calculado};
+    return {Resultado_Calculo::Calculado};
 }
 
-bool Calcular_Caso_Confina() {
+Salida_Calculo Calcular_Caso_Confina() {
     auto& c = General::Caso;
     const int tipos = c.Num_Tipos_Refuerzo;
     const int capas = c.Num_Capas_Max;
-    c.Vol_Refuerzo.Crear(tipos, capas);
-    c.Cuantia_Volumetrica.Crear(tipos, capas);
-    c.Def_Refuerzo_Confina.Crear(tipos, capas);
-    c.Tension_Refuerzo.Crear(tipos, capas);
-    c.Tension_Confinamiento.Crear(tipos, capas);
-    c.Incremento_Resistencia.Crear(tipos, capas);
-    c.Vol_Hormigon.Crear(tipos);
+    Crear_Resultados_Confina();
 
-    if (c.Tipo_Seccion < 1 || c.Tipo_Seccion > 3) return false;
+    if (c.Tipo_Seccion < 1 || c.Tipo_Seccion > 3) return {Resultado_Calculo::No_Calculable};
     Calcular_Predeformacion_Confina();
-    if (!Predeformacion_Admisible(c.Predeformacion)) return false;
+    if (!std::isfinite(c.Predeformacion)) return {Resultado_Calculo::No_Calculable};
+    if (!Predeformacion_Admisible(c.Predeformacion))
+        return {Resultado_Calculo::Predeformacion_Excesiva};
 
     for (int16_t j = 1; j <= tipos; ++j)
         Calcular_Confina(c.Tipo_Seccion, c.Diametro_Lado, c.Lado_Menor, c.Fck, j);
+
+    // Results that are no numbers are no results: nothing of them is kept.
+    if (!Resultados_Confina_Finitos()) {
+        Crear_Resultados_Confina();
+        return {Resultado_Calculo::No_Calculable};
+    }
 
     c.Incremento_Max = 0;
     for (int j = 1; j <= tipos; ++j)
         for (int n = 1; n <= capas; ++n)
             if (c.Incremento_Resistencia(j, n) > c.Incremento_Max)
                 c.Incremento_Max = c.Incremento_Resistencia(j, n);
-    return true;
+    return {Resultado_Calculo::Calculado};
 }
 
 Aviso Aviso_Flexion() {

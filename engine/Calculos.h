@@ -52,19 +52,19 @@ std::optional<double> Calcular_Coef_Forma(int16_t Forma, double D, double L);
 // count with the Fck of the case data.
 void Calcular_Anclaje();
 
-// Outcome of the flexure calculate command.
-enum class Resultado_Flexion {
+// Outcome of the flexure and confinement calculate commands.
+enum class Resultado_Calculo {
     Calculado,                // every result is a finite number
     Predeformacion_Excesiva,  // initial strain above 0.002
     No_Calculable,            // the section's values give no finite result
 };
 
-// The outcome as Calcular_Caso_Flexion returns it: true exactly when the
-// case was calculated.
-struct Salida_Flexion {
-    Resultado_Flexion resultado;
-    explicit operator bool() const { return resultado == Resultado_Flexion::Calculado; }
-    friend bool operator==(Salida_Flexion s, Resultado_Flexion r) { return s.resultado == r; }
+// The outcome as Calcular_Caso_Flexion and Calcular_Caso_Confina return it:
+// true exactly when the case was calculated.
+struct Salida_Calculo {
+    Resultado_Calculo resultado;
+    explicit operator bool() const { return resultado == Resultado_Calculo::Calculado; }
+    friend bool operator==(Salida_Calculo s, Resultado_Calculo r) { return s.resultado == r; }
 };
 
 // The engine side of the flexure calculate command, on the inputs already
@@ -77,14 +77,18 @@ struct Salida_Flexion {
 // a finite number (a moment marked -999 aside) the arrays are zero-filled
 // again and the outcome is No_Calculable. Tipo 1 rectangular, 2 T section
 // (any other Tipo: No_Calculable). Status flags are left to the caller.
-Salida_Flexion Calcular_Caso_Flexion(int16_t Tipo);
+Salida_Calculo Calcular_Caso_Flexion(int16_t Tipo);
 
 // The engine side of the confinement calculate command: creates the seven
-// confinement result arrays afresh, computes Predeformacion, refuses (false)
-// above 0.002 or when not finite (or for a Tipo_Seccion other than 1..3);
-// otherwise runs the solver for every variant with Forma = Tipo_Seccion and
-// sets Incremento_Max. Status flags are left to the caller.
-bool Calcular_Caso_Confina();
+// confinement result arrays afresh (zero-filled) and computes Predeformacion.
+// Refuses with Predeformacion_Excesiva when it is above 0.002, and with
+// No_Calculable when it is not finite or Tipo_Seccion is not 1..3; both leave
+// the arrays zero-filled and Incremento_Max untouched. Otherwise runs the
+// solver for every variant with Forma = Tipo_Seccion; when any result is not
+// a finite number the arrays are zero-filled again, Incremento_Max is left
+// untouched and the outcome is No_Calculable; else sets Incremento_Max.
+// Status flags are left to the caller.
+Salida_Calculo Calcular_Caso_Confina();
 
 // The notice a calculation leaves.
 enum class Aviso {

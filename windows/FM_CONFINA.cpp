@@ -75,35 +75,6 @@ QIcon Dibujo_Boton(int cual) {
     });
 }
 
-// Every confinement result of the last calculation is a finite number.
-bool Resultados_Finitos() {
-    const auto& c = General::Caso;
-    const int nv = c.Num_Tipos_Refuerzo;
-    const int nc = c.Num_Capas_Max;
-    if (!std::isfinite(c.Predeformacion) || !std::isfinite(c.Incremento_Max)) return false;
-    for (int j = 1; j <= nv; ++j) {
-        if (!std::isfinite(c.Vol_Hormigon.Leer(j).value_or(0.0))) return false;
-        for (int n = 1; n <= nc; ++n)
-            for (const General::Tabla2<double>* t :
-                 {&c.Vol_Refuerzo, &c.Cuantia_Volumetrica, &c.Def_Refuerzo_Confina,
-                  &c.Tension_Refuerzo, &c.Tension_Confinamiento, &c.Incremento_Resistencia})
-                if (!std::isfinite(t->Leer(j, n).value_or(0.0))) return false;
-    }
-    return true;
-}
-
-// The seven result arrays created afresh, every element 0.
-void Vaciar_Resultados() {
-    auto& c = General::Caso;
-    const int nv = c.Num_Tipos_Refuerzo;
-    const int nc = c.Num_Capas_Max;
-    for (General::Tabla2<double>* t :
-         {&c.Vol_Refuerzo, &c.Cuantia_Volumetrica, &c.Def_Refuerzo_Confina, &c.Tension_Refuerzo,
-          &c.Tension_Confinamiento, &c.Incremento_Resistencia})
-        t->Crear(nv, nc);
-    c.Vol_Hormigon.Crear(nv);
-}
-
 }  // namespace
 
 FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
@@ -530,18 +501,13 @@ void FM_CONFINA::CM_CALCULAR_Click() {
     c.Fck = leidos[Campo::Fck];
     c.Axil_Actual = leidos[Campo::Axil_Actual];
 
-    const bool calculado = Calculos::Calcular_Caso_Confina();
+    const Calculos::Salida_Calculo calculo = Calculos::Calcular_Caso_Confina();
     // The coefficient the solver used, from the sides as read back.
     Mostrar_Coef_Forma();
-    if (!calculado) {
-        const bool excesiva = std::isfinite(c.Predeformacion) && c.Predeformacion > 0.002 &&
-                              c.Tipo_Seccion >= 1 && c.Tipo_Seccion <= 3;
-        Rechazar_Calculo(excesiva ? kPredeformacion : kNoCalculable);
-        return;
-    }
-    if (!Resultados_Finitos()) {
-        Vaciar_Resultados();
-        Rechazar_Calculo(kNoCalculable);
+    if (!calculo) {
+        Rechazar_Calculo(calculo == Calculos::Resultado_Calculo::Predeformacion_Excesiva
+                             ? kPredeformacion
+                             : kNoCalculable);
         return;
     }
 

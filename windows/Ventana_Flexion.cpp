@@ -462,7 +462,7 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
     const auto resultado = Calculos::Calcular_Caso_Flexion(static_cast<int16_t>(Tipo()));
     if (!resultado) {
         platform::showMessage(
-            resultado == Calculos::Resultado_Flexion::Predeformacion_Excesiva
+            resultado == Calculos::Resultado_Calculo::Predeformacion_Excesiva
                 ? "La predeformación de la estructura es superior al 2 por mil."
                 : "Los valores de la sección no se pueden calcular: revise sus dimensiones.",
             platform::Icon::Critical);

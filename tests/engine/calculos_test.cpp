@@ -217,7 +217,7 @@ TEST_F(Engine, InitialStrainOfExactlyTwoPerMilIsCalculatedAndAboveRefused) {
             return c.Predeformacion;
         }));
         c.Momento_Actual = m0;
-        EXPECT_EQ(Calcular_Caso_Flexion(tipo), Resultado_Flexion::Calculado);
+        EXPECT_EQ(Calcular_Caso_Flexion(tipo), Resultado_Calculo::Calculado);
         EXPECT_EQ(c.Predeformacion, 0.002);
         // At pivot R the sheet still takes its design strain; the bottom face adds e0.
         int en_r = 0;
@@ -237,7 +237,7 @@ TEST_F(Engine, InitialStrainOfExactlyTwoPerMilIsCalculatedAndAboveRefused) {
             c.Momento_Actual = m;
             Calcular_Predeformacion_Flexion(tipo);
         } while (c.Predeformacion == 0.002);
-        EXPECT_EQ(Calcular_Caso_Flexion(tipo), Resultado_Flexion::Predeformacion_Excesiva);
+        EXPECT_EQ(Calcular_Caso_Flexion(tipo), Resultado_Calculo::Predeformacion_Excesiva);
         EXPECT_GT(c.Predeformacion, 0.002);
         for (int j = 1; j <= 3; ++j)
             for (int n = 1; n <= 5; ++n) {
@@ -270,7 +270,7 @@ TEST_F(Engine, InitialStrainOfExactlyTwoPerMilIsCalculatedAndAboveRefused) {
     EXPECT_EQ(c.Incremento_Max, 1.0);
     c.Incremento_Max = 9;
     c.Axil_Actual = n0 * 1.0001;
-    EXPECT_FALSE(Calcular_Caso_Confina());
+    EXPECT_EQ(Calcular_Caso_Confina(), Resultado_Calculo::Predeformacion_Excesiva);
     EXPECT_EQ(c.Incremento_Max, 9);
     EXPECT_EQ(c.Incremento_Resistencia(3, 5), 0.0);
     EXPECT_EQ(c.Vol_Hormigon(3), 0.0);
@@ -279,13 +279,13 @@ TEST_F(Engine, InitialStrainOfExactlyTwoPerMilIsCalculatedAndAboveRefused) {
 TEST_F(Engine, NonFiniteInitialStrainIsRefused) {
     for (double m : {std::numeric_limits<double>::infinity(), std::nan("")}) {
         c.Momento_Actual = m;
-        EXPECT_EQ(Calcular_Caso_Flexion(1), Resultado_Flexion::No_Calculable);
+        EXPECT_EQ(Calcular_Caso_Flexion(1), Resultado_Calculo::No_Calculable);
         EXPECT_TRUE(c.Mu_Capas.Existe());
         c.Axil_Actual = m;
-        EXPECT_FALSE(Calcular_Caso_Confina());
+        EXPECT_EQ(Calcular_Caso_Confina(), Resultado_Calculo::No_Calculable);
         EXPECT_TRUE(c.Incremento_Resistencia.Existe());
     }
-    EXPECT_EQ(Calcular_Caso_Flexion(3), Resultado_Flexion::No_Calculable);
+    EXPECT_EQ(Calcular_Caso_Flexion(3), Resultado_Calculo::No_Calculable);
 }
 
 // Absurd magnitudes that every field accepts give results that are no
@@ -301,7 +301,7 @@ TEST_F(Engine, SectionWithoutFiniteResultsIsNotComputable) {
         c.Mu_Sin_Refuerzo = 123;
         c.Mu_Max = 456;
         c.*k.valor = 1e308;
-        EXPECT_EQ(Calcular_Caso_Flexion(k.tipo), Resultado_Flexion::No_Calculable);
+        EXPECT_EQ(Calcular_Caso_Flexion(k.tipo), Resultado_Calculo::No_Calculable);
         for (int j = 1; j <= 3; ++j)
             for (int n = 1; n <= 5; ++n) {
                 EXPECT_EQ(c.Mu_Capas(j, n), 0.0);
@@ -310,6 +310,14 @@ TEST_F(Engine, SectionWithoutFiniteResultsIsNotComputable) {
         EXPECT_EQ(c.Mu_Sin_Refuerzo, 123);
         EXPECT_EQ(c.Mu_Max, 456);
     }
+    // A column whose area overflows.
+    SetUp();
+    c.Incremento_Max = 9;
+    c.Diametro_Lado = 1e200;
+    EXPECT_EQ(Calcular_Caso_Confina(), Resultado_Calculo::No_Calculable);
+    EXPECT_EQ(c.Vol_Hormigon(1), 0.0);
+    EXPECT_EQ(c.Incremento_Resistencia(1, 1), 0.0);
+    EXPECT_EQ(c.Incremento_Max, 9);
 }
 
 // ---------------------------------------------------------------------------
@@ -320,7 +328,7 @@ TEST_F(Engine, DefaultRectangleFailsAtPivotRAndMarksVariantThreeFromThreeLayers)
     // Old results are discarded by the calculation.
     c.Mu_Capas.Crear(3, 5);
     c.Mu_Capas(3, 5) = 77;
-    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Flexion::Calculado);
+    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Calculo::Calculado);
 
     for (int j = 1; j <= 2; ++j) {
         EXPECT_EQ(c.Pivote(j, 1), "R");
@@ -363,10 +371,10 @@ TEST_F(Engine, DefaultRectangleFailsAtPivotRAndMarksVariantThreeFromThreeLayers)
 }
 
 TEST_F(Engine, TSectionEqualsRectangleWhileTheBlockStaysInTheFlange) {
-    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Flexion::Calculado);
+    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Calculo::Calculado);
     const General::Tabla2<double> mu = c.Mu_Capas, x = c.Fibra_Neutra, lim = c.Momento_Limite;
     const double musr = c.Mu_Sin_Refuerzo;
-    ASSERT_EQ(Calcular_Caso_Flexion(2), Resultado_Flexion::Calculado);
+    ASSERT_EQ(Calcular_Caso_Flexion(2), Resultado_Calculo::Calculado);
     for (int j = 1; j <= 3; ++j)
         for (int n = 1; n <= 5; ++n) {
             ASSERT_LE(0.8 * x(j, n), c.Canto_Ala);
@@ -382,7 +390,7 @@ TEST_F(Engine, TSectionEqualsRectangleWhileTheBlockStaysInTheFlange) {
 TEST_F(Engine, TSectionBlockBelowTheFlange) {
     c.Canto_Ala = 0.05;
     c.Armadura_Inf = 40;
-    ASSERT_EQ(Calcular_Caso_Flexion(2), Resultado_Flexion::Calculado);
+    ASSERT_EQ(Calcular_Caso_Flexion(2), Resultado_Calculo::Calculado);
     Comprobar_Equilibrio(true);
     EXPECT_GT(0.8 * c.Fibra_Neutra(1, 1), c.Canto_Ala);
     const General::Tabla2<double> mu_t = c.Mu_Capas;
@@ -393,10 +401,10 @@ TEST_F(Engine, TSectionBlockBelowTheFlange) {
 
     // A web as wide as the flange turns the T block into the rectangle.
     c.Ancho_Alma = c.Ancho;
-    ASSERT_EQ(Calcular_Caso_Flexion(2), Resultado_Flexion::Calculado);
+    ASSERT_EQ(Calcular_Caso_Flexion(2), Resultado_Calculo::Calculado);
     const General::Tabla2<double> mu_tb = c.Mu_Capas;
     const double musr_tb = c.Mu_Sin_Refuerzo;
-    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Flexion::Calculado);
+    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Calculo::Calculado);
     for (int j = 1; j <= 3; ++j)
         for (int n = 1; n <= 5; ++n) {
             if (c.Mu_Capas(j, n) == Marca) continue;
@@ -478,7 +486,7 @@ TEST_F(Engine, StartPointThatMeetsTheToleranceIsTheSolution) {
 TEST_F(Engine, EqualConsecutiveMomentsAreKept) {
     // A sheet of no thickness gives the same moment for every layer count.
     c.Datos_Refuerzo(1, 1) = 0;
-    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Flexion::Calculado);
+    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Calculo::Calculado);
     for (int n = 2; n <= 5; ++n) {
         EXPECT_NE(c.Mu_Capas(1, n), Marca);
         EXPECT_EQ(c.Mu_Capas(1, n), c.Mu_Capas(1, 1));
@@ -499,7 +507,7 @@ TEST_F(Engine, PivotAWithoutChangeOfSignEndsWithNoCapacity) {
     EXPECT_FALSE(k.Convergido);
     EXPECT_EQ(k.Pasos, D::Max_Biseccion);
 
-    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Flexion::Calculado);
+    ASSERT_EQ(Calcular_Caso_Flexion(1), Resultado_Calculo::Calculado);
     EXPECT_EQ(c.Pivote(1, 1), "A");
     EXPECT_NEAR(c.Fibra_Neutra(1, 1), k.x_RB, 1e-12);  // the last point is kept
     EXPECT_EQ(c.Def_Armadura_Inf(1, 1), 0.01);
@@ -846,7 +854,7 @@ TEST_F(Engine, FlexureReferenceValues) {
         c.Gamma_Hormigon = f.gc;
         c.Gamma_Acero = f.gs;
         c.Gamma_Refuerzo = f.gr;
-        ASSERT_EQ(Calcular_Caso_Flexion(f.tipo), Resultado_Flexion::Calculado);
+        ASSERT_EQ(Calcular_Caso_Flexion(f.tipo), Resultado_Calculo::Calculado);
         Esperar_Cerca(c.Predeformacion, f.e0, "Predeformacion");
         Esperar_Cerca(c.Mu_Sin_Refuerzo, f.mu_sr, "Mu_Sin_Refuerzo");
         Esperar_Cerca(c.Mu_Max, f.mu_max, "Mu_Max");
