@@ -81,7 +81,16 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
         };
     }
 
-    const std::string impresora = platform::currentPrinter();
+    // Which printer is current may take asking the printing system.
+    platform::BusyCursor pregunta;
+    std::string sin_lista;
+    const std::string impresora = platform::currentPrinter(&sin_lista);
+    pregunta.release();
+    if (!sin_lista.empty()) {
+        platform::showMessage("No se ha podido imprimir el informe.\n" + sin_lista,
+                              platform::Icon::Exclamation);
+        return;
+    }
     QString ruta;
     if (impresora == platform::kPdfPrinter) {
         platform::FileRequest pedido;
@@ -112,6 +121,10 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
 void MDI_PRINCIPAL::mnuPrincipalConfigurar_Click() {
     FM_CONFIG_IMPR dialogo(this);
     dialogo.Form_Load();
+    // The dialog still opens with what could be listed.
+    if (!dialogo.Error_Lista.empty())
+        platform::showMessage("No se ha podido leer la lista de impresoras.\n" + dialogo.Error_Lista,
+                              platform::Icon::Exclamation);
     platform::centerOnWindow(dialogo, *this);
     platform::runModal(dialogo);
 }
