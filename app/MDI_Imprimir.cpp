@@ -12,14 +12,21 @@
 #include "platform/Screen.h"
 #include "reports/paper/Papel.h"
 
+#include <QFileInfo>
+
 #include <optional>
 
 using windows::DesignKind;
 
 namespace {
 
-// The name a PDF of each report is first offered under.
-const char* Nombre_Pdf(DesignKind kind) {
+// The name a PDF of each report is first offered under: a case that has a
+// file of its own gives its name ("viga12.krf": "viga12.pdf").
+std::string Nombre_Pdf(DesignKind kind, const General::Datos& c) {
+    if (kind != DesignKind::Carac && !c.Sin_Nombre) {
+        const QString base = QFileInfo(QString::fromStdString(c.Nombre_Fichero)).completeBaseName();
+        if (!base.isEmpty()) return (base + QStringLiteral(".pdf")).toStdString();
+    }
     switch (kind) {
     case DesignKind::Flexion: return "flexion.pdf";
     case DesignKind::FlexionT: return "flexion_t.pdf";
@@ -96,7 +103,7 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
         platform::FileRequest pedido;
         pedido.kind = platform::FileRequest::Kind::Save;
         pedido.filter = "Documentos PDF|*.pdf";
-        pedido.fileName = Nombre_Pdf(*kind);
+        pedido.fileName = Nombre_Pdf(*kind, c);
         pedido.confirmOverwrite = true;
         pedido.defaultSuffix = "pdf";
         // Where Open and Save open: the folder of the case's file.

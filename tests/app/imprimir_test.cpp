@@ -202,20 +202,34 @@ TEST_F(Imprimir_Cmd, RefusalsAndCancelPrintNothing) {
 }
 
 // The PDF's file dialog opens where Open and Save do: in the folder of the
-// case's file; while the case has no file, where the toolkit chooses.
+// case's file, proposing the case's own name; while the case has no file,
+// where the toolkit chooses, with the report's name.
 TEST_F(Imprimir_Cmd, ThePdfDialogOpensInTheFolderOfTheCasesFile) {
-    Abrir(DesignKind::Confina);
-    auto& c = General::Caso;
-    c.Calculado = true;
-    c.Nombre_Fichero = dir.filePath("casos/col.krc").toStdString();
-    for (const bool sin_nombre : {false, true}) {
-        c.Sin_Nombre = sin_nombre;
+    struct Caso {
+        DesignKind kind;
+        const char* fichero;
+        bool sin_nombre;
+        const char* carpeta;
+        const char* propuesto;
+    };
+    for (const Caso& k : {Caso{DesignKind::Confina, "casos/col.krc", false, "casos", "col.pdf"},
+                          Caso{DesignKind::Confina, "casos/col.krc", true, "", "confina.pdf"},
+                          Caso{DesignKind::Flexion, "viga12.krf", false, ".", "viga12.pdf"},
+                          Caso{DesignKind::FlexionT, "a/viga.t.KRF", false, "a", "viga.t.pdf"}}) {
+        SCOPED_TRACE(k.propuesto);
+        Abrir(k.kind);
+        auto& c = General::Caso;
+        c.Calculado = true;
+        c.Nombre_Fichero = dir.filePath(k.fichero).toStdString();
+        c.Sin_Nombre = k.sin_nombre;
+        dialogos.fake.asked.clear();
         principal->mnuPrincipalImprimir_Click();  // the dialog is cancelled
+        ASSERT_EQ(dialogos.fake.asked.size(), 1u);
+        EXPECT_EQ(dialogos.fake.asked[0].folder,
+                  *k.carpeta ? QDir::cleanPath(dir.filePath(k.carpeta)).toStdString() : "");
+        EXPECT_EQ(dialogos.fake.asked[0].fileName, k.propuesto);
+        EXPECT_TRUE(mensajes.fake.shown.empty());
     }
-    ASSERT_EQ(dialogos.fake.asked.size(), 2u);
-    EXPECT_EQ(dialogos.fake.asked[0].folder, dir.filePath("casos").toStdString());
-    EXPECT_EQ(dialogos.fake.asked[1].folder, "");
-    EXPECT_TRUE(mensajes.fake.shown.empty());
 }
 
 // Records whether the hourglass was on when a message was shown.
