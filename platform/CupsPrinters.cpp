@@ -152,15 +152,19 @@ std::string CupsPrinterService::a4Margins(const std::string& printer, PageMargin
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     const std::string uri = printerUri(printer);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
-    static const char* const wanted[] = {"media-col-database", "media-col-default"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2,
+    static const char* const wanted[] = {"media-col-database",          "media-col-default",
+                                         "media-left-margin-supported", "media-top-margin-supported",
+                                         "media-right-margin-supported",
+                                         "media-bottom-margin-supported"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 6,
                   nullptr, wanted);
     Ipp response(cupsDoRequest(c.get(), request, ("/printers/" + printer).c_str()));
     if (!ok(response.get())) return c.failure(printer);
 
     // The A4 entries of the printer's media; where it offers A4 with and
-    // without borders, the bordered one, whose area it can print whole. A
-    // printer that tells nothing about A4 prints the whole sheet.
+    // without borders, the bordered one, whose area it can print whole.
+    // Without A4 among them, the widest margins it supports; a printer that
+    // tells nothing prints the whole sheet.
     std::optional<Margins> best;
     for (const char* name : {"media-col-database", "media-col-default"}) {
         ipp_attribute_t* a = ippFindAttribute(response.get(), name, IPP_TAG_BEGIN_COLLECTION);
@@ -169,6 +173,18 @@ std::string CupsPrinterService::a4Margins(const std::string& printer, PageMargin
             if (m && (!best || m->sum() > best->sum())) best = m;
         }
         if (best) break;
+    }
+    if (!best) {
+        Margins m;
+        const auto widest = [&response](const char* name, int& v) {
+            ipp_attribute_t* a = ippFindAttribute(response.get(), name, IPP_TAG_INTEGER);
+            for (int i = 0; a && i < ippGetCount(a); ++i) v = std::max(v, ippGetInteger(a, i));
+        };
+        widest("media-left-margin-supported", m.left);
+        widest("media-top-margin-supported", m.top);
+        widest("media-right-margin-supported", m.right);
+        widest("media-bottom-margin-supported", m.bottom);
+        best = m;
     }
     if (best) {
         margins.left = best->left / 1000.0;

@@ -64,8 +64,6 @@ PrinterChoice printerChoice() {
     return c;
 }
 
-std::vector<std::string> printerList() { return printerChoice().offered; }
-
 std::string currentPrinter(std::string* error) {
     if (!chosen.empty()) return chosen;
     const PrinterListing l = printers().listPrinters();

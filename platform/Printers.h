@@ -79,9 +79,6 @@ struct PrinterChoice {
 };
 PrinterChoice printerChoice();
 
-// The printers offered to the user: the system's, then "Archivo PDF".
-std::vector<std::string> printerList();
-
 // The program's current printer: the one selected in this run, else the
 // system's default, else the first printer, else "Archivo PDF". When the
 // system must be asked and does not answer, error (if given) tells so.

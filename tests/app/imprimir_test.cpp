@@ -505,6 +505,9 @@ TEST_F(Imprimir_Cups, EachQueueGetsTheReportA4PortraitFromItsPrintableArea) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
         EXPECT_TRUE(dialogos.fake.asked.empty());
         ASSERT_TRUE(cups.Esperar_Salida(k.salida)) << "nothing printed";
+        const QByteArray copia = qgetenv("KESTRAM_INFORMES");
+        if (!copia.isEmpty())
+            QFile::copy(k.salida, QString::fromLocal8Bit(copia) + "/cola_" + QFileInfo(k.salida).fileName());
 
         EXPECT_EQ(Paginas(k.salida), 2);
         const QString info = QString::fromUtf8([&] {

@@ -23,6 +23,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -95,6 +96,8 @@ public:
         if (pid_ < 0) return Fallar("fork failed");
         if (pid_ == 0) {
             setpgid(0, 0);
+            // Also gone if the test process dies without its destructors.
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
             const int fd = ::open(salida.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
             if (fd >= 0) {
                 dup2(fd, 1);
