@@ -59,8 +59,12 @@ FM_CONFIG_IMPR::FM_CONFIG_IMPR(QWidget* parent)
 }
 
 void FM_CONFIG_IMPR::Form_Load() {
-    const std::vector<std::string> lista = platform::printerList();
-    const std::string actual = platform::currentPrinter();
+    platform::BusyCursor reloj;
+    const platform::PrinterChoice eleccion = platform::printerChoice();
+    reloj.release();
+    const std::vector<std::string>& lista = eleccion.offered;
+    const std::string& actual = eleccion.current;
+    Error_Lista = eleccion.error;
     int p = 0;
     CO_IMPRESORA->blockSignals(true);
     CO_IMPRESORA->clear();
@@ -76,9 +80,9 @@ void FM_CONFIG_IMPR::Form_Load() {
 }
 
 void FM_CONFIG_IMPR::CM_SELECCIONAR_Click() {
-    const int i = CO_IMPRESORA->currentIndex();
-    const std::vector<std::string> lista = platform::printerList();
-    if (i >= 0 && i < static_cast<int>(lista.size())) platform::setCurrentPrinter(lista[static_cast<std::size_t>(i)]);
+    // The name shown, not a place in a list the system may have changed.
+    if (CO_IMPRESORA->currentIndex() >= 0)
+        platform::setCurrentPrinter(CO_IMPRESORA->currentText().toStdString());
 }
 
 void FM_CONFIG_IMPR::CM_SALIR_Click() { reject(); }

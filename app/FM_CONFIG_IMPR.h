@@ -1,9 +1,11 @@
 // FM_CONFIG_IMPR: picks the program's printer among those the platform
-// lists. "Seleccionar" makes the picked one current and keeps the dialog
-// open; "Salir" closes it.
+// lists. "Seleccionar" makes the printer whose name is shown current and
+// keeps the dialog open; "Salir" closes it.
 #pragma once
 
 #include <QDialog>
+
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -22,4 +24,8 @@ public:
     QComboBox* CO_IMPRESORA = nullptr;
     QPushButton* CM_SELECCIONAR = nullptr;
     QPushButton* CM_SALIR = nullptr;
+
+    // Why the list is incomplete after Form_Load (the printing system did
+    // not answer); "" when it is whole.
+    std::string Error_Lista;
 };

@@ -12,14 +12,21 @@
 #include "platform/Screen.h"
 #include "reports/paper/Papel.h"
 
+#include <QFileInfo>
+
 #include <optional>
 
 using windows::DesignKind;
 
 namespace {
 
-// The name a PDF of each report is first offered under.
-const char* Nombre_Pdf(DesignKind kind) {
+// The name a PDF of each report is first offered under: a case that has a
+// file of its own gives its name ("viga12.krf": "viga12.pdf").
+std::string Nombre_Pdf(DesignKind kind, const General::Datos& c) {
+    if (kind != DesignKind::Carac && !c.Sin_Nombre) {
+        const QString base = QFileInfo(QString::fromStdString(c.Nombre_Fichero)).completeBaseName();
+        if (!base.isEmpty()) return (base + QStringLiteral(".pdf")).toStdString();
+    }
     switch (kind) {
     case DesignKind::Flexion: return "flexion.pdf";
     case DesignKind::FlexionT: return "flexion_t.pdf";
@@ -81,13 +88,22 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
         };
     }
 
-    const std::string impresora = platform::currentPrinter();
+    // Which printer is current may take asking the printing system.
+    platform::BusyCursor pregunta;
+    std::string sin_lista;
+    const std::string impresora = platform::currentPrinter(&sin_lista);
+    pregunta.release();
+    if (!sin_lista.empty()) {
+        platform::showMessage("No se ha podido imprimir el informe.\n" + sin_lista,
+                              platform::Icon::Exclamation);
+        return;
+    }
     QString ruta;
     if (impresora == platform::kPdfPrinter) {
         platform::FileRequest pedido;
         pedido.kind = platform::FileRequest::Kind::Save;
         pedido.filter = "Documentos PDF|*.pdf";
-        pedido.fileName = Nombre_Pdf(*kind);
+        pedido.fileName = Nombre_Pdf(*kind, c);
         pedido.confirmOverwrite = true;
         pedido.defaultSuffix = "pdf";
         // Where Open and Save open: the folder of the case's file.
@@ -112,6 +128,10 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
 void MDI_PRINCIPAL::mnuPrincipalConfigurar_Click() {
     FM_CONFIG_IMPR dialogo(this);
     dialogo.Form_Load();
+    // The dialog still opens with what could be listed.
+    if (!dialogo.Error_Lista.empty())
+        platform::showMessage("No se ha podido leer la lista de impresoras.\n" + dialogo.Error_Lista,
+                              platform::Icon::Exclamation);
     platform::centerOnWindow(dialogo, *this);
     platform::runModal(dialogo);
 }

@@ -3,7 +3,7 @@
 #include "app/MDI_PRINCIPAL.h"
 #include "platform/FileDialogs.h"
 #include "platform/Launcher.h"
-#include "platform/Printers.h"
+#include "platform/CupsPrinters.h"
 #include "platform/QtMessageService.h"
 
 #include <QApplication>
@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     platform::setFileDialogs(&dialogos);
     platform::QtLauncher lanzador;
     platform::setLauncher(&lanzador);
-    platform::QtPrinterService impresoras;
+    platform::CupsPrinterService impresoras;
     platform::setPrinters(&impresoras);
 
     std::unique_ptr<MDI_PRINCIPAL> principal;

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCursor>
-#include <QPrinterInfo>
 
 namespace platform {
 
@@ -16,19 +15,33 @@ FakePrinters& fallback() {
     return f;
 }
 
+std::string currentOf(const PrinterListing& l) {
+    if (!chosen.empty()) return chosen;
+    if (!l.defaultName.empty()) {
+        for (const std::string& n : l.names)
+            if (n == l.defaultName) return n;
+    }
+    return l.names.empty() ? std::string(kPdfPrinter) : l.names.front();
+}
+
 }  // namespace
+
+const char* const kPrintingSystemSilent = "El sistema de impresión no responde.";
+
+std::string printerUnavailableText(const std::string& printer) {
+    return "La impresora «" + printer + "» no está disponible.";
+}
 
 PrinterService& printers() { return current ? *current : fallback(); }
 void setPrinters(PrinterService* service) { current = service; }
 
-std::vector<std::string> QtPrinterService::systemPrinters() {
-    std::vector<std::string> names;
-    for (const QString& n : QPrinterInfo::availablePrinterNames()) names.push_back(n.toStdString());
-    return names;
+std::string FakePrinters::a4Margins(const std::string& printer, PageMargins&) {
+    return printerUnavailableText(printer);
 }
 
-std::string QtPrinterService::systemDefault() {
-    return QPrinterInfo::defaultPrinterName().toStdString();
+std::string FakePrinters::submitPdf(const std::string& printer, const std::string&,
+                                    const std::string&) {
+    return printerUnavailableText(printer);
 }
 
 ScopedFakePrinters::ScopedFakePrinters() {
@@ -41,21 +54,21 @@ ScopedFakePrinters::~ScopedFakePrinters() {
     resetCurrentPrinter();
 }
 
-std::vector<std::string> printerList() {
-    std::vector<std::string> list = printers().systemPrinters();
-    list.push_back(kPdfPrinter);
-    return list;
+PrinterChoice printerChoice() {
+    const PrinterListing l = printers().listPrinters();
+    PrinterChoice c;
+    c.offered = l.names;
+    c.offered.push_back(kPdfPrinter);
+    c.current = currentOf(l);
+    c.error = l.error;
+    return c;
 }
 
-std::string currentPrinter() {
+std::string currentPrinter(std::string* error) {
     if (!chosen.empty()) return chosen;
-    const std::vector<std::string> system = printers().systemPrinters();
-    const std::string def = printers().systemDefault();
-    if (!def.empty()) {
-        for (const std::string& n : system)
-            if (n == def) return def;
-    }
-    return system.empty() ? std::string(kPdfPrinter) : system.front();
+    const PrinterListing l = printers().listPrinters();
+    if (error) *error = l.error;
+    return currentOf(l);
 }
 
 void setCurrentPrinter(const std::string& name) { chosen = name; }

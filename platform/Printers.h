@@ -3,6 +3,9 @@
 // machine without a printer still prints. The program's current printer is
 // the system's default until the user selects another; it lasts for the
 // run and never changes the system's default. Tests install a fake list.
+//
+// Every exchange with the printing system is bounded in time: a system that
+// does not answer gives an error text, never a wait without end.
 #pragma once
 
 #include <string>
@@ -12,13 +15,33 @@ namespace platform {
 
 inline constexpr const char* kPdfPrinter = "Archivo PDF";
 
+// One listing of the system's printers.
+struct PrinterListing {
+    std::vector<std::string> names;  // device names, in the system's order
+    std::string defaultName;         // "" when there is none
+    std::string error;               // "" when the system answered
+};
+
+// The margins of the printable area of an A4 sheet, in centimetres.
+struct PageMargins {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+};
+
 class PrinterService {
 public:
     virtual ~PrinterService() = default;
-    // Device names of the installed printers, in the system's order.
-    virtual std::vector<std::string> systemPrinters() = 0;
-    // The system's default printer, or "" when there is none.
-    virtual std::string systemDefault() = 0;
+    virtual PrinterListing listPrinters() = 0;
+    // The printable area the printer reports for A4 portrait; "" or why the
+    // printer cannot print ("La impresora «…» no está disponible.", …).
+    virtual std::string a4Margins(const std::string& printer, PageMargins& margins) = 0;
+    // Sends a finished PDF as one job named `title`: A4, portrait, unscaled.
+    // "" once the printing system has accepted the whole job, else why not;
+    // a job refused halfway is cancelled.
+    virtual std::string submitPdf(const std::string& printer, const std::string& path,
+                                  const std::string& title) = 0;
 };
 
 // The service in force; never null (a fake with no printer stands in until
@@ -26,18 +49,17 @@ public:
 PrinterService& printers();
 void setPrinters(PrinterService* service);  // nullptr: the fallback
 
-class QtPrinterService : public PrinterService {
-public:
-    std::vector<std::string> systemPrinters() override;
-    std::string systemDefault() override;
-};
-
+// Printer names only, with no printing system behind them: printing on one
+// of them fails as on a printer that has gone.
 class FakePrinters : public PrinterService {
 public:
-    std::vector<std::string> systemPrinters() override { return list; }
-    std::string systemDefault() override { return defaultPrinter; }
+    PrinterListing listPrinters() override { return {list, defaultPrinter, error}; }
+    std::string a4Margins(const std::string& printer, PageMargins&) override;
+    std::string submitPdf(const std::string& printer, const std::string&,
+                          const std::string&) override;
     std::vector<std::string> list;
     std::string defaultPrinter;
+    std::string error;
 };
 
 class ScopedFakePrinters {
@@ -49,14 +71,24 @@ public:
     FakePrinters fake;
 };
 
-// The printers offered to the user: the system's, then "Archivo PDF".
-std::vector<std::string> printerList();
+// The printers offered to the user and the current one, from one listing.
+struct PrinterChoice {
+    std::vector<std::string> offered;  // the system's, then "Archivo PDF"
+    std::string current;
+    std::string error;                 // the listing's; offered is then partial
+};
+PrinterChoice printerChoice();
 
 // The program's current printer: the one selected in this run, else the
-// system's default, else "Archivo PDF".
-std::string currentPrinter();
+// system's default, else the first printer, else "Archivo PDF". When the
+// system must be asked and does not answer, error (if given) tells so.
+std::string currentPrinter(std::string* error = nullptr);
 void setCurrentPrinter(const std::string& name);
 void resetCurrentPrinter();  // back to the system's default
+
+// The texts of the printing system's failures.
+std::string printerUnavailableText(const std::string& printer);
+extern const char* const kPrintingSystemSilent;
 
 // The hourglass over the whole application while it lives; restored on
 // every path out of the scope. release() restores it early (before a

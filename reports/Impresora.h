@@ -11,6 +11,8 @@ class Impresora {
 public:
     explicit Impresora(Superficie& s) : sup_(s) {}
 
+    // The document's title, before it starts.
+    void DocName(const std::string& titulo) { sup_.Poner_Titulo(titulo); }
     bool Iniciar() { return sup_.Iniciar(); }
     bool EndDoc() { return sup_.Terminar(); }
     void NewPage();

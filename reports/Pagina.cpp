@@ -7,6 +7,7 @@
 namespace Imprimir {
 
 bool Preparar_Pagina(Impresora& imp, Pagina& pagina) {
+    imp.DocName(pagina.Titulo);
     if (!imp.Iniciar()) return false;
     imp.Font = Fuente{"arial", 10, false};
     pagina.PW = imp.ScaleWidth();

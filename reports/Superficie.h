@@ -45,6 +45,9 @@ class Superficie {
 public:
     virtual ~Superficie() = default;
 
+    // The document's title (its properties, the printer job's name); set
+    // before Iniciar().
+    virtual void Poner_Titulo(const std::string&) {}
     // Opens the document; false (Error() tells why) when it cannot start.
     virtual bool Iniciar() = 0;
     // Size of the printable area.

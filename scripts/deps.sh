@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need, when missing.
 set -euo pipefail
 pkgs=(cmake g++ make clang qt6-base-dev libgl-dev libgtest-dev
-      libbenchmark-dev qt6-translations-l10n fonts-liberation poppler-utils xvfb xauth)
+      libbenchmark-dev qt6-translations-l10n fonts-liberation poppler-utils xvfb xauth
+      libcups2-dev cups cups-daemon cups-client cups-bsd cups-filters)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

@@ -16,8 +16,9 @@
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinterInfo>
+#include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QWidget>
 
 namespace Imprimir {
@@ -53,25 +54,22 @@ bool Pdf_Completo(const QString& ruta) {
 
 }  // namespace
 
-Superficie_Papel::Superficie_Papel() : printer_(QPrinter::HighResolution) {}
+// Both kinds of document are a PDF file of A4 portrait sheets at 600 dpi,
+// fonts embedded, written by the toolkit's PDF writer (which, unlike its
+// printer, never asks the printing system anything).
+Superficie_Papel::Superficie_Papel()
+    : disposicion_(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                   QPageLayout::Millimeter) {}
 
 std::unique_ptr<Superficie_Papel> Superficie_Papel::Pdf(const QString& ruta) {
     std::unique_ptr<Superficie_Papel> s(new Superficie_Papel);
     s->destino_ = ruta;
-    s->printer_.setOutputFormat(QPrinter::PdfFormat);
-    s->printer_.setResolution(600);
-    s->printer_.setFullPage(true);
-    s->printer_.setFontEmbeddingEnabled(true);
-    s->printer_.setCreator(QStringLiteral("KESTRAM - VORLANT\u00AE"));
-    s->printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                          QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     return s;
 }
 
-std::unique_ptr<Superficie_Papel> Superficie_Papel::Impresora_Sistema(const QString& nombre) {
+std::unique_ptr<Superficie_Papel> Superficie_Papel::Impresora_Sistema(const std::string& nombre) {
     std::unique_ptr<Superficie_Papel> s(new Superficie_Papel);
-    s->printer_.setPrinterName(nombre);
-    s->printer_.setPageSize(QPageSize(QPageSize::A4));
+    s->impresora_ = nombre;
     return s;
 }
 
@@ -80,41 +78,88 @@ Superficie_Papel::~Superficie_Papel() {
     Descartar();
 }
 
-void Superficie_Papel::Descartar() { temporal_.reset(); }
+void Superficie_Papel::Descartar() {
+    pdf_.reset();
+    temporal_.reset();
+    trabajo_.reset();
+}
+
+void Superficie_Papel::Poner_Titulo(const std::string& titulo) {
+    if (!iniciada_) titulo_ = titulo;
+}
+
+bool Superficie_Papel::Abrir_Pdf() {
+    const QFileInfo info(destino_);
+    if (info.isDir()) {
+        error_ = QStringLiteral("«%1» es una carpeta.").arg(destino_);
+        return false;
+    }
+    // Beside the target, so the final rename stays on one file system.
+    auto temporal = std::make_unique<platform::FileReplacement>();
+    if (temporal->open(QFile::encodeName(destino_).toStdString()) != 0) {
+        // An existing file the user may not write stays as it is.
+        const QFileInfo objetivo(QFile::decodeName(temporal->target().c_str()));
+        error_ = objetivo.exists() && !temporal->folderTakesNoFile()
+                     ? QStringLiteral("No se puede escribir en el fichero «%1».")
+                           .arg(QDir::toNativeSeparators(destino_))
+                     : QStringLiteral("No se puede escribir en la carpeta «%1».")
+                           .arg(QDir::toNativeSeparators(info.absolutePath()));
+        return false;
+    }
+    temporal_ = std::move(temporal);
+    salida_ = QFile::decodeName(temporal_->temporary().c_str());
+    return true;
+}
+
+bool Superficie_Papel::Abrir_Trabajo() {
+    // The page starts at the top left corner of the printable area the
+    // printer reports; the sheet stays A4 portrait, as the job asks.
+    platform::PageMargins m;
+    const std::string motivo = platform::printers().a4Margins(impresora_, m);
+    if (!motivo.empty()) {
+        error_ = QString::fromStdString(motivo);
+        return false;
+    }
+    const QMarginsF margenes(m.left * 10, m.top * 10, m.right * 10, m.bottom * 10);
+    if (m.left < 0 || m.top < 0 || m.right < 0 || m.bottom < 0 ||
+        m.left + m.right >= 21.0 || m.top + m.bottom >= 29.7 ||
+        !disposicion_.setMargins(margenes)) {
+        error_ = QStringLiteral("La impresora «%1» no ofrece un área de impresión en A4.")
+                     .arg(QString::fromStdString(impresora_));
+        return false;
+    }
+    trabajo_ = std::make_unique<QTemporaryFile>(QDir::tempPath() +
+                                                QStringLiteral("/kestram-XXXXXX.pdf"));
+    if (!trabajo_->open()) {
+        error_ = QStringLiteral("No se puede escribir en la carpeta temporal «%1».")
+                     .arg(QDir::toNativeSeparators(QDir::tempPath()));
+        trabajo_.reset();
+        return false;
+    }
+    trabajo_->close();
+    salida_ = trabajo_->fileName();
+    return true;
+}
 
 bool Superficie_Papel::Iniciar() {
     if (iniciada_) return true;
-    if (!destino_.isEmpty()) {
-        const QFileInfo info(destino_);
-        if (info.isDir()) {
-            error_ = QStringLiteral("«%1» es una carpeta.").arg(destino_);
-            return false;
-        }
-        // Beside the target, so the final rename stays on one file system.
-        auto temporal = std::make_unique<platform::FileReplacement>();
-        if (temporal->open(QFile::encodeName(destino_).toStdString()) != 0) {
-            // An existing file the user may not write stays as it is.
-            const QFileInfo objetivo(QFile::decodeName(temporal->target().c_str()));
-            error_ = objetivo.exists() && !temporal->folderTakesNoFile()
-                         ? QStringLiteral("No se puede escribir en el fichero «%1».")
-                               .arg(QDir::toNativeSeparators(destino_))
-                         : QStringLiteral("No se puede escribir en la carpeta «%1».")
-                               .arg(QDir::toNativeSeparators(info.absolutePath()));
-            return false;
-        }
-        temporal_ = std::move(temporal);
-        printer_.setOutputFileName(QFile::decodeName(temporal_->temporary().c_str()));
-    } else if (!printer_.isValid()) {
-        error_ = QStringLiteral("La impresora «%1» no está disponible.").arg(printer_.printerName());
-        return false;
-    }
-    if (!painter_.begin(&printer_)) {
+    if (!(destino_.isEmpty() ? Abrir_Trabajo() : Abrir_Pdf())) return false;
+    pdf_ = std::make_unique<QPdfWriter>(salida_);
+    pdf_->setResolution(600);
+    pdf_->setCreator(QStringLiteral("KESTRAM - VORLANT\u00AE"));
+    pdf_->setTitle(QString::fromStdString(titulo_));
+    // The painter's origin is the top left corner of the layout's margins.
+    if (!pdf_->setPageLayout(disposicion_) || !painter_.begin(pdf_.get())) {
         error_ = QStringLiteral("No se ha podido iniciar el documento.");
         Descartar();
         return false;
     }
-    dpi_ = printer_.resolution() > 0 ? printer_.resolution() : 600;
-    const QRectF area = printer_.pageRect(QPrinter::DevicePixel);
+    // The PDF writer never receives a first pen equal to the painter's
+    // initial one, and draws the lines under it as hairline fills: start
+    // from a different pen, so the report's first pen reaches it.
+    painter_.setPen(Qt::NoPen);
+    dpi_ = pdf_->resolution() > 0 ? pdf_->resolution() : 600;
+    const QRectF area = pdf_->pageLayout().paintRectPixels(pdf_->resolution());
     ancho_ = area.width() * 2.54 / dpi_;
     alto_ = area.height() * 2.54 / dpi_;
     iniciada_ = true;
@@ -134,7 +179,7 @@ QFont Superficie_Papel::Fuente_Qt(const Fuente& f) const {
 }
 
 Medida Superficie_Papel::Medir(const std::string& texto, const Fuente& f) const {
-    QFontMetricsF fm(Fuente_Qt(f), const_cast<QPrinter*>(&printer_));
+    QFontMetricsF fm(Fuente_Qt(f), Dispositivo());
     return {fm.horizontalAdvance(QString::fromStdString(texto)) * 2.54 / dpi_,
             fm.height() * 2.54 / dpi_};
 }
@@ -145,7 +190,7 @@ void Superficie_Papel::Texto(double x, double y, const std::string& texto, const
     const QFont q = Fuente_Qt(f);
     painter_.setFont(q);
     painter_.setPen(Color_Qt(color));
-    QFontMetricsF fm(q, &printer_);
+    QFontMetricsF fm(q, Dispositivo());
     painter_.drawText(QPointF(Px(x), Px(y) + fm.ascent()), QString::fromStdString(texto));
 }
 
@@ -198,7 +243,7 @@ void Superficie_Papel::Dibujar_Imagen(double x, double y, double w, double h,
 }
 
 void Superficie_Papel::Nueva_Pagina() {
-    if (painter_.isActive()) printer_.newPage();
+    if (painter_.isActive()) pdf_->newPage();
 }
 
 bool Superficie_Papel::Terminar() {
@@ -207,13 +252,24 @@ bool Superficie_Papel::Terminar() {
         Descartar();
         return false;
     }
-    const bool fin = painter_.end();
-    if (!fin || printer_.printerState() == QPrinter::Error) {
+    if (!painter_.end()) {
         error_ = QStringLiteral("La impresora ha devuelto un error.");
         Descartar();
         return false;
     }
-    if (!temporal_) return true;
+    if (trabajo_) {
+        // Only a whole document goes to the printer.
+        if (!Pdf_Completo(trabajo_->fileName())) {
+            error_ = QStringLiteral("No se ha podido escribir el documento.");
+            Descartar();
+            return false;
+        }
+        const std::string motivo = platform::printers().submitPdf(
+            impresora_, QFile::encodeName(trabajo_->fileName()).toStdString(), titulo_);
+        Descartar();
+        error_ = QString::fromStdString(motivo);
+        return motivo.empty();
+    }
     // Complete, on disk, then in place of the target in one step.
     if (!Pdf_Completo(QFile::decodeName(temporal_->temporary().c_str())) ||
         temporal_->commit() != 0) {
@@ -333,7 +389,7 @@ Resultado Imprimir_En(const std::string& impresora, const QString& ruta_pdf,
     std::unique_ptr<Superficie_Papel> s =
         impresora == platform::kPdfPrinter
             ? Superficie_Papel::Pdf(ruta_pdf)
-            : Superficie_Papel::Impresora_Sistema(QString::fromStdString(impresora));
+            : Superficie_Papel::Impresora_Sistema(impresora);
     try {
         return informe(*s);
     } catch (...) {

@@ -2,7 +2,9 @@
 // in device pixels converted from centimetres. A PDF is written to a
 // temporary file beside the target and replaces the target only once the
 // document is on disk and complete; a failed or abandoned document leaves
-// the target as it was.
+// the target as it was. A printer's document is the same PDF, laid out on
+// the printable area the printer reports for A4, written to a temporary
+// file and sent to the printing system once complete.
 #pragma once
 
 #include "reports/Imprimir.h"
@@ -10,12 +12,14 @@
 
 #include <QFont>
 #include <QPainter>
-#include <QPrinter>
+#include <QPageLayout>
+#include <QPdfWriter>
 #include <QString>
 
 #include <functional>
 #include <memory>
 
+class QTemporaryFile;
 class QWidget;
 
 namespace platform {
@@ -30,9 +34,10 @@ public:
     // embedded).
     static std::unique_ptr<Superficie_Papel> Pdf(const QString& ruta);
     // The system printer of this device name (A4, its printable area).
-    static std::unique_ptr<Superficie_Papel> Impresora_Sistema(const QString& nombre);
+    static std::unique_ptr<Superficie_Papel> Impresora_Sistema(const std::string& nombre);
     ~Superficie_Papel() override;
 
+    void Poner_Titulo(const std::string& titulo) override;
     bool Iniciar() override;
     double Ancho_Pagina() const override { return ancho_; }
     double Alto_Pagina() const override { return alto_; }
@@ -53,14 +58,23 @@ public:
 
 private:
     Superficie_Papel();
+    bool Abrir_Pdf();
+    bool Abrir_Trabajo();
     double Px(double cm) const { return cm * dpi_ / 2.54; }
     QFont Fuente_Qt(const Fuente& f) const;
     void Poner_Pluma(const Pluma& p, uint32_t color);
     void Descartar();
 
-    QPrinter printer_;
+    QPaintDevice* Dispositivo() const { return pdf_.get(); }
+
+    QPageLayout disposicion_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    QString salida_;  // the file the writer fills
     QPainter painter_;
     QString destino_;  // PDF: the file to replace once complete
+    std::string impresora_;  // printer: the one the job goes to
+    std::string titulo_;
+    std::unique_ptr<QTemporaryFile> trabajo_;  // printer: the job's document
     std::unique_ptr<platform::FileReplacement> temporal_;
     double dpi_ = 600;
     double ancho_ = 21.0;

@@ -1,6 +1,7 @@
 // The print command and the printer selection of the main frame, with
 // windows that carry the named controls the reports read.
 #include "principal_test_support.h"
+#include "tests/reports/paper/pdf_support.h"
 
 #include "app/FM_CONFIG_IMPR.h"
 #include "app/Inicio.h"
@@ -11,13 +12,16 @@
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
+#include "platform/CupsPrinters.h"
 #include "platform/Printers.h"
 #include "platform/Screen.h"
 #include "reports/Imprimir.h"
+#include "tests/common/planificador.h"
 #include "windows/DesignWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,11 +31,13 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -195,20 +201,34 @@ TEST_F(Imprimir_Cmd, RefusalsAndCancelPrintNothing) {
 }
 
 // The PDF's file dialog opens where Open and Save do: in the folder of the
-// case's file; while the case has no file, where the toolkit chooses.
+// case's file, proposing the case's own name; while the case has no file,
+// where the toolkit chooses, with the report's name.
 TEST_F(Imprimir_Cmd, ThePdfDialogOpensInTheFolderOfTheCasesFile) {
-    Abrir(DesignKind::Confina);
-    auto& c = General::Caso;
-    c.Calculado = true;
-    c.Nombre_Fichero = dir.filePath("casos/col.krc").toStdString();
-    for (const bool sin_nombre : {false, true}) {
-        c.Sin_Nombre = sin_nombre;
+    struct Caso {
+        DesignKind kind;
+        const char* fichero;
+        bool sin_nombre;
+        const char* carpeta;
+        const char* propuesto;
+    };
+    for (const Caso& k : {Caso{DesignKind::Confina, "casos/col.krc", false, "casos", "col.pdf"},
+                          Caso{DesignKind::Confina, "casos/col.krc", true, "", "confina.pdf"},
+                          Caso{DesignKind::Flexion, "viga12.krf", false, ".", "viga12.pdf"},
+                          Caso{DesignKind::FlexionT, "a/viga.t.KRF", false, "a", "viga.t.pdf"}}) {
+        SCOPED_TRACE(k.propuesto);
+        Abrir(k.kind);
+        auto& c = General::Caso;
+        c.Calculado = true;
+        c.Nombre_Fichero = dir.filePath(k.fichero).toStdString();
+        c.Sin_Nombre = k.sin_nombre;
+        dialogos.fake.asked.clear();
         principal->mnuPrincipalImprimir_Click();  // the dialog is cancelled
+        ASSERT_EQ(dialogos.fake.asked.size(), 1u);
+        EXPECT_EQ(dialogos.fake.asked[0].folder,
+                  *k.carpeta ? QDir::cleanPath(dir.filePath(k.carpeta)).toStdString() : "");
+        EXPECT_EQ(dialogos.fake.asked[0].fileName, k.propuesto);
+        EXPECT_TRUE(mensajes.fake.shown.empty());
     }
-    ASSERT_EQ(dialogos.fake.asked.size(), 2u);
-    EXPECT_EQ(dialogos.fake.asked[0].folder, dir.filePath("casos").toStdString());
-    EXPECT_EQ(dialogos.fake.asked[1].folder, "");
-    EXPECT_TRUE(mensajes.fake.shown.empty());
 }
 
 // Records whether the hourglass was on when a message was shown.
@@ -383,6 +403,278 @@ TEST_F(Imprimir_Cmd, PrinterDialogListsPreselectsAndSelects) {
         principal->mnuPrincipalConfigurar_Click();
         EXPECT_TRUE(guion.steps.empty());
     }
+}
+
+// ---- On a real scheduler ------------------------------------------------
+
+// The program's printing service on the test's scheduler, bounded at 1 s,
+// noting whether the hourglass was on at each exchange.
+struct Impresoras_Espia : platform::PrinterService {
+    platform::PrinterListing listPrinters() override {
+        Anotar();
+        return real.listPrinters();
+    }
+    std::string a4Margins(const std::string& p, platform::PageMargins& m) override {
+        Anotar();
+        return real.a4Margins(p, m);
+    }
+    std::string submitPdf(const std::string& p, const std::string& f,
+                          const std::string& t) override {
+        Anotar();
+        if (antes_de_enviar) antes_de_enviar();
+        return real.submitPdf(p, f, t);
+    }
+    void Anotar() {
+        ++llamadas;
+        if (!QApplication::overrideCursor()) ++sin_reloj;
+    }
+    platform::CupsPrinterService real{1000};
+    std::function<void()> antes_de_enviar;
+    int llamadas = 0;
+    int sin_reloj = 0;
+};
+
+constexpr const char* kTituloRect = "REFUERZO A FLEXION EN SECCIONES RECTANGULARES";
+
+class Imprimir_Cups : public Imprimir_Cmd {
+protected:
+    void SetUp() override {
+        Imprimir_Cmd::SetUp();
+        ASSERT_TRUE(cups.Arrancar()) << cups.Fallo();
+        platform::setPrinters(&espia);
+    }
+    void TearDown() override {
+        platform::setPrinters(nullptr);
+        Imprimir_Cmd::TearDown();
+    }
+    // Ctrl+I on a calculated rectangular case; the time it took, in ms.
+    qint64 Imprimir() {
+        if (!principal->Ventana()) Abrir_Por_Menu(*principal, DesignKind::Flexion);
+        General::Caso.Calculado = true;
+        mensajes.fake.clear();
+        QElapsedTimer t;
+        t.start();
+        principal->mnuPrincipalImprimir_Click();
+        return t.elapsed();
+    }
+    std::string Mensaje() const {
+        return mensajes.fake.shown.empty() ? std::string() : mensajes.fake.shown[0].text;
+    }
+    std::string Ppd(const char* nombre, double izq, double sup) {
+        return cups.Ppd(nombre, izq, sup, izq, sup).toStdString();
+    }
+
+    prueba::Planificador cups;
+    Impresoras_Espia espia;
+};
+
+// Each report goes to the chosen queue as one named job, A4 portrait at its
+// natural size, its page coordinates starting at the printable area the
+// queue reports: the whole sheet on a queue that reports none (its data come
+// back unchanged), the PPD's area on the others, also where the queue
+// defaults to landscape.
+TEST_F(Imprimir_Cups, EachQueueGetsTheReportA4PortraitFromItsPrintableArea) {
+    const QString plena = cups.Salida("plena.pdf");
+    ASSERT_TRUE(cups.Cola("Plena", "guardar:" + plena, {"-m", "raw"})) << cups.Fallo();
+    const QString margenes = cups.Salida("margenes.pdf");
+    ASSERT_TRUE(cups.Cola("Margenes", "file://" + margenes,
+                          {"-P", QString::fromStdString(Ppd("margenes", 1.0, 0.5))}))
+        << cups.Fallo();
+    const QString apaisada = cups.Salida("apaisada.pdf");
+    ASSERT_TRUE(cups.Cola("Apaisada", "file://" + apaisada,
+                          {"-P", QString::fromStdString(Ppd("apaisada", 1.0, 0.5)), "-o",
+                           "orientation-requested-default=4"}))
+        << cups.Fallo();
+    ASSERT_TRUE(cups.Orden("/usr/sbin/lpadmin", {"-d", "Plena"})) << cups.Fallo();
+
+    struct Caso {
+        const char* cola;  // "": the system's default
+        QString salida;
+        double x, y;       // the title on the sheet, cm
+    };
+    for (const Caso& k : {Caso{"", plena, 2.0, 2.0}, Caso{"Margenes", margenes, 3.0, 2.5},
+                          Caso{"Apaisada", apaisada, 3.0, 2.5}}) {
+        SCOPED_TRACE(k.salida.toStdString());
+        if (*k.cola) platform::setCurrentPrinter(k.cola);
+        espia.llamadas = espia.sin_reloj = 0;
+        Imprimir();
+        EXPECT_TRUE(mensajes.fake.shown.empty()) << Mensaje();
+        EXPECT_GE(espia.llamadas, 2);
+        EXPECT_EQ(espia.sin_reloj, 0);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(dialogos.fake.asked.empty());
+        ASSERT_TRUE(cups.Esperar_Salida(k.salida)) << "nothing printed";
+        const QByteArray copia = qgetenv("KESTRAM_INFORMES");
+        if (!copia.isEmpty())
+            QFile::copy(k.salida, QString::fromLocal8Bit(copia) + "/cola_" + QFileInfo(k.salida).fileName());
+
+        EXPECT_EQ(Paginas(k.salida), 2);
+        const QString info = QString::fromUtf8([&] {
+            QProcess p;
+            p.start("pdfinfo", {"-f", "1", "-l", "2", k.salida});
+            p.waitForFinished(30000);
+            return p.readAllStandardOutput();
+        }());
+        for (int pagina : {1, 2})
+            EXPECT_TRUE(info.contains(QRegularExpression(
+                QStringLiteral("Page +%1 size: +59[45](\\.\\d+)? x 84[12](\\.\\d+)?").arg(pagina))))
+                << info.toStdString();
+        EXPECT_FALSE(info.contains(QRegularExpression("Page +\\d rot: +[1-9]"))) << info.toStdString();
+        const auto palabras = prueba::Palabras(k.salida);
+        const auto titulo = prueba::Buscar(palabras, "REFUERZO", 1);
+        ASSERT_TRUE(titulo);
+        EXPECT_NEAR(titulo->x, k.x, 0.03);
+        EXPECT_NEAR(titulo->y, k.y, 0.03);
+        EXPECT_TRUE(prueba::Buscar(palabras, "312,4"));
+        EXPECT_TRUE(prueba::Buscar(palabras, "Página", 2));
+    }
+    // The data the scheduler received are the program's PDF, titled.
+    EXPECT_TRUE(prueba::Ejecutar("pdfinfo", {plena}).contains(QString("Title:           ") + kTituloRect));
+    const auto trabajos = cups.Trabajos();
+    ASSERT_EQ(trabajos.size(), 3u);
+    for (const auto& t : trabajos) EXPECT_EQ(t.titulo, kTituloRect) << t.cola;
+}
+
+// What the printing system does not take is reported with its reason, and
+// nothing is printed anywhere; no wait lasts past the bound (1 s here).
+TEST_F(Imprimir_Cups, AJobNotTakenGivesOneMessageAndPrintsNowhere) {
+    const QString defecto = cups.Salida("defecto.pdf");
+    ASSERT_TRUE(cups.Cola("Defecto", "guardar:" + defecto, {"-m", "raw"})) << cups.Fallo();
+    ASSERT_TRUE(cups.Cola("Rechaza", "guardar:" + cups.Salida("rechaza.pdf"), {"-m", "raw"}));
+    ASSERT_TRUE(cups.Cola("Quitada", "guardar:" + cups.Salida("quitada.pdf"), {"-m", "raw"}));
+    ASSERT_TRUE(cups.Orden("/usr/sbin/lpadmin", {"-d", "Defecto"}));
+    ASSERT_TRUE(cups.Orden("/usr/sbin/cupsreject", {"Rechaza"}));
+    Abrir(DesignKind::Flexion);
+
+    struct Caso {
+        const char* nombre;
+        std::function<void()> preparar, despues;
+        std::string motivo;
+    };
+    const Caso casos[] = {
+        {"refusing", [] { platform::setCurrentPrinter("Rechaza"); }, {},
+         "La impresora «Rechaza» no acepta trabajos."},
+        {"removed",
+         [&] {
+             platform::setCurrentPrinter("Quitada");
+             ASSERT_TRUE(cups.Orden("/usr/sbin/lpadmin", {"-x", "Quitada"}));
+         },
+         {}, "La impresora «Quitada» no está disponible."},
+        {"silent, none chosen",
+         [&] {
+             platform::resetCurrentPrinter();
+             cups.Pausar();
+         },
+         [&] { cups.Seguir(); }, platform::kPrintingSystemSilent},
+        {"silent, chosen", [&] {
+             platform::setCurrentPrinter("Defecto");
+             cups.Pausar();
+         },
+         [&] { cups.Seguir(); }, platform::kPrintingSystemSilent},
+        {"silent while the job is sent",
+         [&] {
+             platform::setCurrentPrinter("Defecto");
+             espia.antes_de_enviar = [&] { cups.Pausar(); };
+         },
+         [&] {
+             espia.antes_de_enviar = {};
+             cups.Seguir();
+         },
+         platform::kPrintingSystemSilent},
+    };
+    for (const Caso& k : casos) {
+        SCOPED_TRACE(k.nombre);
+        k.preparar();
+        espia.sin_reloj = 0;
+        const qint64 ms = Imprimir();
+        if (k.despues) k.despues();
+        EXPECT_LT(ms, 4000);
+        ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+        EXPECT_EQ(Mensaje(), "No se ha podido imprimir el informe.\n" + k.motivo);
+        EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Exclamation);
+        EXPECT_EQ(espia.sin_reloj, 0);
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+    // Nothing reached any queue, and the scheduler still answers.
+    QThread::msleep(300);
+    for (const auto& t : cups.Trabajos())
+        EXPECT_NE(t.estado, IPP_JSTATE_COMPLETED) << t.cola << " " << t.titulo;
+    EXPECT_FALSE(QFileInfo::exists(defecto));
+    platform::setCurrentPrinter("Defecto");
+    Imprimir();
+    EXPECT_TRUE(mensajes.fake.shown.empty()) << Mensaje();
+    EXPECT_TRUE(cups.Esperar_Salida(defecto));
+}
+
+// A queue whose backend fails has accepted the job: the print counts as
+// done, and the scheduler keeps the job to try it again.
+TEST_F(Imprimir_Cups, AFailingBackendKeepsTheAcceptedJob) {
+    ASSERT_TRUE(cups.Cola("Falla", "fallar:", {"-m", "raw", "-o", "printer-error-policy=retry-job"}))
+        << cups.Fallo();
+    platform::setCurrentPrinter("Falla");
+    Imprimir();
+    EXPECT_TRUE(mensajes.fake.shown.empty()) << Mensaje();
+    // Held for the next try once the backend has failed.
+    std::vector<prueba::Planificador::Trabajo> trabajos;
+    QElapsedTimer t;
+    t.start();
+    do {
+        QThread::msleep(50);
+        trabajos = cups.Trabajos();
+    } while (t.elapsed() < 15000 && !(trabajos.size() == 1 && trabajos[0].estado == IPP_JSTATE_HELD));
+    ASSERT_EQ(trabajos.size(), 1u);
+    EXPECT_EQ(trabajos[0].titulo, kTituloRect);
+    EXPECT_EQ(trabajos[0].estado, IPP_JSTATE_HELD);
+}
+
+// The dialog lists the scheduler's queues, preselects its default and
+// selects the printer whose name it shows, whatever the system lists
+// meanwhile. A scheduler that does not answer: the message, then the dialog
+// with "Archivo PDF", all within the bound and under the hourglass.
+TEST_F(Imprimir_Cups, PrinterDialogSelectsTheQueueItShows) {
+    for (const char* q : {"B", "C"})
+        ASSERT_TRUE(cups.Cola(q, "guardar:" + cups.Salida(q), {"-m", "raw"})) << cups.Fallo();
+    ASSERT_TRUE(cups.Orden("/usr/sbin/lpadmin", {"-d", "C"}));
+    platform::ScopedModalScript guion;
+    guion.push([&](QDialog& d) {
+        auto& f = static_cast<FM_CONFIG_IMPR&>(d);
+        ASSERT_EQ(f.CO_IMPRESORA->count(), 3);
+        EXPECT_EQ(f.CO_IMPRESORA->itemText(0), "B");
+        EXPECT_EQ(f.CO_IMPRESORA->itemText(2), "Archivo PDF");
+        EXPECT_EQ(f.CO_IMPRESORA->currentText(), "C");
+        ASSERT_TRUE(cups.Cola("A", "guardar:" + cups.Salida("A"), {"-m", "raw"}));
+        f.CM_SELECCIONAR->click();
+        EXPECT_EQ(platform::currentPrinter(), "C");
+        f.CO_IMPRESORA->setCurrentIndex(0);
+        f.CM_SELECCIONAR->click();
+        EXPECT_EQ(platform::currentPrinter(), "B");
+        f.CM_SALIR->click();
+    });
+    principal->mnuPrincipalConfigurar_Click();
+    EXPECT_TRUE(mensajes.fake.shown.empty()) << Mensaje();
+
+    guion.push([&](QDialog& d) {
+        auto& f = static_cast<FM_CONFIG_IMPR&>(d);
+        ASSERT_EQ(f.CO_IMPRESORA->count(), 1);
+        EXPECT_EQ(f.CO_IMPRESORA->itemText(0), "Archivo PDF");
+        EXPECT_TRUE(f.CM_SELECCIONAR->isEnabled());
+        f.CM_SALIR->click();
+    });
+    platform::resetCurrentPrinter();
+    cups.Pausar();
+    espia.sin_reloj = 0;
+    QElapsedTimer t;
+    t.start();
+    principal->mnuPrincipalConfigurar_Click();
+    const qint64 ms = t.elapsed();
+    cups.Seguir();
+    EXPECT_LT(ms, 4000);
+    EXPECT_TRUE(guion.steps.empty());
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(Mensaje(), std::string("No se ha podido leer la lista de impresoras.\n") +
+                             platform::kPrintingSystemSilent);
+    EXPECT_EQ(espia.sin_reloj, 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

@@ -142,6 +142,8 @@ TEST_F(Pdf, FlexureReportReadsBack) {
     EXPECT_EQ(prueba::Paginas(ruta), 2);
     const QString info = prueba::Ejecutar("pdfinfo", {ruta});
     EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12]"))) << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("(^|\n)Title: +REFUERZO A FLEXION EN SECCIONES RECTANGULARES\n")))
+        << info.toStdString();
 
     const auto w = prueba::Palabras(ruta);
     for (const char* t : {"0,400", "230000,00", "cm²", "‰", "312,4", "REFUERZO"})
@@ -174,6 +176,36 @@ TEST_F(Pdf, FlexureReportReadsBack) {
         EXPECT_TRUE(linea.contains(QRegularExpression("\\s+yes\\s+(yes|no)\\s+(yes|no)\\s+\\d+\\s+\\d+\\s*$")))
             << "not embedded: " << linea.toStdString();
     }
+}
+
+// The darkest pixel of a box of page 1 (cm) rendered at 600 dpi in grey.
+int Mas_Oscuro(const QString& pdf, double x, double y, double w, double h) {
+    const auto px = [](double cm) { return QString::number(qRound(cm / 2.54 * 600)); };
+    QProcess p;
+    p.start("pdftoppm", {"-r", "600", "-gray", "-f", "1", "-l", "1", "-x", px(x), "-y", px(y),
+                         "-W", px(w), "-H", px(h), pdf});
+    if (!p.waitForFinished(30000)) return -1;
+    // PGM: "P5", width, height, maximum, one whitespace, then the pixels.
+    const QByteArray pgm = p.readAllStandardOutput();
+    const auto m = QRegularExpression("^P5\\s+(\\d+)\\s+(\\d+)\\s+255\\s").match(QString::fromLatin1(pgm.left(40)));
+    if (!m.hasMatch()) return -1;
+    const int n = m.captured(1).toInt() * m.captured(2).toInt();
+    const QByteArray pixeles = pgm.mid(m.capturedLength(0));
+    if (pixeles.size() < n) return -1;
+    int minimo = 255;
+    for (int i = 0; i < n; ++i) minimo = std::min(minimo, int(static_cast<uchar>(pixeles[i])));
+    return minimo;
+}
+
+// The page frame's header rule is the document's first line: a black
+// stroke one device pixel wide, as dark as the same rule of the next page.
+TEST_F(Pdf, FirstRuleOfTheDocumentIsAStrokeOfItsWidth) {
+    const QString ruta = Ruta("regla.pdf");
+    ASSERT_EQ(Flexion_Pdf(ruta, Foto_Fija(1)).estado, Estado::Impreso);
+    // The rule stands 0.15 cm under the title line (about 0.41 cm high).
+    const int oscuro = Mas_Oscuro(ruta, 13.0, 2.3, 1.0, 0.6);  // right of the title
+    ASSERT_GE(oscuro, 0);
+    EXPECT_LT(oscuro, 96);
 }
 
 // A strain diagram whose top strain is 0 draws a line whose two ends meet:
