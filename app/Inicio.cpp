@@ -13,9 +13,7 @@ namespace {
 // The diagrams write their numbers as the windows do: the platform's
 // pattern "0", "0.0", "0.00" ... in the user's locale.
 std::string Numero_Dibujo(double valor, int decimales) {
-    QString patron = QStringLiteral("0");
-    if (decimales > 0) patron += QLatin1Char('.') + QString(decimales, QLatin1Char('0'));
-    return platform::formatNumber(valor, patron).toStdString();
+    return platform::formatNumber(valor, platform::decimalsPattern(decimales)).toStdString();
 }
 
 }  // namespace

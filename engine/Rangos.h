@@ -1,5 +1,6 @@
 // The bounds of the inputs, written once: the field rules of the windows and
-// the checks of the data files both read them.
+// the checks of the data files both read them; and the values the input
+// lists offer.
 #pragma once
 
 namespace Rangos {
@@ -22,5 +23,10 @@ inline constexpr double Incremento_Minimo = 1;
 
 // Least safety coefficient of a material.
 inline constexpr double Coeficiente_Minimo = 1;
+
+// The values the lists of the design windows offer.
+inline constexpr double Lista_Fck[] = {25, 30, 35, 40, 45, 50};
+inline constexpr double Lista_Fyk[] = {400, 500};
+inline constexpr double Lista_Ancho_Refuerzo[] = {0.125, 0.165, 0.25, 0.33, 0.5};
 
 }  // namespace Rangos

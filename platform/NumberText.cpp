@@ -85,4 +85,8 @@ double typedValue(const QString& text) {
     return std::fabs(Decimales::Convertir_Numero(Decimales::Recortar(text.toStdString())));
 }
 
+QString decimalsPattern(int decimals) {
+    return decimals <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, u'0');
+}
+
 }  // namespace platform

@@ -21,6 +21,9 @@ QString shownDecimalPoint();
 // n characters. Infinite or NaN values give an empty text.
 QString formatNumber(double value, const QString& pattern);
 
+// The pattern of a number with this many decimals: "0", "0.0", "0.00" ...
+QString decimalsPattern(int decimals);
+
 // Pattern of n "@": the text right-aligned in n characters (blanks in front
 // of a shorter text; a longer text unchanged). Other patterns: the text.
 QString formatText(const QString& text, const QString& pattern);

@@ -17,8 +17,10 @@
 
 namespace windows {
 
-QString Patron(int decimales) {
-    return decimales <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimales, '0');
+QString Texto_Tipo(int j, int n) {
+    const std::string nombre = General::Caso.Nombre_Refuerzo.Leer(j).value_or(std::string());
+    return QStringLiteral("Refuerzo tipo ") + QString::fromStdString(nombre) +
+           QStringLiteral(" - Núm. capas: ") + QLatin1Char(' ') + QString::number(n);
 }
 
 QString Numero(double v, const char* patron) {

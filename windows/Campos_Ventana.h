@@ -20,8 +20,10 @@ namespace windows {
 
 class FrameHooks;
 
-// The display pattern of a field with this many decimals: "0", "0.00" ...
-QString Patron(int decimales);
+// Case caption of the result panel: "Refuerzo tipo ", the ten-character
+// variant name of the catalogue (Nombre_Refuerzo), " - Núm. capas: " and
+// the layer count after one blank.
+QString Texto_Tipo(int j, int n);
 
 // A value shown in a pattern.
 QString Numero(double v, const char* patron);

@@ -4,12 +4,12 @@
 #include "windows/Campos_Ventana.h"
 #include "windows/Cierre_Ventana.h"
 #include "windows/Dibujos_Ventana.h"
-#include "windows/Ventana_Flexion.h"
 
 #include "drawing/Grafico.h"
 #include "drawing/screen/PictureArea.h"
 #include "engine/Calculos.h"
 #include "engine/General.h"
+#include "engine/Rangos.h"
 #include "platform/Combo.h"
 #include "platform/Controls.h"
 #include "platform/Grid.h"
@@ -42,7 +42,6 @@ const char* const kNoCalculable =
 QString Q(const char* utf8) { return QString::fromUtf8(utf8); }
 
 using windows::Numero;
-using windows::Patron;
 using windows::Poner_Control;
 
 // Small pictures of the command buttons: 0 section, 1 diagram, 2 calculate.
@@ -348,8 +347,8 @@ void FM_CONFINA::Form_Load() {
 }
 
 void FM_CONFINA::Llenar_Lista_Fck() {
-    windows::Llenar_Lista(CO_FCK, windows::flexion::Lista_Fck,
-                          static_cast<int>(std::size(windows::flexion::Lista_Fck)),
+    windows::Llenar_Lista(CO_FCK, Rangos::Lista_Fck,
+                          static_cast<int>(std::size(Rangos::Lista_Fck)),
                           General::Caso.Fck, QStringLiteral("0"));
 }
 
@@ -396,7 +395,7 @@ platform::LeaveResult FM_CONFINA::Campo_LostFocus(Campo campo) {
         return platform::LeaveResult::refused();
     }
     c.*(r.valor) = v.valor;
-    Poner_Texto(campo, platform::formatNumber(v.valor, Patron(r.decimales)));
+    Poner_Texto(campo, platform::formatNumber(v.valor, platform::decimalsPattern(r.decimales)));
     c.Modificado = true;
     c.Calculado = false;
     CM_CONFINA->setEnabled(false);

@@ -90,9 +90,4 @@ const Prueba* Prueba_Fallida(const Regla& regla, double v, const Lectura& guarda
 Veredicto Validar(const Regla& regla, const std::string& texto,
                   const Lectura& guardado = Guardado);
 
-// The standard entries of the three lists and their patterns.
-inline constexpr double Lista_Fck[] = {25, 30, 35, 40, 45, 50};
-inline constexpr double Lista_Fyk[] = {400, 500};
-inline constexpr double Lista_Ancho_Refuerzo[] = {0.125, 0.165, 0.25, 0.33, 0.5};
-
 }  // namespace windows::flexion

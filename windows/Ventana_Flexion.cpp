@@ -8,6 +8,7 @@
 #include "drawing/screen/PictureArea.h"
 #include "engine/Calculos.h"
 #include "engine/General.h"
+#include "engine/Rangos.h"
 #include "platform/Combo.h"
 #include "platform/Controls.h"
 #include "platform/FileDialogs.h"
@@ -346,17 +347,17 @@ void Ventana_Flexion::Mostrar_Datos() {
     const auto& c = General::Caso;
     for (const Regla& r : flexion::Reglas(Tipo())) {
         if (qobject_cast<QLineEdit*>(Control(r.campo)))
-            Poner_Texto(r.campo, platform::formatNumber(c.*(r.valor), Patron(r.decimales)));
+            Poner_Texto(r.campo, platform::formatNumber(c.*(r.valor), platform::decimalsPattern(r.decimales)));
     }
-    Llenar_Lista(CO_FCK, flexion::Lista_Fck, 6, c.Fck, QStringLiteral("0"));
-    Llenar_Lista(CO_FYK, flexion::Lista_Fyk, 2, c.Fyk, QStringLiteral("0"));
-    Llenar_Lista(CO_ANCHOR, flexion::Lista_Ancho_Refuerzo, 5, c.Ancho_Refuerzo,
+    Llenar_Lista(CO_FCK, Rangos::Lista_Fck, 6, c.Fck, QStringLiteral("0"));
+    Llenar_Lista(CO_FYK, Rangos::Lista_Fyk, 2, c.Fyk, QStringLiteral("0"));
+    Llenar_Lista(CO_ANCHOR, Rangos::Lista_Ancho_Refuerzo, 5, c.Ancho_Refuerzo,
                  QStringLiteral("0.000"));
 }
 
 void Ventana_Flexion::Reescribir_Lista_Anchos() {
     for (int i = 0; i < 5; ++i)
-        CO_ANCHOR->setEntry(i, Numero(flexion::Lista_Ancho_Refuerzo[i], "0.000"));
+        CO_ANCHOR->setEntry(i, Numero(Rangos::Lista_Ancho_Refuerzo[i], "0.000"));
 }
 
 void Ventana_Flexion::Form_Activate() { Entradas_Marco(true); }
@@ -412,7 +413,7 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
             return platform::LeaveResult::refused();
         case R::Aviso:
             c.*(r->valor) = v.valor;
-            Poner_Texto(campo, platform::formatNumber(v.valor, Patron(r->decimales)));
+            Poner_Texto(campo, platform::formatNumber(v.valor, platform::decimalsPattern(r->decimales)));
             c.Modificado = true;
             c.Calculado = false;
             Botones_Resultados(false);  // the buttons follow Calculado
@@ -422,7 +423,7 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
             break;
     }
     c.*(r->valor) = v.valor;
-    Poner_Texto(campo, platform::formatNumber(v.valor, Patron(r->decimales)));
+    Poner_Texto(campo, platform::formatNumber(v.valor, platform::decimalsPattern(r->decimales)));
     c.Modificado = true;
     c.Calculado = false;
     if (r->reescribe_lista) Reescribir_Lista_Anchos();
@@ -511,13 +512,6 @@ void Ventana_Flexion::Llenar_Tabla() {
             return v == General::Sin_Ganancia ? QStringLiteral("---") : Numero(v, "0.0");
         },
         [&mu, &c](int j, int n) { return mu(j, n) >= c.Momento_Solicitante; });
-}
-
-QString Texto_Tipo(int j, int n) {
-    static const char* const nombres[] = {"VORLANT 20", "VORLANT 30", "VORLANT MM"};
-    const QString nombre = j >= 1 && j <= 3 ? Q(nombres[j - 1]) : QString();
-    return Q("Refuerzo tipo ") + nombre + Q(" - Núm. capas: ") + QLatin1Char(' ') +
-           QString::number(n);
 }
 
 void Ventana_Flexion::Mostrar_Resultados(int j, int n) {

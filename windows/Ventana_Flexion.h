@@ -28,10 +28,6 @@ class ReadOnlyBox;
 
 namespace windows {
 
-// Case caption of the result panel: "Refuerzo tipo ", the ten-character
-// variant name, " - Núm. capas: " and the layer count after one blank.
-QString Texto_Tipo(int j, int n);
-
 class Ventana_Flexion : public DesignWindow {
     Q_OBJECT
 public:

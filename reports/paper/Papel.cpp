@@ -371,9 +371,7 @@ Foto_Carac Tomar_Foto_Carac(const QWidget& v) {
 Numeros Numeros_Locale() {
     Numeros n;
     n.Formatear = [](double v, int d) {
-        QString patron = QStringLiteral("0");
-        if (d > 0) patron += QLatin1Char('.') + QString(d, QLatin1Char('0'));
-        return platform::formatNumber(v, patron).toStdString();
+        return platform::formatNumber(v, platform::decimalsPattern(d)).toStdString();
     };
     n.Leer = [](const std::string& t) -> std::optional<double> {
         bool ok = false;
