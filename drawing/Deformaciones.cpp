@@ -109,24 +109,24 @@ void Dibujar_Deformaciones(DesignKind ventana) {
         return e;
     };
 
-    lista.Agregar(Registro_Linea(0, 0, 0, h));
-    lista.Agregar(Registro_Linea(0, h, ec, h));
-    lista.Agregar(Registro_Linea(0, 0, -er, 0));
-    lista.Agregar(Registro_Linea(0, r, -p->EpsSI, r, kNegro, 3, 1));
-    lista.Agregar(Registro_Linea(0, h - r, ess, h - r, kNegro, 3, 1));
-    lista.Agregar(Registro_Linea(-er, 0, ec, h));
-    lista.Agregar(punto(3.5, h));
-    lista.Agregar(punto(-10, r));
-    lista.Agregar(punto(xR, 0));
-    lista.Agregar(Registro_Linea(0, h, 3.5, h, kRojo, 3, 1));
-    lista.Agregar(Registro_Linea(0, 0, xR, 0, kRojo, 3, 1));
-    lista.Agregar(Registro_Linea(0, r, -10, r, kRojo, 3, 1));
-    lista.Agregar(texto(1.5 * ec, 1.07 * h, kNegro, 8, 0), Formatear(ec, 2) + "‰");
-    lista.Agregar(texto(-1.1 * er, -0.07 * h, kNegro, 8, 0), Formatear(er, 2) + "‰");
-    lista.Agregar(texto(4, h, kRojo, 8, 0), "B");
-    lista.Agregar(texto(xR - 0.5, 0, kRojo, 8, 0), "R");
-    lista.Agregar(texto(-10.5, r, kRojo, 8, 0), "A");
-    lista.Agregar(texto(-13.5 / 4, 1.2 * h, kNegro, 12, 1), "DIAGRAMA DE PIVOTES");
+    lista.Anadir(Registro_Linea(0, 0, 0, h));
+    lista.Anadir(Registro_Linea(0, h, ec, h));
+    lista.Anadir(Registro_Linea(0, 0, -er, 0));
+    lista.Anadir(Registro_Linea(0, r, -p->EpsSI, r, kNegro, 3, 1));
+    lista.Anadir(Registro_Linea(0, h - r, ess, h - r, kNegro, 3, 1));
+    lista.Anadir(Registro_Linea(-er, 0, ec, h));
+    lista.Anadir(punto(3.5, h));
+    lista.Anadir(punto(-10, r));
+    lista.Anadir(punto(xR, 0));
+    lista.Anadir(Registro_Linea(0, h, 3.5, h, kRojo, 3, 1));
+    lista.Anadir(Registro_Linea(0, 0, xR, 0, kRojo, 3, 1));
+    lista.Anadir(Registro_Linea(0, r, -10, r, kRojo, 3, 1));
+    lista.Anadir(texto(1.5 * ec, 1.07 * h, kNegro, 8, 0), Formatear(ec, 2) + "‰");
+    lista.Anadir(texto(-1.1 * er, -0.07 * h, kNegro, 8, 0), Formatear(er, 2) + "‰");
+    lista.Anadir(texto(4, h, kRojo, 8, 0), "B");
+    lista.Anadir(texto(xR - 0.5, 0, kRojo, 8, 0), "R");
+    lista.Anadir(texto(-10.5, r, kRojo, 8, 0), "A");
+    lista.Anadir(texto(-13.5 / 4, 1.2 * h, kNegro, 12, 1), "DIAGRAMA DE PIVOTES");
 
     Dibujar_Elementos(ventana, 0);
 }

@@ -52,39 +52,39 @@ void Dibujar_Diagrama_Confina() {
     const double L = static_cast<double>(nc) / nv;
 
     // Axes.
-    lista.Agregar(Registro_Linea(0, 0, nc, 0));
-    lista.Agregar(Registro_Linea(0, 0, 0, H));
+    lista.Anadir(Registro_Linea(0, 0, nc, 0));
+    lista.Anadir(Registro_Linea(0, 0, 0, H));
 
     // Bars, rising from K = 1.
     for (int i = 1; i <= nv; ++i)
         for (int n = 1; n <= nc; ++n)
-            lista.Agregar(Registro_Caja(Barra, n - 1 + i * w - w / 2, K(i, n) - 1,
+            lista.Anadir(Registro_Caja(Barra, n - 1 + i * w - w / 2, K(i, n) - 1,
                                         n - 1 + (i + 1) * w - w / 2, 0, color(i)));
 
     // Dotted grid.
-    for (int k = 1; k <= nc; ++k) lista.Agregar(Registro_Linea(k, 0, k, H, kNegro, 3, 1));
-    for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(0, s * k, nc, s * k, kNegro, 3, 1));
+    for (int k = 1; k <= nc; ++k) lista.Anadir(Registro_Linea(k, 0, k, H, kNegro, 3, 1));
+    for (int k = 1; k <= 10; ++k) lista.Anadir(Registro_Linea(0, s * k, nc, s * k, kNegro, 3, 1));
 
     // Required ratio, when some case reaches it.
     const double kreq = c.Incremento_Necesario;
     if (kreq <= c.Incremento_Max)
-        lista.Agregar(Registro_Linea(0, kreq - 1, nc, kreq - 1, kGranate, 3, 3));
+        lista.Anadir(Registro_Linea(0, kreq - 1, nc, kreq - 1, kGranate, 3, 3));
 
     // Labels: layer counts, then the ratios of the first nine grid lines.
     for (int k = 1; k <= nc; ++k)
-        lista.Agregar(Registro_Texto(Centrado, k - 0.5, -s, 8, 0), Formatear(k, 0));
+        lista.Anadir(Registro_Texto(Centrado, k - 0.5, -s, 8, 0), Formatear(k, 0));
     for (int k = 1; k <= 9; ++k)
-        lista.Agregar(Registro_Texto(Izquierda, 0, s * k, 8, 0),
+        lista.Anadir(Registro_Texto(Izquierda, 0, s * k, 8, 0),
                       Alinear_Derecha(Formatear(s * k + 1, 2), 4));
-    lista.Agregar(Registro_Texto(Centrado, nc + 0.5, 0, 8, 0), "Nº capas");
-    lista.Agregar(Registro_Texto(Centrado, 0, 1.2 * m, 8, 0), "Incr. resistencia");
-    lista.Agregar(Registro_Texto(Centrado, nc / 2.0, 1.3 * m, 12, 1), "DIAGRAMA DE CONFINAMIENTO");
+    lista.Anadir(Registro_Texto(Centrado, nc + 0.5, 0, 8, 0), "Nº capas");
+    lista.Anadir(Registro_Texto(Centrado, 0, 1.2 * m, 8, 0), "Incr. resistencia");
+    lista.Anadir(Registro_Texto(Centrado, nc / 2.0, 1.3 * m, 12, 1), "DIAGRAMA DE CONFINAMIENTO");
 
     // Legend.
     for (int i = 1; i <= nv; ++i) {
         const double x = L * (i - 1);
-        lista.Agregar(Registro_Caja(Barra, x, -1.1 * m / 6, x + 0.2, -1.1 * m / 4.5, color(i)));
-        lista.Agregar(Registro_Texto(Centrado, x + 0.9, -1.1 * m / 5, 8, 0),
+        lista.Anadir(Registro_Caja(Barra, x, -1.1 * m / 6, x + 0.2, -1.1 * m / 4.5, color(i)));
+        lista.Anadir(Registro_Texto(Centrado, x + 0.9, -1.1 * m / 5, 8, 0),
                       c.Nombre_Refuerzo.Leer(i).value_or(std::string{}));
     }
 

@@ -41,7 +41,7 @@ std::optional<Rango_Momentos> Rango_Mu(int nv, int nc) {
 }
 
 void Rejilla_Momento(General_dibujo::Lista& lista, double s, double alto) {
-    for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(s * k, 0, s * k, alto, kNegro, 3, 1));
+    for (int k = 1; k <= 10; ++k) lista.Anadir(Registro_Linea(s * k, 0, s * k, alto, kNegro, 3, 1));
 }
 
 void Linea_Momento_Solicitante(General_dibujo::Lista& lista, double mn, double alto) {
@@ -49,7 +49,7 @@ void Linea_Momento_Solicitante(General_dibujo::Lista& lista, double mn, double a
     const double mu0 = c.Mu_Sin_Refuerzo;
     const double md = c.Momento_Solicitante;
     if (mu0 <= md && md <= c.Mu_Max)
-        lista.Agregar(Registro_Linea(md - mn, 0, md - mn, alto, kGranate, 3, 3));
+        lista.Anadir(Registro_Linea(md - mn, 0, md - mn, alto, kGranate, 3, 3));
 }
 
 // Nine labels stand one grid step apart: up to five characters ("999,9")
@@ -64,7 +64,7 @@ void Etiquetas_Momento(General_dibujo::Lista& lista, double s, double mn, double
     }
     const double tamano = largo <= 5 ? 8.0 : std::max(4.0, 8.0 * 5 / static_cast<double>(largo));
     for (int k = 1; k <= 9; ++k)
-        lista.Agregar(Registro_Texto(Centrado, s * k, y, tamano, 0), textos[k - 1]);
+        lista.Anadir(Registro_Texto(Centrado, s * k, y, tamano, 0), textos[k - 1]);
 }
 
 void Leyenda_Refuerzos(General_dibujo::Lista& lista, int nv, double L, double y) {
@@ -72,8 +72,8 @@ void Leyenda_Refuerzos(General_dibujo::Lista& lista, int nv, double L, double y)
     for (int i = 1; i <= nv; ++i) {
         const double color = c.Color_Refuerzo.Leer(i).value_or(General::Color{}).Valor();
         const double x = L * (i - 1);
-        lista.Agregar(Registro_Linea(x, y, x + 0.3 * L, y, color, 1, 3));
-        lista.Agregar(Registro_Texto(Centrado, x + 0.65 * L, y, 8, 0),
+        lista.Anadir(Registro_Linea(x, y, x + 0.3 * L, y, color, 1, 3));
+        lista.Anadir(Registro_Texto(Centrado, x + 0.65 * L, y, 8, 0),
                       c.Nombre_Refuerzo.Leer(i).value_or(std::string{}));
     }
 }

@@ -55,47 +55,47 @@ void Dibujar_Diagrama_Tension(int j) {
     auto& lista = General_dibujo::Dibujo.Lista_Elementos;
     lista.Limpiar();
 
-    lista.Agregar(Registro_Linea(0, 0, emax, 0));
-    lista.Agregar(Registro_Linea(0, 0, 0, smax));
+    lista.Anadir(Registro_Linea(0, 0, emax, 0));
+    lista.Anadir(Registro_Linea(0, 0, 0, smax));
 
     const double Ej = E(j);
     auto s = [&](int n) { return q(n) * Ej; };
     for (int i = 1; i <= nv; ++i) {
         if (i != j) {
-            lista.Agregar(Registro_Linea(0, 0, eu(i), eu(i) * E(i), color(i), 3, 1));
+            lista.Anadir(Registro_Linea(0, 0, eu(i), eu(i) * E(i), color(i), 3, 1));
             continue;
         }
-        lista.Agregar(Registro_Linea(0, 0, eu(j), eu(j) * Ej, color(j), 1, 2));
-        lista.Agregar(Registro_Texto(Elemento_Texto_Centrado, eu(j) + emax / 20,
+        lista.Anadir(Registro_Linea(0, 0, eu(j), eu(j) * Ej, color(j), 1, 2));
+        lista.Anadir(Registro_Texto(Elemento_Texto_Centrado, eu(j) + emax / 20,
                                      eu(j) * Ej + smax / 20, 8, 0),
                       c.Nombre_Refuerzo.Leer(j).value_or(std::string{}));
-        lista.Agregar(Registro_Linea(0, s(1), q(1), s(1), kNegro, 3, 1));
-        lista.Agregar(Registro_Linea(q(1), 0, q(1), s(1), kNegro, 3, 1));
-        lista.Agregar(Registro_Linea(0, s(N), q(N), s(N), kNegro, 3, 1));
-        lista.Agregar(Registro_Linea(q(N), 0, q(N), s(N), kNegro, 3, 1));
+        lista.Anadir(Registro_Linea(0, s(1), q(1), s(1), kNegro, 3, 1));
+        lista.Anadir(Registro_Linea(q(1), 0, q(1), s(1), kNegro, 3, 1));
+        lista.Anadir(Registro_Linea(0, s(N), q(N), s(N), kNegro, 3, 1));
+        lista.Anadir(Registro_Linea(q(N), 0, q(N), s(N), kNegro, 3, 1));
         for (int n = 1; n <= N; ++n) {
             General_dibujo::Elemento punto;
             punto.Tipo = Elemento_Punto;
             punto.X1 = q(n);
             punto.Y1 = s(n);
             punto.Color = color(j);
-            lista.Agregar(punto);
+            lista.Anadir(punto);
             auto cifra = Registro_Texto(Elemento_Texto_Centrado, q(n), s(n) + 125, 8, 0);
             cifra.Color = color(j);
-            lista.Agregar(cifra, Formatear(n, 0));
+            lista.Anadir(cifra, Formatear(n, 0));
         }
     }
 
     for (int n = 1; n <= 9; ++n)
-        lista.Agregar(Registro_Texto(Elemento_Texto_Centrado, emax / 10 * n, -100, 8, 0),
+        lista.Anadir(Registro_Texto(Elemento_Texto_Centrado, emax / 10 * n, -100, 8, 0),
                       Formatear(emax / 10 * n * 1000, 2));
     for (int n = 1; n <= 9; ++n)
-        lista.Agregar(Registro_Texto(Elemento_Texto_Izquierda, 0, smax / 10 * n, 8, 0),
+        lista.Anadir(Registro_Texto(Elemento_Texto_Izquierda, 0, smax / 10 * n, 8, 0),
                       Alinear_Derecha(Formatear(smax / 10 * n, 0), 4));
-    lista.Agregar(Registro_Texto(Elemento_Texto_Centrado, emax + emax / 20, 0, 8, 0), "Def (‰)");
-    lista.Agregar(Registro_Texto(Elemento_Texto_Centrado, 0, smax + smax / 20, 8, 0),
+    lista.Anadir(Registro_Texto(Elemento_Texto_Centrado, emax + emax / 20, 0, 8, 0), "Def (‰)");
+    lista.Anadir(Registro_Texto(Elemento_Texto_Centrado, 0, smax + smax / 20, 8, 0),
                   "Tensión (N/mm²)");
-    lista.Agregar(Registro_Texto(Elemento_Texto_Centrado, emax / 1.75, 1.25 * smax, 12, 1),
+    lista.Anadir(Registro_Texto(Elemento_Texto_Centrado, emax / 1.75, 1.25 * smax, 12, 1),
                   "DIAGRAMA TENSION-DEFORMACION");
 
     Dibujar_Elementos(DesignKind::Carac, 0);

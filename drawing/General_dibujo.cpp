@@ -13,6 +13,7 @@ void Lista::Limpiar() {
     elementos_.fill(Elemento{});
     for (auto& t : textos_) t.clear();
     num_ = 0;
+    completa_ = true;
 }
 
 const Elemento& Lista::Elementos(int i) const {
@@ -26,9 +27,14 @@ const std::string& Lista::Textos(int i) const {
 bool Lista::Agregar(const Elemento& e, const std::string& texto) {
     if (num_ >= Max_Elementos) return false;
     const int i = num_ + 1;
-    Escribir(i, e, texto);
+    elementos_[static_cast<std::size_t>(i - 1)] = e;
+    textos_[static_cast<std::size_t>(i - 1)] = texto;
     num_ = static_cast<int16_t>(i);
     return true;
+}
+
+void Lista::Anadir(const Elemento& e, const std::string& texto) {
+    if (!Agregar(e, texto)) completa_ = false;
 }
 
 bool Lista::Escribir(int i, const Elemento& e, const std::string& texto) {

@@ -40,7 +40,7 @@ struct Elemento {
 // Records 1 to 1000 and their captions; records 1 to Num_Elementos() are in use.
 class Lista {
 public:
-    // Every record 0, every caption empty, Num_Elementos 0.
+    // Every record 0, every caption empty, Num_Elementos 0, complete.
     void Limpiar();
 
     int16_t Num_Elementos() const { return num_; }
@@ -51,10 +51,16 @@ public:
 
     // Writes record Num_Elementos + 1 (and its caption) and counts it.
     // Refuses with false, writing nothing, once 1000 records are in use.
-    bool Agregar(const Elemento& e, const std::string& texto = {});
+    [[nodiscard]] bool Agregar(const Elemento& e, const std::string& texto = {});
+
+    // Agregar for the diagram builders: a refused record leaves the list
+    // incomplete, and an incomplete list is never drawn (half a diagram
+    // would mislead).
+    void Anadir(const Elemento& e, const std::string& texto = {});
+    bool Completa() const { return completa_; }
 
     // Writes record i directly (1..1000; false outside, nothing written).
-    bool Escribir(int i, const Elemento& e, const std::string& texto = {});
+    [[nodiscard]] bool Escribir(int i, const Elemento& e, const std::string& texto = {});
     // Sets the count, held to 0..1000.
     void Poner_Num_Elementos(int n);
 
@@ -62,6 +68,7 @@ private:
     std::array<Elemento, Max_Elementos> elementos_{};
     std::array<std::string, Max_Elementos> textos_{};
     int16_t num_ = 0;
+    bool completa_ = true;
 };
 
 struct Datos {

@@ -58,25 +58,25 @@ void Dibujar_Mu_Armadura(DesignKind ventana) {
     const double L = W / nv;
 
     // Axes.
-    lista.Agregar(Registro_Linea(0, 0, W, 0));
-    lista.Agregar(Registro_Linea(0, 0, 0, H));
+    lista.Anadir(Registro_Linea(0, 0, W, 0));
+    lista.Anadir(Registro_Linea(0, 0, 0, H));
 
     // Polylines, from the unstrengthened section without sheet.
     for (int i = 1; i <= nv; ++i) {
         const double color = c.Color_Refuerzo.Leer(i).value_or(General::Color{}).Valor();
         if (const auto v1 = mu(i, 1))
-            lista.Agregar(Registro_Linea(mu0 - mn, 0, *v1 - mn, area(i, 1), color, 1, 2));
+            lista.Anadir(Registro_Linea(mu0 - mn, 0, *v1 - mn, area(i, 1), color, 1, 2));
         for (int n = 1; n <= nc - 1; ++n) {
             const auto a = mu(i, n);
             const auto b = mu(i, n + 1);
             if (!a || !b) continue;
-            lista.Agregar(Registro_Linea(*a - mn, area(i, n), *b - mn, area(i, n + 1), color, 1, 2));
+            lista.Anadir(Registro_Linea(*a - mn, area(i, n), *b - mn, area(i, n + 1), color, 1, 2));
         }
     }
 
     // Dotted grid.
     Rejilla_Momento(lista, s, H);
-    for (int k = 1; k <= 10; ++k) lista.Agregar(Registro_Linea(0, h * k, W, h * k, kNegro, 3, 1));
+    for (int k = 1; k <= 10; ++k) lista.Anadir(Registro_Linea(0, h * k, W, h * k, kNegro, 3, 1));
 
     // Design moment, when it lies within the strengthened range.
     Linea_Momento_Solicitante(lista, mn, H);
@@ -84,11 +84,11 @@ void Dibujar_Mu_Armadura(DesignKind ventana) {
     // Labels.
     Etiquetas_Momento(lista, s, mn, -A / 10);
     for (int k = 1; k <= 9; ++k)
-        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Izquierda, 0, h * k, 8, 0),
+        lista.Anadir(Registro_Texto(General_dibujo::Elemento_Texto_Izquierda, 0, h * k, 8, 0),
                       Alinear_Derecha(Formatear(h * k, 0), 4));
-    lista.Agregar(Registro_Texto(Centrado, 1.2 * D, 0, 8, 0), "Mu (mkN)");
-    lista.Agregar(Registro_Texto(Centrado, 0, 1.2 * A, 8, 0), "Ar (mm²)");
-    lista.Agregar(Registro_Texto(Centrado, D / 1.6, 1.35 * A, 12, 1), "DIAGRAMA DE MOMENTOS ULTIMOS");
+    lista.Anadir(Registro_Texto(Centrado, 1.2 * D, 0, 8, 0), "Mu (mkN)");
+    lista.Anadir(Registro_Texto(Centrado, 0, 1.2 * A, 8, 0), "Ar (mm²)");
+    lista.Anadir(Registro_Texto(Centrado, D / 1.6, 1.35 * A, 12, 1), "DIAGRAMA DE MOMENTOS ULTIMOS");
 
     // Legend.
     Leyenda_Refuerzos(lista, nv, L, -A / 5);

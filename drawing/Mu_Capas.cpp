@@ -45,8 +45,8 @@ void Dibujar_Mu_Capas(DesignKind ventana) {
     const double T = nc + 1;
 
     // Axes.
-    lista.Agregar(Registro_Linea(0, 0, W, 0));
-    lista.Agregar(Registro_Linea(0, 0, 0, T));
+    lista.Anadir(Registro_Linea(0, 0, W, 0));
+    lista.Anadir(Registro_Linea(0, 0, 0, T));
 
     // Staircases; variant i raised by (i - 1) / 10.
     for (int i = 1; i <= nv; ++i) {
@@ -54,19 +54,19 @@ void Dibujar_Mu_Capas(DesignKind ventana) {
         const double o = static_cast<double>(i - 1) / 10;
         // One-layer tread, also for a variant valid for one layer only.
         if (const auto v1 = mu(i, 1))
-            lista.Agregar(Registro_Linea(mu0 - mn, o + 1, *v1 - mn, o + 1, color, 1, 2));
+            lista.Anadir(Registro_Linea(mu0 - mn, o + 1, *v1 - mn, o + 1, color, 1, 2));
         for (int n = 1; n <= nc - 1; ++n) {
             const auto a = mu(i, n);
             const auto b = mu(i, n + 1);
             if (!a || !b) continue;
-            lista.Agregar(Registro_Linea(*a - mn, o + n, *a - mn, o + n + 1, color, 1, 2));
-            lista.Agregar(Registro_Linea(*a - mn, o + n + 1, *b - mn, o + n + 1, color, 1, 2));
+            lista.Anadir(Registro_Linea(*a - mn, o + n, *a - mn, o + n + 1, color, 1, 2));
+            lista.Anadir(Registro_Linea(*a - mn, o + n + 1, *b - mn, o + n + 1, color, 1, 2));
         }
     }
 
     // Dotted grid.
     Rejilla_Momento(lista, s, T);
-    for (int k = 1; k <= T; ++k) lista.Agregar(Registro_Linea(0, k, W, k, kNegro, 3, 1));
+    for (int k = 1; k <= T; ++k) lista.Anadir(Registro_Linea(0, k, W, k, kNegro, 3, 1));
 
     // Design moment, when it lies within the strengthened range.
     Linea_Momento_Solicitante(lista, mn, T);
@@ -74,11 +74,11 @@ void Dibujar_Mu_Capas(DesignKind ventana) {
     // Labels.
     Etiquetas_Momento(lista, s, mn, -T / 10);
     for (int k = 1; k <= nc; ++k)
-        lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Izquierda, 0, k, 8, 0),
+        lista.Anadir(Registro_Texto(General_dibujo::Elemento_Texto_Izquierda, 0, k, 8, 0),
                       Alinear_Derecha(std::to_string(k), 2));
-    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, 1.2 * D, 0, 8, 0), "Mu (mkN)");
-    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, 0, 1.25 * nc, 8, 0), "Nº capas");
-    lista.Agregar(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, D / 1.6, 1.35 * nc, 12, 1),
+    lista.Anadir(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, 1.2 * D, 0, 8, 0), "Mu (mkN)");
+    lista.Anadir(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, 0, 1.25 * nc, 8, 0), "Nº capas");
+    lista.Anadir(Registro_Texto(General_dibujo::Elemento_Texto_Centrado, D / 1.6, 1.35 * nc, 12, 1),
                   "DIAGRAMA DE MOMENTOS ULTIMOS");
 
     // Legend.

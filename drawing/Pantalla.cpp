@@ -84,7 +84,7 @@ Escena Construir_Escena(const Lista& lista, double W, double H, int16_t iso,
     s.Con_Barras = con_barras;
     s.Ajuste_Vista = Ajustar(lista, W, H, iso);
     const Ajuste& a = s.Ajuste_Vista;
-    const int n = lista.Num_Elementos();
+    const int n = lista.Completa() ? lista.Num_Elementos() : 0;
     for (int i = 1; i <= n; ++i) {
         const Elemento& e = lista.Elementos(i);
         const double t = e.Tipo;

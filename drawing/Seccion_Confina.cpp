@@ -37,25 +37,25 @@ void Dibujar_Seccion_Confina() {
 
     // Concrete, and the sheet 0.02 D outside it on every side.
     const int forma = tipo == 1 ? General_dibujo::Elemento_Sec_Cir : General_dibujo::Elemento_Sec_Rect;
-    lista.Agregar(Registro_Caja(forma, D * 0.02, B + D * 0.02, D + D * 0.02, D * 0.02, kGris));
-    lista.Agregar(Registro_Caja(forma, 0, B + D * 0.04, D + D * 0.04, 0, kRojo));
+    lista.Anadir(Registro_Caja(forma, D * 0.02, B + D * 0.02, D + D * 0.02, D * 0.02, kGris));
+    lista.Anadir(Registro_Caja(forma, 0, B + D * 0.04, D + D * 0.04, 0, kRojo));
 
     if (tipo != 1) {
         // Height dimension line with its ticks.
-        lista.Agregar(Registro_Linea(-D / 10, D * 0.02, -D / 10, B + D * 0.02));
-        lista.Agregar(Registro_Linea(-tick, D * 0.02, -D / 20, D * 0.02));
-        lista.Agregar(Registro_Linea(-tick, B + D * 0.02, -D / 20, B + D * 0.02));
+        lista.Anadir(Registro_Linea(-D / 10, D * 0.02, -D / 10, B + D * 0.02));
+        lista.Anadir(Registro_Linea(-tick, D * 0.02, -D / 20, D * 0.02));
+        lista.Anadir(Registro_Linea(-tick, B + D * 0.02, -D / 20, B + D * 0.02));
     }
     // Width (or diameter) dimension line with its ticks.
-    lista.Agregar(Registro_Linea(D * 0.02, -D / 10, D + D * 0.02, -D / 10));
-    lista.Agregar(Registro_Linea(D * 0.02, -D / 20, D * 0.02, -tick));
-    lista.Agregar(Registro_Linea(D + D * 0.02, -D / 20, D + D * 0.02, -tick));
+    lista.Anadir(Registro_Linea(D * 0.02, -D / 10, D + D * 0.02, -D / 10));
+    lista.Anadir(Registro_Linea(D * 0.02, -D / 20, D * 0.02, -tick));
+    lista.Anadir(Registro_Linea(D + D * 0.02, -D / 20, D + D * 0.02, -tick));
 
     const auto ancho = [&] {
-        lista.Agregar(Registro_Texto(Centrado, D / 2, -D / 5, 8, 0), Formatear(D, 2));
+        lista.Anadir(Registro_Texto(Centrado, D / 2, -D / 5, 8, 0), Formatear(D, 2));
     };
     const auto alto = [&] {
-        lista.Agregar(Registro_Texto(Izquierda, -D / 5, B / 2, 8, 0), Formatear(B, 2));
+        lista.Anadir(Registro_Texto(Izquierda, -D / 5, B / 2, 8, 0), Formatear(B, 2));
     };
     if (tipo == 3) {
         alto();
@@ -64,8 +64,8 @@ void Dibujar_Seccion_Confina() {
         ancho();
         if (tipo == 2) alto();
     }
-    if (tipo != 1) lista.Agregar(Registro_Texto(Izquierda, -D / 10, B, 8, 0), "Rmín 3 cm");
-    lista.Agregar(Registro_Texto(Centrado, D / 2, arriba, 12, 1), "SECCION");
+    if (tipo != 1) lista.Anadir(Registro_Texto(Izquierda, -D / 10, B, 8, 0), "Rmín 3 cm");
+    lista.Anadir(Registro_Texto(Centrado, D / 2, arriba, 12, 1), "SECCION");
 
     Dibujar_Elementos(DesignKind::Confina, 1);
 }

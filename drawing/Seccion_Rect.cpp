@@ -19,10 +19,10 @@ void Dibujar_Seccion_Rect() {
     const double L = h < b ? h : b;
 
     // Outline.
-    lista.Agregar(Registro_Linea(0, 0, 0, h));
-    lista.Agregar(Registro_Linea(0, h, b, h));
-    lista.Agregar(Registro_Linea(b, h, b, 0));
-    lista.Agregar(Registro_Linea(b, 0, 0, 0));
+    lista.Anadir(Registro_Linea(0, 0, 0, h));
+    lista.Anadir(Registro_Linea(0, h, b, h));
+    lista.Anadir(Registro_Linea(b, h, b, 0));
+    lista.Anadir(Registro_Linea(b, 0, 0, 0));
     // Steel bands and the sheet under the bottom face.
     Bandas_Seccion(lista, L, 0, b);
     // Depth, width and sheet dimension lines with their ticks.

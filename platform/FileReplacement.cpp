@@ -51,7 +51,13 @@ int FileReplacement::open(const std::string& requested) {
         std::string temp = prefix + std::to_string(counter++);
         int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            if (exists) ::fchmod(fd, old.st_mode & 07777);
+            // The new file must not end up with wider bits than the old one.
+            if (exists && ::fchmod(fd, old.st_mode & 07777) != 0) {
+                const int e = errno;
+                ::close(fd);
+                ::unlink(temp.c_str());
+                return e;
+            }
             fd_ = fd;
             temp_ = std::move(temp);
             return 0;

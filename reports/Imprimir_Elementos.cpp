@@ -20,6 +20,7 @@ int Entero(double v) {
 
 void Imprimir_Elementos(Impresora& imp, const General_dibujo::Lista& lista, double der,
                         double izq, double sup, double inf, int16_t iguales) {
+    if (!lista.Completa()) return;
     const int n = lista.Num_Elementos();
     const double W = imp.ScaleWidth() - (der + izq);
     const double H = imp.ScaleHeight() - (sup + inf);

@@ -243,7 +243,9 @@ void Superficie_Papel::Dibujar_Imagen(double x, double y, double w, double h,
 }
 
 void Superficie_Papel::Nueva_Pagina() {
-    if (painter_.isActive()) pdf_->newPage();
+    // A page that cannot start fails the whole document at its end.
+    if (painter_.isActive() && !pdf_->newPage() && pagina_fallida_.isEmpty())
+        pagina_fallida_ = QStringLiteral("No se ha podido empezar una página del documento.");
 }
 
 bool Superficie_Papel::Terminar() {
@@ -254,6 +256,11 @@ bool Superficie_Papel::Terminar() {
     }
     if (!painter_.end()) {
         error_ = QStringLiteral("La impresora ha devuelto un error.");
+        Descartar();
+        return false;
+    }
+    if (!pagina_fallida_.isEmpty()) {
+        error_ = pagina_fallida_;
         Descartar();
         return false;
     }

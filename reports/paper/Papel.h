@@ -81,6 +81,7 @@ private:
     double alto_ = 29.7;
     bool iniciada_ = false;
     QString error_;
+    QString pagina_fallida_;  // why a page could not start
 };
 
 // Snapshots of a window's controls, found by their names.

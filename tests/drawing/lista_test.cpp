@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "drawing/General_dibujo.h"
+#include "drawing/Pantalla.h"
+#include "Area_Falsa.h"
 
 namespace {
 
@@ -39,17 +41,36 @@ TEST(DisplayList, ClearingLeavesNothingOfThePreviousDrawing) {
     Elemento e;
     e.Tipo = 3;
     e.X1 = 2;
-    l.Agregar(e, "uno");
-    l.Escribir(700, e, "lejos");
+    ASSERT_TRUE(l.Agregar(e, "uno"));
+    ASSERT_TRUE(l.Escribir(700, e, "lejos"));
     l.Limpiar();
     EXPECT_EQ(l.Num_Elementos(), 0);
     EXPECT_EQ(l.Elementos(1), Elemento{});
     EXPECT_EQ(l.Elementos(700), Elemento{});
     EXPECT_EQ(l.Textos(700), "");
     // Numbering starts again at 1.
-    l.Agregar(e, "otra");
+    ASSERT_TRUE(l.Agregar(e, "otra"));
     EXPECT_EQ(l.Num_Elementos(), 1);
     EXPECT_EQ(l.Textos(1), "otra");
+}
+
+// A builder's record that does not fit leaves the list incomplete: neither
+// the screen nor the paper draws half a diagram.
+TEST(DisplayList, ARecordThatDoesNotFitLeavesNothingToDraw) {
+    Lista l;
+    Elemento e;
+    e.Tipo = General_dibujo::Elemento_Linea;
+    e.X2 = 1;
+    e.Y2 = 1;
+    for (int i = 1; i <= 1000; ++i) l.Anadir(e);
+    EXPECT_TRUE(l.Completa());
+    EXPECT_FALSE(Grafico::Construir_Escena(l, 100, 100, 0, prueba::Medidor_Fijo{}).Linea.empty());
+    l.Anadir(e);
+    EXPECT_FALSE(l.Completa());
+    EXPECT_EQ(l.Num_Elementos(), 1000);
+    EXPECT_TRUE(Grafico::Construir_Escena(l, 100, 100, 0, prueba::Medidor_Fijo{}).Linea.empty());
+    l.Limpiar();
+    EXPECT_TRUE(l.Completa());
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ Elemento Rec(double tipo, double x1, double y1, double x2 = 0, double y2 = 0) {
 
 Lista Una_Linea(double x1, double y1, double x2, double y2) {
     Lista l;
-    l.Agregar(Rec(1, x1, y1, x2, y2));
+    l.Anadir(Rec(1, x1, y1, x2, y2));
     return l;
 }
 
@@ -88,8 +88,8 @@ TEST(ScreenFit, YUpwardsAndNegativeCoordinatesCentred) {
 TEST(ScreenFit, TextAnchorsAndOtherKindsWidenTheBox) {
     // A text far from the origin: its (0, 0) second point brings the origin in.
     Lista l;
-    l.Agregar(Rec(1, 10, 10, 20, 20));
-    l.Agregar(Rec(3, 15, 15), "abc");
+    l.Anadir(Rec(1, 10, 10, 20, 20));
+    l.Anadir(Rec(3, 15, 15), "abc");
     auto a = Grafico::Ajustar(l, 400, 200, 0);
     EXPECT_EQ(a.Xmin, 0);
     EXPECT_EQ(a.Ymin, 0);
@@ -100,9 +100,9 @@ TEST(ScreenFit, TextAnchorsAndOtherKindsWidenTheBox) {
     EXPECT_EQ(a.Dx, 10);
     // Kinds 0 and 9 and a fractional kind draw nothing but still count.
     Lista k = Una_Linea(0, 0, 1, 1);
-    k.Agregar(Rec(0, -9, -9, 5, 5));
-    k.Agregar(Rec(9, 30, 30, 0, 0));
-    k.Agregar(Rec(1.5, 0, 0, 0, 40));
+    k.Anadir(Rec(0, -9, -9, 5, 5));
+    k.Anadir(Rec(9, 30, 30, 0, 0));
+    k.Anadir(Rec(1.5, 0, 0, 0, 40));
     const auto s = Grafico::Construir_Escena(k, 400, 200, 0, kMedidor);
     EXPECT_EQ(s.Ajuste_Vista.Xmin, -9);
     EXPECT_EQ(s.Ajuste_Vista.Dy, 49);
@@ -112,9 +112,9 @@ TEST(ScreenFit, TextAnchorsAndOtherKindsWidenTheBox) {
 
 TEST(ScreenFit, RecordsBeyondTheCountAreIgnored) {
     Lista l;
-    for (int i = 1; i <= 20; ++i) l.Agregar(Rec(1, i, 0, i, 1));
-    l.Escribir(21, Rec(1, 1000, 1000, -1000, -1000));
-    l.Escribir(22, Rec(3, 5, 5), "fuera");
+    for (int i = 1; i <= 20; ++i) l.Anadir(Rec(1, i, 0, i, 1));
+    ASSERT_TRUE(l.Escribir(21, Rec(1, 1000, 1000, -1000, -1000)));
+    ASSERT_TRUE(l.Escribir(22, Rec(3, 5, 5), "fuera"));
     const auto s = Grafico::Construir_Escena(l, 400, 200, 0, kMedidor);
     EXPECT_EQ(s.Linea.size(), 20u);
     EXPECT_TRUE(s.Tit.empty());
@@ -126,13 +126,13 @@ TEST(ScreenElements, LabelsPlacedByTheirMeasuredWidth) {
     // Line (0, 0)-(10, 5) in 400 x 200: px(x) = 32 x + 40, so x = 1.875 is
     // pixel 100. The fixed measurer makes "abcdef" at 8 points 30 pixels wide.
     Lista l;
-    l.Agregar(Rec(1, 0, 0, 10, 5));
+    l.Anadir(Rec(1, 0, 0, 10, 5));
     for (int tipo : {4, 8, 3}) {
         Elemento e = Rec(tipo, 1.875, 2.5);
         e.Estilo = 0;
         e.Grosor = 8;
         e.Negrita = tipo == 3;
-        l.Agregar(e, "abcdef");
+        l.Anadir(e, "abcdef");
     }
     const auto s = Grafico::Construir_Escena(l, 400, 200, 0, kMedidor);
     ASSERT_EQ(s.Tit.size(), 3u);
@@ -151,11 +151,11 @@ TEST(ScreenElements, LabelsPlacedByTheirMeasuredWidth) {
 
 TEST(ScreenElements, BoxesFromNormalisedCornersMarkersSevenPixels) {
     Lista l;
-    l.Agregar(Rec(1, 0, 0, 10, 5));
-    l.Agregar(Rec(5, 2, 4, 6, 1));  // upper-left first, as builders write it
-    l.Agregar(Rec(6, 2, 1, 6, 4));  // lower-left first
-    l.Agregar(Rec(7, 6, 1, 2, 4));  // lower-right first
-    l.Agregar(Rec(2, 5, 2.5));
+    l.Anadir(Rec(1, 0, 0, 10, 5));
+    l.Anadir(Rec(5, 2, 4, 6, 1));  // upper-left first, as builders write it
+    l.Anadir(Rec(6, 2, 1, 6, 4));  // lower-left first
+    l.Anadir(Rec(7, 6, 1, 2, 4));  // lower-right first
+    l.Anadir(Rec(2, 5, 2.5));
     const auto s = Grafico::Construir_Escena(l, 400, 200, 0, kMedidor);  // scale 32, offX 40, offY 180
     for (const auto* f : {&s.Barra.at(0), &s.Sec_rect.at(0), &s.Sec_cir.at(0)}) {
         EXPECT_DOUBLE_EQ(f->Left, 40 + 2 * 32);
@@ -177,12 +177,12 @@ TEST(ScreenElements, ColourStyleAndWidthAsWholeNumbers) {
     e.Color = 128 + 64 * 65536 + 0.4;
     e.Estilo = 3;
     e.Grosor = 2.6;
-    l.Agregar(e);
+    l.Anadir(e);
     e.Color = -5;
     e.Grosor = 0;
-    l.Agregar(e);
+    l.Anadir(e);
     e.Color = 1e12;
-    l.Agregar(e);
+    l.Anadir(e);
     const auto s = Grafico::Construir_Escena(l, 100, 100, 0, kMedidor);
     EXPECT_EQ(s.Linea[0].Color, 0x400080u);
     EXPECT_EQ(s.Linea[0].Estilo, 3);
@@ -202,14 +202,14 @@ TEST_F(RenderTest, WritesFitStateAndCountersAndLeavesTheListAlone) {
     prueba::Area_Falsa area(General::DesignKind::Flexion, 400, 200);
     auto& d = General_dibujo::Dibujo;
     auto& l = d.Lista_Elementos;
-    l.Agregar(Rec(1, 0, 0, 10, 5));
-    l.Agregar(Rec(1, 0, 0, 10, 0));
-    l.Agregar(Rec(2, 1, 1));
-    l.Agregar(Rec(3, 1, 1), "a");
-    l.Agregar(Rec(5, 0, 1, 1, 0));
-    l.Agregar(Rec(6, 0, 1, 1, 0));
-    l.Agregar(Rec(7, 0, 1, 1, 0));
-    l.Agregar(Rec(8, 1, 1), "b");
+    l.Anadir(Rec(1, 0, 0, 10, 5));
+    l.Anadir(Rec(1, 0, 0, 10, 0));
+    l.Anadir(Rec(2, 1, 1));
+    l.Anadir(Rec(3, 1, 1), "a");
+    l.Anadir(Rec(5, 0, 1, 1, 0));
+    l.Anadir(Rec(6, 0, 1, 1, 0));
+    l.Anadir(Rec(7, 0, 1, 1, 0));
+    l.Anadir(Rec(8, 1, 1), "b");
     const General_dibujo::Lista antes = l;
     Grafico::Dibujar_Elementos(General::DesignKind::Flexion, 0);
     EXPECT_EQ(area.renders, 1);
@@ -243,8 +243,8 @@ TEST_F(RenderTest, OnlyTheWindowNamedReceivesTheRender) {
     prueba::Area_Falsa flexion(General::DesignKind::Flexion, 400, 200);
     prueba::Area_Falsa carac(General::DesignKind::Carac, 400, 200);
     auto& l = General_dibujo::Dibujo.Lista_Elementos;
-    l.Agregar(Rec(1, 0, 0, 1, 1));
-    l.Agregar(Rec(5, 0, 1, 1, 0));
+    l.Anadir(Rec(1, 0, 0, 1, 1));
+    l.Anadir(Rec(5, 0, 1, 1, 0));
     Grafico::Dibujar_Elementos(General::DesignKind::Carac, 0);
     EXPECT_EQ(flexion.renders, 0);
     EXPECT_EQ(carac.renders, 1);
@@ -258,7 +258,7 @@ TEST_F(RenderTest, NothingRegisteredChangesNothing) {
     auto& d = General_dibujo::Dibujo;
     d.Escala_X = 7;
     d.N_Linea = 3;
-    d.Lista_Elementos.Agregar(Rec(1, 0, 0, 1, 1));
+    d.Lista_Elementos.Anadir(Rec(1, 0, 0, 1, 1));
     Grafico::Dibujar_Elementos(General::DesignKind::Confina, 1);
     EXPECT_EQ(d.Escala_X, 7);
     EXPECT_EQ(d.N_Linea, 3);

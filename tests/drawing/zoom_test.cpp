@@ -171,14 +171,14 @@ TEST_F(Zoom, ZoomsCompoundAndTheRightClickGivesTheFullViewBack) {
     prueba::Area_Falsa area(DesignKind::Flexion, 400, 200);
     // A drawing with a marker and texts.
     auto& l = d.Lista_Elementos;
-    l.Agregar(General_dibujo::Registro_Linea(0, 0, 10, 5));
+    l.Anadir(General_dibujo::Registro_Linea(0, 0, 10, 5));
     General_dibujo::Elemento punto;
     punto.Tipo = General_dibujo::Elemento_Punto;
     punto.X1 = 5;
     punto.Y1 = 2;
-    l.Agregar(punto);
-    l.Agregar(General_dibujo::Registro_Texto(3, 5, 5, 8, 1), "TITULO");
-    l.Agregar(General_dibujo::Registro_Caja(5, 1, 4, 3, 1, 255));
+    l.Anadir(punto);
+    l.Anadir(General_dibujo::Registro_Texto(3, 5, 5, 8, 1), "TITULO");
+    l.Anadir(General_dibujo::Registro_Caja(5, 1, 4, 3, 1, 255));
     Grafico::Dibujar_Elementos(DesignKind::Flexion, 0);
     const Grafico::Escena original = area.escena;
 
@@ -216,7 +216,7 @@ TEST_F(Zoom, FullViewScalesBySectionFlagButNeverEqualOnTheCharacteristicsWindow)
         for (const bool seccion : {false, true}) {
             prueba::Area_Falsa area(v, 400, 200);
             d.Lista_Elementos.Limpiar();
-            d.Lista_Elementos.Agregar(General_dibujo::Registro_Linea(0, 0, 10, 10));
+            d.Lista_Elementos.Anadir(General_dibujo::Registro_Linea(0, 0, 10, 10));
             Grafico::Dibujar_Elementos(v, 0);
             d.Ver_Seccion = seccion;
             Grafico::Zoom_MouseDown(area, v, 2, 0, 0);

@@ -27,11 +27,11 @@ std::function<void()> Dibujo(const std::string& titulo, double color, int* llama
         ++*llamadas;
         auto& l = General_dibujo::Dibujo.Lista_Elementos;
         l.Limpiar();
-        l.Agregar(General_dibujo::Registro_Linea(0, 0, 10, 5));
+        l.Anadir(General_dibujo::Registro_Linea(0, 0, 10, 5));
         General_dibujo::Elemento t =
             General_dibujo::Registro_Texto(General_dibujo::Elemento_Texto_Centrado, 5, 5, 12, 1);
         t.Color = color;
-        l.Agregar(t, titulo);
+        l.Anadir(t, titulo);
     };
 }
 
@@ -359,7 +359,7 @@ TEST_F(Informes, CharacteristicsTable) {
     auto& c = General::Caso;
     Caracteristicas::Cargar_Refuerzo(3);
     Calculos::Calcular_Km();
-    General_dibujo::Dibujo.Lista_Elementos.Agregar(General_dibujo::Registro_Linea(0, 0, 0.01, 440));
+    General_dibujo::Dibujo.Lista_Elementos.Anadir(General_dibujo::Registro_Linea(0, 0, 0.01, 440));
     Foto_Carac f;
     f.OP_V20 = false;
     f.OP_VMM = true;

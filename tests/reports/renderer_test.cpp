@@ -21,7 +21,7 @@ void Dibujar(Grabadora& g, const Lista& l, int16_t iguales) {
 
 TEST(Renderer, FitsEightyPercentCentredWithYUp) {
     Lista l;
-    l.Agregar(General_dibujo::Registro_Linea(0, 0, 10, 5));
+    l.Anadir(General_dibujo::Registro_Linea(0, 0, 10, 5));
     struct Caso {
         int16_t iguales;
         double x1, y1, x2, y2;
@@ -46,7 +46,7 @@ TEST(Renderer, DegenerateListsLandOnTheCentre) {
     EXPECT_TRUE(vacia.trazos.empty());
 
     Lista l;  // all on x = 3: sx = 0; equal scales make sy 0 as well
-    l.Agregar(General_dibujo::Registro_Linea(3, 1, 3, 4));
+    l.Anadir(General_dibujo::Registro_Linea(3, 1, 3, 4));
     for (int16_t iguales : {0, 1}) {
         Grabadora g;
         Dibujar(g, l, iguales);
@@ -68,7 +68,7 @@ TEST(Renderer, LinePensByWidthAndStyle) {
     for (const Caso& c : {Caso{1, 1, 1, 0}, Caso{2, 1, 4, 0}, Caso{3, 1, 6, 0},
                           Caso{1, 3, 1, 2}, Caso{0, 1, 1, 0}}) {
         Lista l;
-        l.Agregar(General_dibujo::Registro_Linea(0, 0, 1, 1, 255, c.estilo, c.grosor));
+        l.Anadir(General_dibujo::Registro_Linea(0, 0, 1, 1, 255, c.estilo, c.grosor));
         Grabadora g;
         Dibujar(g, l, 0);
         const Trazo* t = g.De_Tipo(Tipo::Linea)[0];
@@ -89,10 +89,10 @@ TEST(Renderer, CaptionsAnchoredByKind) {
                           Caso{General_dibujo::Elemento_Texto_Izquierda, 10.5 - 4 * 1.1 / 3},
                           Caso{General_dibujo::Elemento_Texto_Derecha, 10.5 + 1.1 / 3}}) {
         Lista l;
-        l.Agregar(General_dibujo::Registro_Linea(0, 0, 10, 10));
+        l.Anadir(General_dibujo::Registro_Linea(0, 0, 10, 10));
         General_dibujo::Elemento e = General_dibujo::Registro_Texto(c.tipo, 5, 5, 10, 1);
         e.Color = 65280;
-        l.Agregar(e, "ABCDE");
+        l.Anadir(e, "ABCDE");
         Grabadora g;
         Dibujar(g, l, 0);
         const Trazo* t = g.Buscar("ABCDE");
@@ -107,7 +107,7 @@ TEST(Renderer, CaptionsAnchoredByKind) {
 TEST(Renderer, ShapesAreOutlines) {
     Lista l;
     // World 0..10 x 0..5 onto 15.2 x 16 cm: 1.52 cm and 3.2 cm per unit.
-    l.Agregar(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Rect, 0, 5, 10, 0, 9));
+    l.Anadir(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Rect, 0, 5, 10, 0, 9));
     Grabadora g;
     Dibujar(g, l, 0);
     auto lineas = g.De_Tipo(Tipo::Linea);
@@ -122,13 +122,13 @@ TEST(Renderer, ShapesAreOutlines) {
     EXPECT_NEAR(arcos[3]->a1, 6.283184, 1e-12);
 
     Lista m;
-    m.Agregar(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Cir, 0, 2, 2, 0, 1));
-    m.Agregar(General_dibujo::Registro_Caja(General_dibujo::Elemento_Barra, 0, 2, 2, 0, 1));
+    m.Anadir(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Cir, 0, 2, 2, 0, 1));
+    m.Anadir(General_dibujo::Registro_Caja(General_dibujo::Elemento_Barra, 0, 2, 2, 0, 1));
     General_dibujo::Elemento p;
     p.Tipo = General_dibujo::Elemento_Punto;
     p.X1 = 1;
     p.Y1 = 1;
-    m.Agregar(p);
+    m.Anadir(p);
     Grabadora h;
     Dibujar(h, m, 1);
     auto circulos = h.De_Tipo(Tipo::Circulo);
@@ -146,7 +146,7 @@ TEST(Renderer, LeavesTheScreenFitAlone) {
     d.Escala_X = 7;
     d.Escala_Y = 9;
     Lista l;
-    l.Agregar(General_dibujo::Registro_Linea(0, 0, 10, 5));
+    l.Anadir(General_dibujo::Registro_Linea(0, 0, 10, 5));
     Grabadora g;
     Dibujar(g, l, 1);
     EXPECT_EQ(d.Ancho_Dibujo, 300);

@@ -47,13 +47,13 @@ TEST_F(PictureAreaTest, EarlierFilledShapeOnTopAndLinesOverShapes) {
     area.resize(100, 100);  // inner 98 x 98, scale 7.84, centre at pixel 50
     auto& l = General_dibujo::Dibujo.Lista_Elementos;
     const double gris = 192 + 192 * 256 + 192 * 65536;
-    l.Agregar(Registro_Caja(6, 3, 7, 7, 3, gris));  // concrete, inside
-    l.Agregar(Registro_Caja(6, 0, 10, 10, 0, 255));  // sheet around it
-    l.Agregar(Registro_Caja(7, 0, 10, 10, 0, 255 * 256));
+    l.Anadir(Registro_Caja(6, 3, 7, 7, 3, gris));  // concrete, inside
+    l.Anadir(Registro_Caja(6, 0, 10, 10, 0, 255));  // sheet around it
+    l.Anadir(Registro_Caja(7, 0, 10, 10, 0, 255 * 256));
     Elemento linea = Registro_Caja(1, 0, 1, 10, 1, 0);
     linea.Estilo = 1;
     linea.Grosor = 3;
-    l.Agregar(linea);
+    l.Anadir(linea);
     Grafico::Dibujar_Elementos(General::DesignKind::Confina, 1);
     const QImage img = area.grab().toImage();
     EXPECT_EQ(img.pixel(50, 50) & 0xFFFFFF, qRgb(192, 192, 192) & 0xFFFFFF);

@@ -47,14 +47,14 @@ std::function<void()> Dibujo(const char* titulo, double color) {
     return [titulo, color] {
         auto& l = General_dibujo::Dibujo.Lista_Elementos;
         l.Limpiar();
-        l.Agregar(General_dibujo::Registro_Linea(0, 0, 10, 0, color, 1, 2));
-        l.Agregar(General_dibujo::Registro_Linea(0, 0, 0, 5, 0, 3, 1));
-        l.Agregar(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Rect, 1, 4, 4, 1, 0));
-        l.Agregar(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Cir, 6, 3, 8, 1, 255));
+        l.Anadir(General_dibujo::Registro_Linea(0, 0, 10, 0, color, 1, 2));
+        l.Anadir(General_dibujo::Registro_Linea(0, 0, 0, 5, 0, 3, 1));
+        l.Anadir(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Rect, 1, 4, 4, 1, 0));
+        l.Anadir(General_dibujo::Registro_Caja(General_dibujo::Elemento_Sec_Cir, 6, 3, 8, 1, 255));
         General_dibujo::Elemento t =
             General_dibujo::Registro_Texto(General_dibujo::Elemento_Texto_Centrado, 5, 5.5, 12, 1);
         t.Color = color;
-        l.Agregar(t, titulo);
+        l.Anadir(t, titulo);
     };
 }
 
@@ -217,11 +217,11 @@ TEST_F(Pdf, LineOfZeroLengthKeepsThePageWellFormed) {
         return [titulo] {
             auto& l = General_dibujo::Dibujo.Lista_Elementos;
             l.Limpiar();
-            l.Agregar(General_dibujo::Registro_Linea(0, 0, 0, 1000));
-            l.Agregar(General_dibujo::Registro_Linea(0, 1000, 0, 1000));
-            l.Agregar(General_dibujo::Registro_Linea(0, 0, -9.64, 0));
-            l.Agregar(General_dibujo::Registro_Linea(0, 999.95, -0.0, 999.95, 0, 3));
-            l.Agregar(General_dibujo::Registro_Texto(General_dibujo::Elemento_Texto_Centrado,
+            l.Anadir(General_dibujo::Registro_Linea(0, 0, 0, 1000));
+            l.Anadir(General_dibujo::Registro_Linea(0, 1000, 0, 1000));
+            l.Anadir(General_dibujo::Registro_Linea(0, 0, -9.64, 0));
+            l.Anadir(General_dibujo::Registro_Linea(0, 999.95, -0.0, 999.95, 0, 3));
+            l.Anadir(General_dibujo::Registro_Texto(General_dibujo::Elemento_Texto_Centrado,
                                                      -3.375, 1200, 12, 1),
                       titulo);
         };
