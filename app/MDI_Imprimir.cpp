@@ -63,22 +63,23 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
     }
 
     // What the window shows, taken now.
+    const Imprimir::Foto tomada = v->Foto_Informe();
     std::function<Imprimir::Resultado(Imprimir::Superficie&)> informe;
     const Imprimir::Numeros num = Imprimir::Numeros_Locale();
-    if (*kind == DesignKind::Carac) {
-        const Imprimir::Foto_Carac foto = Imprimir::Tomar_Foto_Carac(*v);
+    if (const auto* carac = std::get_if<Imprimir::Foto_Carac>(&tomada)) {
+        const Imprimir::Foto_Carac foto = *carac;
         informe = [foto, num](Imprimir::Superficie& s) {
             Grafico::Dibujar_Diagrama_Tension(Imprimir::Variante_Elegida(foto));
             return Imprimir::Imprimir_Caracteristicas(s, foto, num);
         };
-    } else if (*kind == DesignKind::Confina) {
-        const Imprimir::Foto_Confina foto = Imprimir::Tomar_Foto_Confina(*v);
+    } else if (const auto* confina = std::get_if<Imprimir::Foto_Confina>(&tomada)) {
+        const Imprimir::Foto_Confina foto = *confina;
         informe = [foto, num](Imprimir::Superficie& s) {
             return Imprimir::Imprimir_Confina(s, foto, num, Imprimir::Dibujos_Grafico_Confina());
         };
     } else {
-        const int tipo = *kind == DesignKind::FlexionT ? 2 : 1;
-        const Imprimir::Foto_Flexion foto = Imprimir::Tomar_Foto_Flexion(*v, tipo);
+        const Imprimir::Foto_Flexion foto = std::get<Imprimir::Foto_Flexion>(tomada);
+        const int tipo = foto.Tipo;
         if (Imprimir::Rehusa_Flexion(foto)) {
             platform::showMessage(Imprimir::Texto_Rehusado, platform::Icon::Information);
             return;

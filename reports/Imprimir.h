@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 
 namespace Imprimir {
 
@@ -101,6 +102,9 @@ struct Foto_Carac {
     bool OP_VMM = false;
     Imagen IM_LOGO;
 };
+
+// What a design window hands its printed report: the snapshot of its kind.
+using Foto = std::variant<Foto_Flexion, Foto_Confina, Foto_Carac>;
 
 // The variant of the selected option button (OP_V20, OP_V30, OP_VMM tested
 // in that order); 1 when none is selected.

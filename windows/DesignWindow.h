@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "engine/General.h"
+#include "reports/Imprimir.h"
 
 #include <functional>
 
@@ -75,6 +76,10 @@ public:
     // them into General::Caso. False (and Error_Datos True) when they fail;
     // a window with nothing to save (FM_CARAC) keeps this default.
     virtual bool Recoger_Datos() { return false; }
+
+    // What the window shows, typed, for its printed report (Foto_Flexion,
+    // Foto_Confina or Foto_Carac as fits its kind).
+    virtual Imprimir::Foto Foto_Informe() const = 0;
 
 protected:
     FrameHooks& hooks() const { return hooks_; }

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 #include "platform/Controls.h"
 
 namespace windows {
@@ -51,6 +53,22 @@ QLabel* Etiqueta_Logo(QWidget* ventana) {
     logo->setPixmap(Dibujo_Logo());
     logo->hide();
     return logo;
+}
+
+Imprimir::Imagen Imagen_Etiqueta(const QLabel& etiqueta) {
+    Imprimir::Imagen img;
+    const QPixmap pm = etiqueta.pixmap();
+    if (pm.isNull()) return img;
+    const QImage q = pm.toImage().convertToFormat(QImage::Format_ARGB32);
+    img.Ancho = q.width();
+    img.Alto = q.height();
+    img.Pixeles.resize(static_cast<std::size_t>(img.Ancho) * static_cast<std::size_t>(img.Alto));
+    for (int y = 0; y < q.height(); ++y) {
+        const auto* fila = reinterpret_cast<const uint32_t*>(q.constScanLine(y));
+        std::copy(fila, fila + q.width(),
+                  img.Pixeles.begin() + static_cast<std::ptrdiff_t>(y) * img.Ancho);
+    }
+    return img;
 }
 
 QIcon Icono_Boton(const std::function<void(QPainter&)>& dibujar) {

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+#include "reports/Superficie.h"
+
 class QDialog;
 class QLabel;
 class QPainter;
@@ -30,6 +32,9 @@ QPixmap Dibujo_Logo();
 
 // The hidden IM_LOGO label holding the logo, which the printed report takes.
 QLabel* Etiqueta_Logo(QWidget* ventana);
+
+// The picture a label holds, for a printed report; empty when it holds none.
+Imprimir::Imagen Imagen_Etiqueta(const QLabel& etiqueta);
 
 // A 32 x 32 button picture on a transparent, antialiased canvas.
 QIcon Icono_Boton(const std::function<void(QPainter&)>& dibujar);

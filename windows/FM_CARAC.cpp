@@ -195,3 +195,12 @@ void FM_CARAC::Mostrar_Caracteristicas() {
     g->setRow(nc);
     g->setCol(3);
 }
+
+Imprimir::Foto FM_CARAC::Foto_Informe() const {
+    Imprimir::Foto_Carac f;
+    f.OP_V20 = OP_V20->isChecked();
+    f.OP_V30 = OP_V30->isChecked();
+    f.OP_VMM = OP_VMM->isChecked();
+    f.IM_LOGO = windows::Imagen_Etiqueta(*IM_LOGO);
+    return f;
+}

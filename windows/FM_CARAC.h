@@ -26,6 +26,7 @@ public:
     void Form_Load() override;
     void Form_Activate() override;
     bool Form_Unload() override;
+    Imprimir::Foto Foto_Informe() const override;
 
     // Handlers: the option has become selected.
     void OP_V20_Click();

@@ -580,3 +580,20 @@ void FM_CONFINA::CM_GAMMA1_Click() {
     windows::Mostrar_FM_COEF(this);
     CM_CONFINA->setEnabled(false);
 }
+
+Imprimir::Foto FM_CONFINA::Foto_Informe() const {
+    auto t = [](const QLineEdit* e) { return e->text().toStdString(); };
+    Imprimir::Foto_Confina f;
+    f.CO_SECCION = CO_SECCION->selectedIndex();
+    f.TX_WC = t(TX_WC);
+    f.TX_WR = t(TX_WR);
+    f.TX_WWD = t(TX_WWD);
+    f.TX_EPS0 = t(TX_EPS0);
+    f.TX_EPSR = t(TX_EPSR);
+    f.TX_SIGMAR = t(TX_SIGMAR);
+    f.TX_TENSCONF = t(TX_TENSCONF);
+    f.TX_RESU = t(TX_RESU);
+    f.LB_TIPO = LB_TIPO->text().toStdString();
+    f.IM_LOGO = windows::Imagen_Etiqueta(*IM_LOGO);
+    return f;
+}

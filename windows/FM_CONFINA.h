@@ -36,6 +36,7 @@ public:
     void Form_Activate() override;
     bool Form_Unload() override;
     bool Recoger_Datos() override;
+    Imprimir::Foto Foto_Informe() const override;
 
     // The texts of the input fields and the section position, for the collector.
     fichero::Textos_Confina Textos() const;

@@ -591,4 +591,27 @@ void Ventana_Flexion::CM_GAMMA1_Click() {
 }
 void Ventana_Flexion::CM_GAMMA2_Click() { CM_GAMMA1_Click(); }
 
+Imprimir::Foto Ventana_Flexion::Foto_Informe() const {
+    auto t = [](const QLineEdit* e) { return e->text().toStdString(); };
+    Imprimir::Foto_Flexion f;
+    f.Tipo = Tipo();
+    f.TX_MU = t(TX_MU);
+    f.TX_MUSR = t(TX_MUSR);
+    f.TX_EPS0 = t(TX_EPS0);
+    f.TX_MRB = t(TX_MRB);
+    f.TX_MLIMCR = t(TX_MLIMCR);
+    f.TX_PIVOTE = t(TX_PIVOTE);
+    f.TX_FN = t(TX_FN);
+    f.TX_EPSC = t(TX_EPSC);
+    f.TX_EPSSI = t(TX_EPSSI);
+    f.TX_EPSSS = t(TX_EPSSS);
+    f.TX_EPSR = t(TX_EPSR);
+    f.LB_TIPO = LB_TIPO->text().toStdString();
+    // Shown by the program, whether or not the window is on screen.
+    f.LB_INFO_Visible = !LB_INFO->isHidden();
+    f.LB_INFO = LB_INFO->text().toStdString();
+    f.IM_LOGO = Imagen_Etiqueta(*IM_LOGO);
+    return f;
+}
+
 }  // namespace windows

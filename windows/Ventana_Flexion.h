@@ -44,6 +44,7 @@ public:
     void Form_Activate() override;
     bool Form_Unload() override;
     bool Recoger_Datos() override;
+    Imprimir::Foto Foto_Informe() const override;
 
     // Writes the stored inputs into the fields and fills the three lists
     // (the load step; also after a file was read into the case data).

@@ -5,21 +5,16 @@
 #include "platform/NumberText.h"
 #include "platform/Printers.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryFile>
-#include <QWidget>
 
 namespace Imprimir {
 
@@ -287,92 +282,6 @@ bool Superficie_Papel::Terminar() {
     }
     temporal_.reset();
     return true;
-}
-
-// ---- Snapshots ---------------------------------------------------------
-
-namespace {
-
-std::string Texto_Control(const QWidget& v, const char* nombre) {
-    const QString n = QString::fromLatin1(nombre);
-    if (auto* e = v.findChild<QLineEdit*>(n)) return e->text().toStdString();
-    if (auto* l = v.findChild<QLabel*>(n)) return l->text().toStdString();
-    return {};
-}
-
-Imagen Logo(const QWidget& v) {
-    Imagen img;
-    auto* l = v.findChild<QLabel*>(QStringLiteral("IM_LOGO"));
-    if (!l) return img;
-    const QPixmap pm = l->pixmap();
-    if (pm.isNull()) return img;
-    const QImage q = pm.toImage().convertToFormat(QImage::Format_ARGB32);
-    img.Ancho = q.width();
-    img.Alto = q.height();
-    img.Pixeles.resize(static_cast<std::size_t>(img.Ancho) * static_cast<std::size_t>(img.Alto));
-    for (int y = 0; y < q.height(); ++y) {
-        const auto* fila = reinterpret_cast<const uint32_t*>(q.constScanLine(y));
-        std::copy(fila, fila + q.width(),
-                  img.Pixeles.begin() + static_cast<std::ptrdiff_t>(y) * img.Ancho);
-    }
-    return img;
-}
-
-bool Marcado(const QWidget& v, const char* nombre) {
-    auto* b = v.findChild<QAbstractButton*>(QString::fromLatin1(nombre));
-    return b && b->isChecked();
-}
-
-}  // namespace
-
-Foto_Flexion Tomar_Foto_Flexion(const QWidget& v, int tipo) {
-    Foto_Flexion f;
-    f.Tipo = tipo;
-    f.TX_MU = Texto_Control(v, "TX_MU");
-    f.TX_MUSR = Texto_Control(v, "TX_MUSR");
-    f.TX_EPS0 = Texto_Control(v, "TX_EPS0");
-    f.TX_MRB = Texto_Control(v, "TX_MRB");
-    f.TX_MLIMCR = Texto_Control(v, "TX_MLIMCR");
-    f.TX_PIVOTE = Texto_Control(v, "TX_PIVOTE");
-    f.TX_FN = Texto_Control(v, "TX_FN");
-    f.TX_EPSC = Texto_Control(v, "TX_EPSC");
-    f.TX_EPSSI = Texto_Control(v, "TX_EPSSI");
-    f.TX_EPSSS = Texto_Control(v, "TX_EPSSS");
-    f.TX_EPSR = Texto_Control(v, "TX_EPSR");
-    f.LB_TIPO = Texto_Control(v, "LB_TIPO");
-    // Shown by the program, whether or not the window is on screen.
-    if (auto* info = v.findChild<QLabel*>(QStringLiteral("LB_INFO"))) {
-        f.LB_INFO_Visible = !info->isHidden();
-        f.LB_INFO = info->text().toStdString();
-    }
-    f.IM_LOGO = Logo(v);
-    return f;
-}
-
-Foto_Confina Tomar_Foto_Confina(const QWidget& v) {
-    Foto_Confina f;
-    if (auto* c = v.findChild<QComboBox*>(QStringLiteral("CO_SECCION")))
-        f.CO_SECCION = c->currentIndex();
-    f.TX_WC = Texto_Control(v, "TX_WC");
-    f.TX_WR = Texto_Control(v, "TX_WR");
-    f.TX_WWD = Texto_Control(v, "TX_WWD");
-    f.TX_EPS0 = Texto_Control(v, "TX_EPS0");
-    f.TX_EPSR = Texto_Control(v, "TX_EPSR");
-    f.TX_SIGMAR = Texto_Control(v, "TX_SIGMAR");
-    f.TX_TENSCONF = Texto_Control(v, "TX_TENSCONF");
-    f.TX_RESU = Texto_Control(v, "TX_RESU");
-    f.LB_TIPO = Texto_Control(v, "LB_TIPO");
-    f.IM_LOGO = Logo(v);
-    return f;
-}
-
-Foto_Carac Tomar_Foto_Carac(const QWidget& v) {
-    Foto_Carac f;
-    f.OP_V20 = Marcado(v, "OP_V20");
-    f.OP_V30 = Marcado(v, "OP_V30");
-    f.OP_VMM = Marcado(v, "OP_VMM");
-    f.IM_LOGO = Logo(v);
-    return f;
 }
 
 Numeros Numeros_Locale() {

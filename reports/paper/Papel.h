@@ -20,7 +20,6 @@
 #include <memory>
 
 class QTemporaryFile;
-class QWidget;
 
 namespace platform {
 class FileReplacement;
@@ -83,11 +82,6 @@ private:
     QString error_;
     QString pagina_fallida_;  // why a page could not start
 };
-
-// Snapshots of a window's controls, found by their names.
-Foto_Flexion Tomar_Foto_Flexion(const QWidget& ventana, int tipo);
-Foto_Confina Tomar_Foto_Confina(const QWidget& ventana);
-Foto_Carac Tomar_Foto_Carac(const QWidget& ventana);
 
 // Numbers as the windows write and read them (the user's locale, no
 // grouping).

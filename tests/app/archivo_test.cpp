@@ -69,6 +69,7 @@ public:
         setFixedSize(300, 200);
     }
     DesignKind kind() const override { return kind_; }
+    Imprimir::Foto Foto_Informe() const override { return Foto_Vacia(kind_); }
     void Form_Load() override {
         auto& c = General::Caso;
         Bandera_Abierto(kind_) = true;

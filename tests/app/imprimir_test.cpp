@@ -83,6 +83,41 @@ public:
         }
     }
     DesignKind kind() const override { return kind_; }
+    // Its snapshot, from the boxes it made.
+    Imprimir::Foto Foto_Informe() const override {
+        auto t = [this](const char* n) {
+            const auto* e = findChild<QLineEdit*>(QString::fromLatin1(n));
+            return e ? e->text().toStdString() : std::string();
+        };
+        const std::string tipo = findChild<QLabel*>("LB_TIPO")->text().toStdString();
+        if (kind_ == DesignKind::Flexion || kind_ == DesignKind::FlexionT) {
+            Imprimir::Foto_Flexion f;
+            f.Tipo = kind_ == DesignKind::FlexionT ? 2 : 1;
+            f.TX_MU = t("TX_MU"); f.TX_MUSR = t("TX_MUSR"); f.TX_EPS0 = t("TX_EPS0");
+            f.TX_MRB = t("TX_MRB"); f.TX_MLIMCR = t("TX_MLIMCR"); f.TX_PIVOTE = t("TX_PIVOTE");
+            f.TX_FN = t("TX_FN"); f.TX_EPSC = t("TX_EPSC"); f.TX_EPSSI = t("TX_EPSSI");
+            f.TX_EPSSS = t("TX_EPSSS"); f.TX_EPSR = t("TX_EPSR");
+            f.LB_TIPO = tipo;
+            const auto* info = findChild<QLabel*>("LB_INFO");
+            f.LB_INFO_Visible = !info->isHidden();
+            f.LB_INFO = info->text().toStdString();
+            return f;
+        }
+        if (kind_ == DesignKind::Confina) {
+            Imprimir::Foto_Confina f;
+            f.CO_SECCION = findChild<QComboBox*>("CO_SECCION")->currentIndex();
+            f.TX_WC = t("TX_WC"); f.TX_WR = t("TX_WR"); f.TX_WWD = t("TX_WWD");
+            f.TX_EPS0 = t("TX_EPS0"); f.TX_EPSR = t("TX_EPSR"); f.TX_SIGMAR = t("TX_SIGMAR");
+            f.TX_TENSCONF = t("TX_TENSCONF"); f.TX_RESU = t("TX_RESU");
+            f.LB_TIPO = tipo;
+            return f;
+        }
+        Imprimir::Foto_Carac f;
+        f.OP_V20 = findChild<QRadioButton*>("OP_V20")->isChecked();
+        f.OP_V30 = findChild<QRadioButton*>("OP_V30")->isChecked();
+        f.OP_VMM = findChild<QRadioButton*>("OP_VMM")->isChecked();
+        return f;
+    }
     void Form_Load() override { windows::Bandera_Abierto(kind_) = true; }
     void Form_Activate() override {}
     bool Form_Unload() override {

@@ -44,6 +44,7 @@ public:
         setFixedSize(300, 200);
     }
     DesignKind kind() const override { return kind_; }
+    Imprimir::Foto Foto_Informe() const override { return Foto_Vacia(kind_); }
     void Form_Load() override {
         windows::Bandera_Abierto(kind_) = true;
         diario_.splashAlCargar = General::Caso.Presentacion_Visible;

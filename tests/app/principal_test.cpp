@@ -82,6 +82,7 @@ public:
         boton->move(10, 60);
     }
     DesignKind kind() const override { return kind_; }
+    Imprimir::Foto Foto_Informe() const override { return Foto_Vacia(kind_); }
     void Form_Load() override {
         Bandera_Abierto(kind_) = true;
         if (kind_ != DesignKind::Carac) {

@@ -63,6 +63,22 @@ inline void Apagar_Entradas(windows::FrameHooks& h) {
         h.setEntryEnabled(e, false);
 }
 
+// The snapshot of a stand-in window that shows nothing: the empty one of
+// its kind.
+inline Imprimir::Foto Foto_Vacia(windows::DesignKind k) {
+    switch (k) {
+    case windows::DesignKind::Flexion: return Imprimir::Foto_Flexion{};
+    case windows::DesignKind::FlexionT: {
+        Imprimir::Foto_Flexion f;
+        f.Tipo = 2;
+        return f;
+    }
+    case windows::DesignKind::Confina: return Imprimir::Foto_Confina{};
+    case windows::DesignKind::Carac: break;
+    }
+    return Imprimir::Foto_Carac{};
+}
+
 class Principal_Prueba : public ::testing::Test {
 protected:
     void TearDown() override {

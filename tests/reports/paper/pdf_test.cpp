@@ -13,7 +13,11 @@
 #include "platform/Controls.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
+#include "platform/Combo.h"
+#include "windows/FM_CARAC.h"
+#include "windows/FM_CONFINA.h"
 #include "windows/FM_FLEXION.h"
+#include "windows/FM_FLEXIONT.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -384,39 +388,25 @@ TEST_F(Pdf, NamesAndPermissionsOfTheFileWritten) {
 
 // ---- Snapshots -----------------------------------------------------------
 
-QLineEdit* Caja(QWidget& v, const char* nombre, const char* texto) {
-    auto* e = new platform::ReadOnlyBox(&v);
-    e->setObjectName(nombre);
-    e->setText(QString::fromUtf8(texto));
-    return e;
-}
-
-QLabel* Etiqueta(QWidget& v, const char* nombre, const char* texto) {
-    auto* l = new QLabel(QString::fromUtf8(texto), &v);
-    l->setObjectName(nombre);
-    return l;
-}
-
-void Poner_Logo(QWidget& v) {
+void Poner_Logo(QLabel& logo) {
     QPixmap pm(336, 173);
     pm.fill(Qt::red);
-    Etiqueta(v, "IM_LOGO", "")->setPixmap(pm);
+    logo.setPixmap(pm);
 }
 
-TEST(Foto, TWindowFromItsControls) {
-    QWidget v;
-    const char* cajas[][2] = {{"TX_MU", "---"},     {"TX_MUSR", "250,0"}, {"TX_EPS0", "0,40"},
-                              {"TX_MRB", "---"},    {"TX_MLIMCR", "---"}, {"TX_PIVOTE", "---"},
-                              {"TX_FN", "---"},     {"TX_EPSC", "---"},   {"TX_EPSSI", "---"},
-                              {"TX_EPSSS", "---"},  {"TX_EPSR", "---"}};
-    for (auto& c : cajas) Caja(v, c[0], c[1]);
-    Etiqueta(v, "LB_TIPO", "Refuerzo tipo VORLANT 30 - Núm. capas:  4");
-    auto* info = new platform::NoticeLabel(&v);
-    info->setObjectName("LB_INFO");
-    info->showNotice(" NO SE PUEDE REFORZAR LA SECCION ", Qt::red);
-    Poner_Logo(v);
+TEST(Foto, TWindowHandsWhatItShows) {
+    Marco marco;
+    FM_FLEXIONT v(marco);
+    for (platform::ReadOnlyBox* b : {v.TX_MU, v.TX_MRB, v.TX_MLIMCR, v.TX_PIVOTE, v.TX_FN,
+                                     v.TX_EPSC, v.TX_EPSSI, v.TX_EPSSS, v.TX_EPSR})
+        b->setText("---");
+    v.TX_MUSR->setText("250,0");
+    v.TX_EPS0->setText("0,40");
+    v.LB_TIPO->setText(QString::fromUtf8("Refuerzo tipo VORLANT 30 - Núm. capas:  4"));
+    v.LB_INFO->showNotice(" NO SE PUEDE REFORZAR LA SECCION ", Qt::red);
+    Poner_Logo(*v.IM_LOGO);
     // The window is not on screen: the notice still counts as shown.
-    const Foto_Flexion f = Tomar_Foto_Flexion(v, 2);
+    const Foto_Flexion f = std::get<Foto_Flexion>(v.Foto_Informe());
     EXPECT_EQ(f.Tipo, 2);
     EXPECT_EQ(f.TX_MU, "---");
     EXPECT_EQ(f.TX_MUSR, "250,0");
@@ -428,35 +418,31 @@ TEST(Foto, TWindowFromItsControls) {
     EXPECT_EQ(f.IM_LOGO.Pixeles.front(), 0xFFFF0000u);
     EXPECT_TRUE(Rehusa_Flexion(f));
 
-    info->hide();
-    EXPECT_FALSE(Tomar_Foto_Flexion(v, 2).LB_INFO_Visible);
+    v.LB_INFO->hide();
+    EXPECT_FALSE(std::get<Foto_Flexion>(v.Foto_Informe()).LB_INFO_Visible);
 }
 
 TEST(Foto, ConfinementAndCharacteristicsWindows) {
-    QWidget v;
-    auto* seccion = new QComboBox(&v);
-    seccion->setObjectName("CO_SECCION");
-    seccion->addItems({"CIRCULAR", "CUADRADA", "RECTANGULAR"});
-    seccion->setCurrentIndex(1);
-    Caja(v, "TX_WC", "0,196350");
-    Caja(v, "TX_RESU", "1,38");
-    Etiqueta(v, "LB_TIPO", "Refuerzo tipo VORLANT MM - Núm. capas:  1");
-    const Foto_Confina f = Tomar_Foto_Confina(v);
+    Marco marco;
+    Caracteristicas::Poner_Defectos_Confina();
+    FM_CONFINA v(marco);
+    v.Form_Load();
+    v.CO_SECCION->select(1);
+    v.TX_WC->setText("0,196350");
+    v.TX_RESU->setText("1,38");
+    v.LB_TIPO->setText(QString::fromUtf8("Refuerzo tipo VORLANT MM - Núm. capas:  1"));
+    const Foto_Confina f = std::get<Foto_Confina>(v.Foto_Informe());
     EXPECT_EQ(f.CO_SECCION, 1);
     EXPECT_EQ(f.TX_WC, "0,196350");
     EXPECT_EQ(f.TX_RESU, "1,38");
-    EXPECT_TRUE(f.IM_LOGO.Vacia());
+    EXPECT_EQ(f.LB_TIPO, "Refuerzo tipo VORLANT MM - Núm. capas:  1");
+    EXPECT_FALSE(f.IM_LOGO.Vacia());
 
-    QWidget k;
-    const char* nombres[] = {"OP_V20", "OP_V30", "OP_VMM"};
-    QRadioButton* op[3];
-    for (int i = 0; i < 3; ++i) {
-        op[i] = new QRadioButton(&k);
-        op[i]->setObjectName(nombres[i]);
-    }
+    FM_CARAC k(marco);
+    QRadioButton* op[3] = {k.OP_V20, k.OP_V30, k.OP_VMM};
     for (int i = 0; i < 3; ++i) {
         op[i]->setChecked(true);
-        const Foto_Carac c = Tomar_Foto_Carac(k);
+        const Foto_Carac c = std::get<Foto_Carac>(k.Foto_Informe());
         EXPECT_EQ(Variante_Elegida(c), i + 1);
     }
 }
@@ -474,7 +460,7 @@ TEST_F(Pdf, RectangularWindowSnapshotAndReport) {
     w.CM_CALCULAR->click();
     ASSERT_TRUE(General::Caso.Calculado) << (mensajes.fake.shown.empty() ? "" : mensajes.fake.shown.back().text);
 
-    const Foto_Flexion f = Tomar_Foto_Flexion(w, 1);
+    const Foto_Flexion f = std::get<Foto_Flexion>(w.Foto_Informe());
     EXPECT_EQ(f.TX_MU, w.TX_MU->text().toStdString());
     EXPECT_EQ(f.TX_FN, w.TX_FN->text().toStdString());
     EXPECT_EQ(f.LB_TIPO, w.LB_TIPO->text().toStdString());
