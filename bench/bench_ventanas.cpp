@@ -6,6 +6,7 @@
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
 #include "platform/Messages.h"
+#include "tests/platform_fakes/Fakes.h"
 #include "windows/FM_CONFINA.h"
 #include "windows/Ventana_Flexion.h"
 
@@ -85,10 +86,10 @@ BENCHMARK(Calcular_Confina)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    platform::installFallbackServices();
     platform::setMessages(&Mensajes());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    platform::setMessages(nullptr);
     return 0;
 }

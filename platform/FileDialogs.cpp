@@ -1,4 +1,5 @@
 #include "platform/FileDialogs.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 #include <QDir>
@@ -11,10 +12,6 @@
 namespace platform {
 
 namespace {
-FakeFileDialogs& fallback() {
-    static FakeFileDialogs f;
-    return f;
-}
 FileDialogService* current = nullptr;
 
 QPointer<QWidget>& dialogParent() {
@@ -49,8 +46,9 @@ std::vector<std::string> split(const std::string& text, char sep) {
 }
 }  // namespace
 
-FileDialogService& fileDialogs() { return current ? *current : fallback(); }
+FileDialogService& fileDialogs() { return serviceInForce(current, "file dialog"); }
 void setFileDialogs(FileDialogService* service) { current = service; }
+FileDialogService* installedFileDialogs() { return current; }
 
 void setFileDialogParent(QWidget* parent) { dialogParent() = parent; }
 
@@ -103,14 +101,6 @@ std::optional<std::string> QtFileDialogService::ask(const FileRequest& request) 
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;
     return files.first().toStdString();
-}
-
-std::optional<std::string> FakeFileDialogs::ask(const FileRequest& request) {
-    asked.push_back(request);
-    if (answers.empty()) return std::nullopt;
-    std::optional<std::string> a = answers.front();
-    answers.pop_front();
-    return a;
 }
 
 }  // namespace platform

@@ -38,10 +38,11 @@ public:
     virtual std::optional<std::string> ask(const FileRequest& request) = 0;
 };
 
-// The service in force; never null (a fake that cancels stands in until
-// the program installs the real one).
+// The service in force (see platform/Services.h: asking before one is
+// installed stops the program).
 FileDialogService& fileDialogs();
-void setFileDialogs(FileDialogService* service);  // nullptr: the fallback
+void setFileDialogs(FileDialogService* service);  // nullptr: none
+FileDialogService* installedFileDialogs();
 
 // The Qt dialog (non-native, so it behaves the same everywhere): a child of
 // the window set with setFileDialogParent (else of the active window),
@@ -55,24 +56,6 @@ public:
 
 // The window the Qt dialogs open on (the main frame); nullptr: none.
 void setFileDialogParent(QWidget* parent);
-
-// Test double: records every request, answers from the queue, then cancels.
-class FakeFileDialogs : public FileDialogService {
-public:
-    std::optional<std::string> ask(const FileRequest& request) override;
-
-    std::vector<FileRequest> asked;
-    std::deque<std::optional<std::string>> answers;  // nullopt = cancel
-};
-
-class ScopedFakeFileDialogs {
-public:
-    ScopedFakeFileDialogs() { setFileDialogs(&fake); }
-    ~ScopedFakeFileDialogs() { setFileDialogs(nullptr); }
-    ScopedFakeFileDialogs(const ScopedFakeFileDialogs&) = delete;
-    ScopedFakeFileDialogs& operator=(const ScopedFakeFileDialogs&) = delete;
-    FakeFileDialogs fake;
-};
 
 // "Desc|*.A|Desc2|*.B;*.C" -> {"Desc (*.A)", "Desc2 (*.B *.C)"}, for Qt.
 std::vector<std::string> qtNameFilters(const std::string& filter);

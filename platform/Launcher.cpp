@@ -1,4 +1,5 @@
 #include "platform/Launcher.h"
+#include "platform/Services.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -9,16 +10,12 @@
 namespace platform {
 
 namespace {
-Launcher& fallback() {
-    static FakeLauncher f;
-    f.result = false;
-    return f;
-}
 Launcher* current = nullptr;
 }  // namespace
 
-Launcher& launcher() { return current ? *current : fallback(); }
+Launcher& launcher() { return serviceInForce(current, "launcher"); }
 void setLauncher(Launcher* service) { current = service; }
+Launcher* installedLauncher() { return current; }
 
 bool QtLauncher::startProgram(const std::string& program,
                               const std::vector<std::string>& arguments) {
@@ -31,17 +28,6 @@ bool QtLauncher::openDocument(const std::string& pathOrUrl) {
     const QString text = QString::fromStdString(pathOrUrl);
     const QUrl url = QFileInfo::exists(text) ? QUrl::fromLocalFile(text) : QUrl(text);
     return url.isValid() && QDesktopServices::openUrl(url);
-}
-
-bool FakeLauncher::startProgram(const std::string& program,
-                                const std::vector<std::string>& arguments) {
-    calls.push_back(Call{program, arguments, {}});
-    return result;
-}
-
-bool FakeLauncher::openDocument(const std::string& pathOrUrl) {
-    calls.push_back(Call{{}, {}, pathOrUrl});
-    return result;
 }
 
 }  // namespace platform

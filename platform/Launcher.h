@@ -18,41 +18,17 @@ public:
     virtual bool openDocument(const std::string& pathOrUrl) = 0;
 };
 
-// The service in force; never null (a fake that fails stands in until the
-// program installs the real one).
+// The service in force (see platform/Services.h: asking before one is
+// installed stops the program).
 Launcher& launcher();
-void setLauncher(Launcher* service);  // nullptr: the fallback
+void setLauncher(Launcher* service);  // nullptr: none
+Launcher* installedLauncher();
 
 class QtLauncher : public Launcher {
 public:
     bool startProgram(const std::string& program,
                       const std::vector<std::string>& arguments) override;
     bool openDocument(const std::string& pathOrUrl) override;
-};
-
-// Test double: records the calls and answers `result`.
-class FakeLauncher : public Launcher {
-public:
-    struct Call {
-        std::string program;  // empty for openDocument
-        std::vector<std::string> arguments;
-        std::string document;  // empty for startProgram
-    };
-    bool startProgram(const std::string& program,
-                      const std::vector<std::string>& arguments) override;
-    bool openDocument(const std::string& pathOrUrl) override;
-
-    std::vector<Call> calls;
-    bool result = true;
-};
-
-class ScopedFakeLauncher {
-public:
-    ScopedFakeLauncher() { setLauncher(&fake); }
-    ~ScopedFakeLauncher() { setLauncher(nullptr); }
-    ScopedFakeLauncher(const ScopedFakeLauncher&) = delete;
-    ScopedFakeLauncher& operator=(const ScopedFakeLauncher&) = delete;
-    FakeLauncher fake;
 };
 
 }  // namespace platform

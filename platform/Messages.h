@@ -3,9 +3,7 @@
 // modules ask this service, never a toolkit box, so tests can answer it.
 #pragma once
 
-#include <deque>
 #include <string>
-#include <vector>
 
 namespace platform {
 
@@ -27,40 +25,16 @@ public:
     virtual Answer show(const Message& message) = 0;
 };
 
-// The service in force; messages() never returns null (a recording fake
-// stands in until the program installs the real one).
+// The service in force. The program installs its service once, at start-up;
+// asking before that (or after it was removed) is a programming error that
+// stops the program with a message on the standard error.
 MessageService& messages();
-void setMessages(MessageService* service);  // nullptr restores the fallback
+void setMessages(MessageService* service);  // nullptr: none
+MessageService* installedMessages();        // the one in force, or nullptr
 
 inline Answer showMessage(const std::string& text, Icon icon,
                           Buttons buttons = Buttons::Ok) {
     return messages().show(Message{text, icon, buttons});
 }
-
-// Test double: records every message; answers from a queue, then a default.
-class FakeMessages : public MessageService {
-public:
-    Answer show(const Message& message) override;
-
-    std::vector<Message> shown;
-    std::deque<Answer> answers;
-    Answer defaultAnswer = Answer::Ok;  // for Ok boxes; YesNo boxes use defaultYesNo
-    Answer defaultYesNo = Answer::No;
-
-    void clear() {
-        shown.clear();
-        answers.clear();
-    }
-};
-
-// Installs a fake for the lifetime of a scope.
-class ScopedFakeMessages {
-public:
-    ScopedFakeMessages() { setMessages(&fake); }
-    ~ScopedFakeMessages() { setMessages(nullptr); }
-    ScopedFakeMessages(const ScopedFakeMessages&) = delete;
-    ScopedFakeMessages& operator=(const ScopedFakeMessages&) = delete;
-    FakeMessages fake;
-};
 
 }  // namespace platform

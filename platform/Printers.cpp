@@ -1,4 +1,5 @@
 #include "platform/Printers.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -9,11 +10,6 @@ namespace {
 
 PrinterService* current = nullptr;
 std::string chosen;  // selected in this run; "" = the system's default
-
-FakePrinters& fallback() {
-    static FakePrinters f;
-    return f;
-}
 
 std::string currentOf(const PrinterListing& l) {
     if (!chosen.empty()) return chosen;
@@ -32,27 +28,9 @@ std::string printerUnavailableText(const std::string& printer) {
     return "La impresora «" + printer + "» no está disponible.";
 }
 
-PrinterService& printers() { return current ? *current : fallback(); }
+PrinterService& printers() { return serviceInForce(current, "printer"); }
 void setPrinters(PrinterService* service) { current = service; }
-
-std::string FakePrinters::a4Margins(const std::string& printer, PageMargins&) {
-    return printerUnavailableText(printer);
-}
-
-std::string FakePrinters::submitPdf(const std::string& printer, const std::string&,
-                                    const std::string&) {
-    return printerUnavailableText(printer);
-}
-
-ScopedFakePrinters::ScopedFakePrinters() {
-    setPrinters(&fake);
-    resetCurrentPrinter();
-}
-
-ScopedFakePrinters::~ScopedFakePrinters() {
-    setPrinters(nullptr);
-    resetCurrentPrinter();
-}
+PrinterService* installedPrinters() { return current; }
 
 PrinterChoice printerChoice() {
     const PrinterListing l = printers().listPrinters();

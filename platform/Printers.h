@@ -44,32 +44,11 @@ public:
                                   const std::string& title) = 0;
 };
 
-// The service in force; never null (a fake with no printer stands in until
-// the program installs the real one).
+// The service in force (see platform/Services.h: asking before one is
+// installed stops the program).
 PrinterService& printers();
-void setPrinters(PrinterService* service);  // nullptr: the fallback
-
-// Printer names only, with no printing system behind them: printing on one
-// of them fails as on a printer that has gone.
-class FakePrinters : public PrinterService {
-public:
-    PrinterListing listPrinters() override { return {list, defaultPrinter, error}; }
-    std::string a4Margins(const std::string& printer, PageMargins&) override;
-    std::string submitPdf(const std::string& printer, const std::string&,
-                          const std::string&) override;
-    std::vector<std::string> list;
-    std::string defaultPrinter;
-    std::string error;
-};
-
-class ScopedFakePrinters {
-public:
-    ScopedFakePrinters();
-    ~ScopedFakePrinters();
-    ScopedFakePrinters(const ScopedFakePrinters&) = delete;
-    ScopedFakePrinters& operator=(const ScopedFakePrinters&) = delete;
-    FakePrinters fake;
-};
+void setPrinters(PrinterService* service);  // nullptr: none
+PrinterService* installedPrinters();
 
 // The printers offered to the user and the current one, from one listing.
 struct PrinterChoice {

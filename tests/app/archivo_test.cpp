@@ -14,6 +14,7 @@
 #include "platform/Screen.h"
 #include "windows/DesignWindow.h"
 #include "windows/FM_FLEXION.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -143,6 +144,7 @@ protected:
                 Sustituir_Ventana(k, [this, k](windows::FrameHooks& h) {
                     return new VentanaFalsa(h, k, estado);
                 });
+        antes_ = platform::installedFileDialogs();
         platform::setFileDialogs(&dialogos);
         dialogos.pasos = &estado.pasos;
         ASSERT_TRUE(dir.isValid());
@@ -150,7 +152,7 @@ protected:
     }
     void TearDown() override {
         Principal_Prueba::TearDown();
-        platform::setFileDialogs(nullptr);
+        platform::setFileDialogs(antes_);
         Grafico::Poner_Formateador({});
     }
 
@@ -183,6 +185,7 @@ protected:
 
     bool real_ = false;  // keep the real FM_FLEXION
     Dialogos dialogos;
+    platform::FileDialogService* antes_ = nullptr;
     Estado estado;
     QTemporaryDir dir;
 };

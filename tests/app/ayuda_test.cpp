@@ -5,6 +5,7 @@
 #include "marco_test_support.h"
 #include "platform/DesktopHandler.h"
 #include "platform/Launcher.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -40,10 +41,11 @@ public:
         qputenv("XDG_DATA_HOME", Ruta("data").toUtf8());
         qputenv("XDG_DATA_DIRS", Ruta("share").toUtf8());
         qputenv("PATH", Ruta("bin").toUtf8() + ':' + qgetenv("PATH"));
+        antes_ = platform::installedLauncher();
         platform::setLauncher(&lanzador_);
     }
     ~Escritorio() {
-        platform::setLauncher(nullptr);
+        platform::setLauncher(antes_);
         for (const auto& [v, valor] : guardadas_) qputenv(v, valor);
     }
 
@@ -100,6 +102,7 @@ private:
     QTemporaryDir dir_;
     QList<QPair<const char*, QByteArray>> guardadas_;
     platform::QtLauncher lanzador_;
+    platform::Launcher* antes_ = nullptr;
 };
 
 const char* const kSinLector =

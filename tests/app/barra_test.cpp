@@ -4,6 +4,7 @@
 #include "app/FM_PRESENTACION.h"
 #include "app/TB_BARRA.h"
 #include "marco_test_support.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QAction>
 #include <QDialog>

@@ -10,6 +10,7 @@
 #include "platform/Screen.h"
 #include "windows/FM_CARAC.h"
 #include "windows/Ventana_Flexion.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -18,6 +18,7 @@
 #include "reports/Imprimir.h"
 #include "tests/common/planificador.h"
 #include "windows/DesignWindow.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -476,10 +477,11 @@ protected:
     void SetUp() override {
         Imprimir_Cmd::SetUp();
         ASSERT_TRUE(cups.Arrancar()) << cups.Fallo();
+        antes_ = platform::installedPrinters();
         platform::setPrinters(&espia);
     }
     void TearDown() override {
-        platform::setPrinters(nullptr);
+        platform::setPrinters(antes_);
         Imprimir_Cmd::TearDown();
     }
     // Ctrl+I on a calculated rectangular case; the time it took, in ms.
@@ -501,6 +503,7 @@ protected:
 
     prueba::Planificador cups;
     Impresoras_Espia espia;
+    platform::PrinterService* antes_ = nullptr;
 };
 
 // Each report goes to the chosen queue as one named job, A4 portrait at its

@@ -22,6 +22,7 @@
 #include "windows/FM_FLEXIONT.h"
 
 #include "../reports/paper/pdf_support.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -12,6 +12,7 @@
 #include "platform/Modal.h"
 #include "platform/Screen.h"
 #include "windows/DesignWindow.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QCoreApplication>
 

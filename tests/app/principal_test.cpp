@@ -10,6 +10,7 @@
 #include "platform/Messages.h"
 #include "platform/Screen.h"
 #include "windows/DesignWindow.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QApplication>
 #include <QGuiApplication>

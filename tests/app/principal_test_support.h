@@ -16,6 +16,7 @@
 #include "platform/Messages.h"
 #include "platform/Screen.h"
 #include "windows/DesignWindow.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>

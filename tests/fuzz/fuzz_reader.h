@@ -10,6 +10,7 @@
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
 #include "platform/Messages.h"
+#include "tests/platform_fakes/FakeMessages.h"
 
 namespace fuzz {
 

@@ -7,6 +7,7 @@
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/Screen.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -156,6 +157,35 @@ TEST(Screen, InjectedSizeAndRestore) {
         EXPECT_EQ(platform::screenSize(), QSize(640, 480));
     }
     EXPECT_EQ(platform::screenSize(), real);
+}
+
+// Nothing answers in place of a service the program has not installed.
+TEST(ServicesDeathTest, AServiceAskedBeforeItIsInstalledStopsTheProgram) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            platform::setMessages(nullptr);
+            platform::showMessage("hola", platform::Icon::Information);
+        },
+        "the message service was used before it was installed");
+    EXPECT_DEATH(
+        {
+            platform::setFileDialogs(nullptr);
+            (void)platform::fileDialogs().ask({});
+        },
+        "the file dialog service was used before");
+    EXPECT_DEATH(
+        {
+            platform::setLauncher(nullptr);
+            (void)platform::launcher().openDocument("/tmp/guia.pdf");
+        },
+        "the launcher service was used before");
+    EXPECT_DEATH(
+        {
+            platform::setPrinters(nullptr);
+            (void)platform::printerChoice();
+        },
+        "the printer service was used before");
 }
 
 TEST(Launcher, FakeRecordsAndFallbackFails) {

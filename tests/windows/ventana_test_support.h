@@ -19,6 +19,7 @@
 #include "platform/Grid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QApplication>
 #include <QLineEdit>

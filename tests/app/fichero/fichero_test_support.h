@@ -19,6 +19,7 @@
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
 #include "platform/Messages.h"
+#include "tests/platform_fakes/FakeMessages.h"
 
 namespace fichero_test {
 

@@ -18,6 +18,7 @@
 #include "windows/FM_CONFINA.h"
 #include "windows/FM_FLEXION.h"
 #include "windows/FM_FLEXIONT.h"
+#include "tests/platform_fakes/Fakes.h"
 
 #include <QComboBox>
 #include <QDir>
