@@ -152,8 +152,10 @@ QStyle* estiloSubventana() {
 void MDI_PRINCIPAL::Crear_Barra() {
     TB_BARRA = new Barra_Herramientas(this);
     addToolBar(Qt::TopToolBarArea, TB_BARRA);
-    connect(TB_BARRA, &Barra_Herramientas::ButtonClick, this,
-            &MDI_PRINCIPAL::TB_BARRA_ButtonClick);
+    // Through the frame's one gate, as the menu entries.
+    connect(TB_BARRA, &Barra_Herramientas::ButtonClick, this, [this](const QString& clave) {
+        Orden(QStringLiteral("Barra ") + clave, [this, clave] { TB_BARRA_ButtonClick(clave); });
+    });
 }
 
 QMenu* MDI_PRINCIPAL::createPopupMenu() { return nullptr; }

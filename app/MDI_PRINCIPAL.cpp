@@ -7,6 +7,9 @@
 #include "app/fichero/fichero.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
+#include "platform/Busy.h"
+#include "platform/CommandGate.h"
+#include "platform/FieldLeave.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
@@ -195,31 +198,34 @@ void MDI_PRINCIPAL::Crear_Menus() {
             {&mnuAyudaNada2, "mnuAyudaNada2", "-", nada, true},
             {&mnuAyudaAcerca, "mnuAyudaAcerca", "Acerca de...", nada, true}});
 
-    connect(mnuCalcularFlexion, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuCalcularFlexion_Click);
-    connect(mnuCalcularFlexionT, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuCalcularFlexionT_Click);
-    connect(mnuCalcularConfina, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuCalcularConfina_Click);
-    connect(mnuCalcularCarac, &QAction::triggered, this, &MDI_PRINCIPAL::mnuCalcularCarac_Click);
-    connect(mnuPrincipalSalir, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuPrincipalSalir_Click);
-    connect(mnuPrincipalAbrir, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuPrincipalAbrir_Click);
-    connect(mnuPrincipalGuardar, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuPrincipalGuardar_Click);
-    connect(mnuPrincipalGuardarcomo, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuPrincipalGuardarcomo_Click);
-    connect(mnuPrincipalImprimir, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuPrincipalImprimir_Click);
-    connect(mnuPrincipalConfigurar, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuPrincipalConfigurar_Click);
-    connect(mnuAyudaPrograma, &QAction::triggered, this, &MDI_PRINCIPAL::mnuAyudaPrograma_Click);
-    connect(mnuAyudaManual, &QAction::triggered, this, &MDI_PRINCIPAL::mnuAyudaManual_Click);
-    connect(mnuAyudaWeb, &QAction::triggered, this, &MDI_PRINCIPAL::mnuAyudaWeb_Click);
-    connect(mnuAyudaContactar, &QAction::triggered, this,
-            &MDI_PRINCIPAL::mnuAyudaContactar_Click);
-    connect(mnuAyudaAcerca, &QAction::triggered, this, &MDI_PRINCIPAL::mnuAyudaAcerca_Click);
+    // Every entry (and its shortcut) goes through the frame's one gate.
+    auto conectar = [this](QAction* entrada, void (MDI_PRINCIPAL::*orden)()) {
+        connect(entrada, &QAction::triggered, this, [this, entrada, orden] {
+            Orden(entrada->objectName(), [this, orden] { (this->*orden)(); });
+        });
+    };
+    conectar(mnuCalcularFlexion, &MDI_PRINCIPAL::mnuCalcularFlexion_Click);
+    conectar(mnuCalcularFlexionT, &MDI_PRINCIPAL::mnuCalcularFlexionT_Click);
+    conectar(mnuCalcularConfina, &MDI_PRINCIPAL::mnuCalcularConfina_Click);
+    conectar(mnuCalcularCarac, &MDI_PRINCIPAL::mnuCalcularCarac_Click);
+    conectar(mnuPrincipalSalir, &MDI_PRINCIPAL::mnuPrincipalSalir_Click);
+    conectar(mnuPrincipalAbrir, &MDI_PRINCIPAL::mnuPrincipalAbrir_Click);
+    conectar(mnuPrincipalGuardar, &MDI_PRINCIPAL::mnuPrincipalGuardar_Click);
+    conectar(mnuPrincipalGuardarcomo, &MDI_PRINCIPAL::mnuPrincipalGuardarcomo_Click);
+    conectar(mnuPrincipalImprimir, &MDI_PRINCIPAL::mnuPrincipalImprimir_Click);
+    conectar(mnuPrincipalConfigurar, &MDI_PRINCIPAL::mnuPrincipalConfigurar_Click);
+    conectar(mnuAyudaPrograma, &MDI_PRINCIPAL::mnuAyudaPrograma_Click);
+    conectar(mnuAyudaManual, &MDI_PRINCIPAL::mnuAyudaManual_Click);
+    conectar(mnuAyudaWeb, &MDI_PRINCIPAL::mnuAyudaWeb_Click);
+    conectar(mnuAyudaContactar, &MDI_PRINCIPAL::mnuAyudaContactar_Click);
+    conectar(mnuAyudaAcerca, &MDI_PRINCIPAL::mnuAyudaAcerca_Click);
+}
+
+// The frame's one gate (platform/CommandGate.h): a command runs at once when
+// nothing is busy; asked while a message, a dialog or a guarded handler is
+// in progress, it runs once that has returned, whole, or not at all.
+void MDI_PRINCIPAL::Orden(const QString& clave, std::function<void()> paso) {
+    platform::runWhenIdle(this, clave, std::move(paso));
 }
 
 bool MDI_PRINCIPAL::MDIForm_Load() {
@@ -366,9 +372,14 @@ bool MDI_PRINCIPAL::eventFilter(QObject* watched, QEvent* e) {
         return false;
     }
     if (watched == subventana_ && e->type() == QEvent::Close && !descargando_) {
-        // The child's own close button: the window may keep its case.
+        // The child's own close button: the window may keep its case. Through
+        // the gate: never while a handler of the window is on the stack; a
+        // close of a child frame that has gone meanwhile is dropped.
         e->ignore();
-        Descargar_Ventana(true);
+        QPointer<QMdiSubWindow> sub(subventana_);
+        Orden(QStringLiteral("Cierre"), [this, sub] {
+            if (sub && sub == subventana_) Descargar_Ventana(true);
+        });
         return true;
     }
     return QMainWindow::eventFilter(watched, e);
@@ -582,6 +593,12 @@ void MDI_PRINCIPAL::Guardar(bool pedirNombre) {
     c.Error_Datos = false;
     windows::DesignWindow* w = Ventana_Caso();
     if (!w) return;
+    // A field holding an edit not yet left is checked first, as leaving it
+    // would: its refusal (its own message) ends the command, nothing written.
+    if (!platform::leavePendingFields(w)) {
+        c.Error_Datos = true;
+        return;
+    }
     if (!w->Recoger_Datos() || c.Error_Datos) {
         c.Error_Datos = true;
         platform::showMessage("Los datos introducidos no son correctos.", platform::Icon::Critical);
@@ -601,6 +618,13 @@ void MDI_PRINCIPAL::mnuPrincipalSalir_Click() {
 
 // Closing the frame: the same as the exit command.
 void MDI_PRINCIPAL::closeEvent(QCloseEvent* e) {
+    if (!terminando_ && platform::busy()) {
+        // A handler is on the stack (a message or dialog on show): the close
+        // comes back through the gate once it has returned.
+        e->ignore();
+        Orden(QStringLiteral("CerrarMarco"), [this] { close(); });
+        return;
+    }
     if (!terminando_) {
         if (!Cerrar_Ventanas()) {
             e->ignore();

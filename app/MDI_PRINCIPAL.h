@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 
 class Barra_Herramientas;
@@ -59,7 +60,11 @@ public:
     void mnuAyudaAcerca_Click();
 
     // Toolbar click: closes the splash and runs the command of the key;
-    // no failure escapes it.
+    // no failure escapes it. The toolbar, the menu entries with their
+    // shortcuts, the child frame's close box and the closing of the frame
+    // reach their commands through one gate (Orden): while a message, a
+    // dialog or a field's handler is in progress they wait until it has
+    // returned. Called directly, these methods run at once.
     void TB_BARRA_ButtonClick(const QString& clave);
 
     // Closes the open design window in the fixed order of the kinds, with its
@@ -122,6 +127,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    void Orden(const QString& clave, std::function<void()> paso);
     void Crear_Menus();
     void Crear_Barra();
     static void Compactar_Subventana(QMdiSubWindow* sub);

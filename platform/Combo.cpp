@@ -68,7 +68,9 @@ void Combo::selectText(int start, int length) {
 }
 
 void Combo::selectAllText() {
-    if (isEditable()) lineEdit()->selectAll();
+    if (!isEditable()) return;
+    const int n = static_cast<int>(lineEdit()->text().size());
+    lineEdit()->setSelection(n, -n);  // the cursor at the start: the start in view
 }
 
 bool Combo::forwards(const QKeyEvent* event) const {

@@ -1,11 +1,14 @@
 #include "platform/FieldLeave.h"
 
+#include "platform/Busy.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QWidget>
 
@@ -19,14 +22,6 @@ namespace {
 std::vector<FieldGuard*>& guards() {
     static std::vector<FieldGuard*> all;
     return all;
-}
-
-void selectAllIn(QWidget* w) {
-    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        edit->selectAll();
-    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-        if (combo->lineEdit()) combo->lineEdit()->selectAll();
-    }
 }
 
 bool inside(const QWidget* w, const QWidget* container) {
@@ -61,13 +56,44 @@ FieldGuard* FieldGuard::of(QWidget* field) {
 
 void FieldGuard::watch(QWidget* field, LeaveHandler handler) {
     if (!field) return;
-    if (!handlers_.count(field))
+    if (!handlers_.count(field)) {
         connect(field, &QObject::destroyed, this, [this, field] {
             handlers_.erase(field);
+            checked_.erase(field);
+            order_.erase(std::remove(order_.begin(), order_.end(), field), order_.end());
             if (lastOut_ == field) lastOut_ = nullptr;
         });
+        auto changed = [this, field] { textChangedIn(field); };
+        if (auto* edit = qobject_cast<QLineEdit*>(field)) {
+            connect(edit, &QLineEdit::textChanged, this, changed);
+        } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
+            // The combo's own signals may be blocked while the program
+            // fills it; its edit line's are not.
+            if (QLineEdit* line = combo->lineEdit())
+                connect(line, &QLineEdit::textChanged, this, changed);
+            connect(combo, &QComboBox::currentIndexChanged, this, changed);
+        }
+        order_.push_back(field);
+        checked_[field] = textOf(field);
+    }
     handlers_[field] = std::move(handler);
     clearAutoDefault();
+}
+
+// Only the field that holds the focus can be typed into: a text written
+// while it does not is the program's, and the start of any pending edit.
+void FieldGuard::textChangedIn(QWidget* field) {
+    if (!holdsFocus(field)) checked_[field] = textOf(field);
+}
+
+// The field has the focus, or gets it back when the window is active again
+// (a message box, a popup or another window holds the focus meanwhile).
+bool FieldGuard::holdsFocus(const QWidget* field) const {
+    if (const QWidget* now = QApplication::focusWidget()) {
+        if (inside(now, field)) return true;
+        if (now->window() == window_->window()) return false;
+    }
+    return fieldAt(window_->focusWidget()) == field;
 }
 
 void FieldGuard::exempt(QWidget* widget) {
@@ -89,6 +115,11 @@ void FieldGuard::clearAutoDefault() {
 
 bool FieldGuard::inWindow(const QObject* object) const {
     return object && object->isWidgetType() && inside(static_cast<const QWidget*>(object), window_);
+}
+
+bool FieldGuard::inFrame(const QWidget* widget) const {
+    QWidget* frame = window_->parentWidget();
+    return inside(widget, qobject_cast<QMdiSubWindow*>(frame) ? frame : window_);
 }
 
 bool FieldGuard::held(const QObject* target) const {
@@ -178,10 +209,7 @@ bool FieldGuard::pressCommand(QAbstractButton* button, Qt::FocusReason reason) {
     return true;
 }
 
-void FieldGuard::onFocusChanged(QWidget* old, QWidget* now) {
-    leaveOnFocusChange(old, now);
-    rememberShown(now);
-}
+void FieldGuard::onFocusChanged(QWidget* old, QWidget* now) { leaveOnFocusChange(old, now); }
 
 void FieldGuard::leaveOnFocusChange(QWidget* old, QWidget* now) {
     QWidget* out = lastOut_;
@@ -190,9 +218,17 @@ void FieldGuard::leaveOnFocusChange(QWidget* old, QWidget* now) {
     if (quiet_ > 0) return;
     if (!old || old != out || !handlers_.count(old)) return;
     // A popup (menu, a combo's list) or another window taking the focus is
-    // not the user leaving the field; nor is the focus leaving the window.
+    // not the user leaving the field; nor is the focus leaving the window
+    // and its child frame. The child frame itself is a place of the window:
+    // going backwards round the chain, the focus passes through it.
     if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason) return;
-    if (!now || !inWindow(now) || inside(now, old) || isExempt(now)) return;
+    if (!now || !inFrame(now) || inside(now, old) || isExempt(now)) return;
+    // The child frame takes the focus itself only on its way round the chain
+    // (Tab, Shift+Tab). A click on its title bar or close box gives the focus
+    // straight back to the field: the user has not left it (and a refused
+    // text must not keep the close box from closing).
+    if (!inWindow(now) && reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+        return;
     // The window going away (closed, hidden) moves the focus on Qt's own
     // account: the user abandons the field rather than leaving it.
     if (!window_->isVisible()) return;
@@ -203,18 +239,6 @@ void FieldGuard::leaveOnFocusChange(QWidget* old, QWidget* now) {
     if (byMouse && (refused_ == old || pendingMoves_ > 0)) eatClick_ = true;
 }
 
-// A field taking the focus from another widget of the window: a pending
-// edit is measured from what it shows now (after the leave of the field it
-// came from, which may rewrite it). The focus going to or coming back from
-// another window, a popup or nowhere changes nothing.
-void FieldGuard::rememberShown(QWidget* now) {
-    if (!inWindow(now)) return;
-    QWidget* field = fieldAt(now);
-    if (field == shown_) return;
-    shown_ = field;
-    shownText_ = field ? textOf(field) : QString();
-}
-
 QWidget* FieldGuard::fieldAt(QWidget* widget) const {
     for (QWidget* w = widget; w && inside(w, window_); w = w->parentWidget())
         if (handlers_.count(w)) return w;
@@ -223,11 +247,27 @@ QWidget* FieldGuard::fieldAt(QWidget* widget) const {
 
 QWidget* FieldGuard::focusedField() const { return fieldAt(window_->focusWidget()); }
 
+bool FieldGuard::pendingEdit(const QWidget* field) const {
+    auto it = checked_.find(const_cast<QWidget*>(field));
+    if (it == checked_.end()) return false;
+    if (!field->isEnabled() || !field->isVisibleTo(window_)) return false;
+    return field == refused_ || textOf(field) != it->second;
+}
+
 bool FieldGuard::pendingEdit() const {
-    QWidget* field = focusedField();
-    if (!field) return false;
-    if (field == refused_) return true;
-    return field == shown_ && textOf(field) != shownText_;
+    return std::any_of(order_.begin(), order_.end(),
+                       [this](const QWidget* f) { return pendingEdit(f); });
+}
+
+bool FieldGuard::leavePending() {
+    QPointer<FieldGuard> self(this);
+    const std::vector<QPointer<QWidget>> fields(order_.begin(), order_.end());
+    for (const QPointer<QWidget>& field : fields) {
+        if (!self) return false;
+        if (!field || !pendingEdit(field)) continue;
+        if (leave(field) != LeaveResult::Kind::Accepted) return false;
+    }
+    return bool(self);
 }
 
 LeaveResult::Kind FieldGuard::leave(QWidget* field) {
@@ -237,6 +277,7 @@ LeaveResult::Kind FieldGuard::leave(QWidget* field) {
     QPointer<FieldGuard> self(this);
     QPointer<QWidget> target(field);
     running_ = true;
+    const BusyScope ocupado;  // no command of the frame destroys the window meanwhile
     const LeaveResult result = handler();
     if (!self) return result.kind();
     running_ = false;
@@ -245,18 +286,18 @@ LeaveResult::Kind FieldGuard::leave(QWidget* field) {
     switch (result.kind()) {
     case LeaveResult::Kind::Accepted:
         if (refused_ == field) refused_ = nullptr;
-        if (shown_ == field) shownText_ = textOf(field);  // taken: nothing pending
+        checked_[field] = textOf(field);  // taken: nothing pending
         break;
     case LeaveResult::Kind::Refused:
         refused_ = field;
-        selectAllIn(field);
+        selectWholeText(field);
         moveFocusLater(field);
         break;
     case LeaveResult::Kind::Warning:
         if (refused_ == field) refused_ = nullptr;
-        if (shown_ == field) shownText_ = textOf(field);
+        checked_[field] = textOf(field);
         if (QWidget* next = result.next()) {
-            selectAllIn(next);
+            selectWholeText(next);
             moveFocusLater(next);
         }
         break;
@@ -272,7 +313,7 @@ void FieldGuard::moveFocusLater(QWidget* target) {
         [this, live] {
             if (live && live->isEnabled()) {
                 live->setFocus(Qt::OtherFocusReason);
-                selectAllIn(live);
+                selectWholeText(live);
             }
             --pendingMoves_;
             eatClick_ = false;
@@ -304,6 +345,20 @@ bool hasPendingEdit(const QWidget* window) {
     for (FieldGuard* g : guards())
         if (g->window_ == window) return g->pendingEdit();
     return false;
+}
+
+bool leavePendingFields(const QWidget* window) {
+    for (FieldGuard* g : guards())
+        if (g->window_ == window) return g->leavePending();
+    return true;
+}
+
+void selectWholeText(QWidget* field) {
+    QLineEdit* edit = qobject_cast<QLineEdit*>(field);
+    if (auto* combo = qobject_cast<QComboBox*>(field)) edit = combo->lineEdit();
+    if (!edit) return;
+    const int n = static_cast<int>(edit->text().size());
+    edit->setSelection(n, -n);  // selected from its end back to 0: the cursor at the start
 }
 
 void settle() {

@@ -2,15 +2,23 @@
 // each validated field (a QLineEdit or a platform::Combo) with its handler.
 //
 // The handler runs every time the field is left, changed or not:
-//  - by a real focus change to another widget of the window (mouse, Tab,
-//    shortcut); focus-outs that are not leaves are ignored: another window
-//    taking the focus (a message box), a menu or popup (also a combo's own
-//    list), the focus going outside the guarded window or nowhere;
+//  - by a real focus change to another place of the window or of the child
+//    frame that holds it (a QMdiSubWindow; Shift+Tab from the first widget
+//    passes through it): mouse, Tab and Shift+Tab (also where they wrap round
+//    either end of the chain), an access key, the program moving the focus.
+//    A click on the child frame's title bar is none: the frame gives the
+//    focus straight back to the field.
+//    Focus-outs that are not leaves are ignored: another window taking the
+//    focus (a message box), a menu or popup (also a combo's own list), the
+//    focus going outside the window and its child frame, or nowhere;
 //  - by platform::leaveField(field) in tests (the same path, no focus needed).
+// While a handler runs the program counts as busy (platform/Busy.h): no
+// command of the frame can destroy the window under it.
 //
 // The handler says what happened:
 //  - accepted():    the focus goes where the user sent it;
-//  - refused():     the whole text is selected and the focus given back to
+//  - refused():     the whole text is selected, the cursor at its start so
+//                   the start stays in view, and the focus given back to
 //                   the field (queued: never inside the focus change). Until
 //                   the field is accepted, every command of the window is
 //                   held: mouse and key input to its other widgets (buttons,
@@ -23,6 +31,14 @@
 // The click that caused a refused or warned leave never reaches its target.
 // While a focus move of the guard is pending, the widget that held the focus
 // meanwhile is not "left" (its handler does not run).
+//
+// A pending edit (the second line of defence, for a field the focus left
+// without a leave): a watched field whose text differs from what it showed
+// after its last check, or that holds a refused text, whether or not it
+// still has the focus. Its last check is its last leave that was accepted or
+// warned; a text the program writes while the field does not hold the focus
+// (the load step, a reset) is the new start too. A disabled or hidden field
+// holds no pending edit.
 //
 // Push buttons of the window get autoDefault off (those present when the
 // guard is made, a field watched or the window shown), so Return in a
@@ -94,12 +110,18 @@ public:
     // The watched field that holds the window's focus, or nullptr.
     QWidget* focusedField() const;
 
-    // The field holding the focus has an edit its handler has not taken yet:
-    // its text differs from what it showed when it took the focus (the focus
-    // coming back from a message box, a popup or another window keeps that
-    // text), or it holds a refused text. Nothing runs: a command that reads
-    // the case asks this in place of leaving the field.
+    // A watched field holds an edit its handler has not taken yet (a pending
+    // edit, above), the focused one or any other. Nothing runs: the close
+    // asks its save question, the print refuses.
     bool pendingEdit() const;
+    // This field holds one.
+    bool pendingEdit(const QWidget* field) const;
+
+    // Runs the leave of every field that holds a pending edit, in the order
+    // they were watched, as leaving each would; stops at the first that is
+    // not accepted. True when every one was accepted (or none was pending):
+    // a command that reads the case (calculate, save) goes on only then.
+    bool leavePending();
 
     // The guard watching this field, or nullptr.
     static FieldGuard* of(QWidget* field);
@@ -110,12 +132,16 @@ protected:
 private:
     friend bool clickAsUser(QAbstractButton* button);
     friend bool hasPendingEdit(const QWidget* window);
+    friend bool leavePendingFields(const QWidget* window);
     void onFocusChanged(QWidget* old, QWidget* now);
     void leaveOnFocusChange(QWidget* old, QWidget* now);
-    void rememberShown(QWidget* now);
+    void textChangedIn(QWidget* field);
+    bool holdsFocus(const QWidget* field) const;
     QWidget* fieldAt(QWidget* widget) const;
     void moveFocusLater(QWidget* target);
     bool inWindow(const QObject* object) const;
+    // In the window or in the child frame that holds it.
+    bool inFrame(const QWidget* widget) const;
     bool held(const QObject* target) const;
     bool isExempt(const QWidget* widget) const;
     bool pressOnReturn(QObject* watched, const QKeyEvent* key);
@@ -128,10 +154,10 @@ private:
 
     QWidget* window_;
     std::map<QWidget*, LeaveHandler> handlers_;
+    std::vector<QWidget*> order_;          // the watched fields, in watch order
+    std::map<QWidget*, QString> checked_;  // text after its last check
     std::vector<QPointer<QWidget>> exempt_;
     QPointer<QWidget> refused_;
-    QPointer<QWidget> shown_;      // watched field that last took the focus
-    QString shownText_;            // its text then, or as its handler left it
     QWidget* lastOut_ = nullptr;   // watched field of the last focus-out
     int lastOutReason_ = 0;        // its Qt::FocusReason
     int pendingMoves_ = 0;         // queued focus moves not yet done
@@ -156,6 +182,13 @@ bool clickAsUser(QAbstractButton* button);
 // Whether a guarded field of this window holds an edit not yet left
 // (FieldGuard::pendingEdit of the window's guard; false without a guard).
 bool hasPendingEdit(const QWidget* window);
+
+// FieldGuard::leavePending of the window's guard (true without a guard).
+bool leavePendingFields(const QWidget* window);
+
+// Selects the whole text of a line edit or an editable combo with the cursor
+// at its start, so that a text longer than the box shows its beginning.
+void selectWholeText(QWidget* field);
 
 // Carries out pending queued calls (focus moves) so a test can read the focus.
 void settle();

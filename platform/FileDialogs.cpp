@@ -1,6 +1,8 @@
 #include "platform/FileDialogs.h"
 #include "platform/Services.h"
 
+#include "platform/Busy.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -97,7 +99,11 @@ std::optional<std::string> QtFileDialogService::ask(const FileRequest& request) 
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
     if (!request.fileName.empty()) dialog.selectFile(QString::fromStdString(request.fileName));
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    {
+        // Its event loop runs queued calls: the program is busy meanwhile.
+        const BusyScope ocupado;
+        if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    }
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;
     return files.first().toStdString();

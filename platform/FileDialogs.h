@@ -48,7 +48,8 @@ FileDialogService* installedFileDialogs();
 // the window set with setFileDialogParent (else of the active window),
 // centred on it. The toolkit keeps the dialog's history in a settings file;
 // that file goes to a private temporary folder, removed when the program
-// ends, so the user's home folder receives none.
+// ends, so the user's home folder receives none. While it is on show the
+// program counts as busy (platform/Busy.h).
 class QtFileDialogService : public FileDialogService {
 public:
     std::optional<std::string> ask(const FileRequest& request) override;

@@ -3,6 +3,8 @@
 // modules ask this service, never a toolkit box, so tests can answer it.
 #pragma once
 
+#include "platform/Busy.h"
+
 #include <string>
 
 namespace platform {
@@ -32,8 +34,11 @@ MessageService& messages();
 void setMessages(MessageService* service);  // nullptr: none
 MessageService* installedMessages();        // the one in force, or nullptr
 
+// While the message is on show (a real box runs a nested event loop) the
+// program counts as busy: no command of the frame runs meanwhile.
 inline Answer showMessage(const std::string& text, Icon icon,
                           Buttons buttons = Buttons::Ok) {
+    const BusyScope ocupado;
     return messages().show(Message{text, icon, buttons});
 }
 

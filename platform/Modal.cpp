@@ -1,5 +1,7 @@
 #include "platform/Modal.h"
 
+#include "platform/Busy.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
@@ -16,6 +18,8 @@ ScopedModalScript::ScopedModalScript() : previous_(script) { script = this; }
 ScopedModalScript::~ScopedModalScript() { script = previous_; }
 
 int runModal(QDialog& dialog) {
+    // Its event loop runs queued calls: the program is busy meanwhile.
+    const BusyScope ocupado;
     if (!script) return dialog.exec();
 
     script->shown.push_back(dialog.objectName());

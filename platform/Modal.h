@@ -17,7 +17,7 @@ class QDialog;
 namespace platform {
 
 // Shows the dialog modally and returns its result (QDialog::Accepted or
-// Rejected).
+// Rejected). The program counts as busy meanwhile (platform/Busy.h).
 int runModal(QDialog& dialog);
 
 using ModalStep = std::function<void(QDialog&)>;

@@ -4,6 +4,7 @@
 #include "engine/General.h"
 #include "platform/Combo.h"
 #include "platform/Controls.h"
+#include "platform/FieldLeave.h"
 #include "platform/Grid.h"
 #include "platform/Messages.h"
 #include "platform/NumberText.h"
@@ -41,10 +42,7 @@ void Poner_Control(QWidget* control, const QString& texto) {
     if (auto* c = qobject_cast<platform::Combo*>(control)) c->setText(texto);
 }
 
-void Seleccionar_Control(QWidget* control) {
-    if (auto* l = qobject_cast<QLineEdit*>(control)) l->selectAll();
-    if (auto* c = qobject_cast<platform::Combo*>(control)) c->selectAllText();
-}
+void Seleccionar_Control(QWidget* control) { platform::selectWholeText(control); }
 
 std::optional<double> Leer_Mostrado(const QString& texto) {
     bool ok = false;

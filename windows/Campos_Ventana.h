@@ -35,7 +35,8 @@ QString Texto_Control(const QWidget* control);
 // too long for the field.
 void Poner_Control(QWidget* control, const QString& texto);
 
-// Selects the whole text of a line or list field.
+// Selects the whole text of a line or list field, the cursor at its start
+// so that the start stays in view.
 void Seleccionar_Control(QWidget* control);
 
 // A field's shown text read back for a calculation: as shown, or failing

@@ -457,6 +457,9 @@ void FM_CONFINA::Rechazar_Calculo(const char* mensaje) {
 }
 
 void FM_CONFINA::CM_CALCULAR_Click() {
+    // A field holding an edit not yet left is checked first, as leaving it
+    // would; a refusal stops here.
+    if (!guardia_->leavePending()) return;
     auto& c = General::Caso;
     const bool rectangulo = CO_SECCION->selectedIndex() == 2;
 

@@ -435,6 +435,9 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
 // Calculation
 
 void Ventana_Flexion::CM_CALCULAR_Click() {
+    // A field holding an edit not yet left (the focus went elsewhere without
+    // a leave) is checked first, as leaving it would; a refusal stops here.
+    if (!guardia_->leavePending()) return;
     auto& c = General::Caso;
     const auto& reglas = flexion::Reglas(Tipo());
 

@@ -117,10 +117,11 @@ TEST(FieldLeave, PopupsAndOtherWindowsAreNotLeaves) {
     EXPECT_EQ(f.ran, std::vector<QString>{"combo"});
 }
 
-// An edit not yet left: the focused field's text against what it showed when
-// it took the focus. Another window taking the focus and giving it back keeps
-// that reference; a leave that takes the text sets a new one; a refused text
-// is pending until the field is accepted. Nothing runs the handler.
+// An edit not yet left: a field's text against what it showed after its last
+// check (or the program's last write while it did not hold the focus).
+// Another window taking the focus and giving it back keeps that reference; a
+// leave that takes the text sets a new one; a refused text is pending until
+// the field is accepted. Nothing runs the handler.
 TEST(FieldLeave, PendingEditIsMeasuredFromWhenTheFieldTookTheFocus) {
     Form f;
     EXPECT_FALSE(platform::hasPendingEdit(&f.window));
@@ -350,7 +351,79 @@ TEST(FieldLeave, ReturnInADialogFieldPressesNoButton) {
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
 }
 
+// The edit stays pending when the focus leaves the field without a leave
+// (to nowhere, then to a button); the program's own writes while the field
+// does not hold the focus are no edit; a disabled field holds none.
+// leavePending() runs the check of what is pending, and only of that.
+TEST(FieldLeave, PendingEditOutlivesTheFocus) {
+    Form f;
+    QTest::keyClicks(f.a, "7");
+    f.a->clearFocus();
+    f.button->setFocus();
+    platform::settle();
+    EXPECT_TRUE(f.ran.empty());
+    EXPECT_TRUE(f.guard->pendingEdit(f.a));
+    EXPECT_FALSE(f.guard->pendingEdit(f.b));
+    f.b->setText("9");  // the program's, b not focused
+    EXPECT_FALSE(f.guard->pendingEdit(f.b));
+    f.a->setEnabled(false);
+    EXPECT_FALSE(f.guard->pendingEdit());
+    f.a->setEnabled(true);
+    EXPECT_TRUE(f.guard->pendingEdit());
+
+    f.answerA = [] { return LeaveResult::refused(); };
+    EXPECT_FALSE(f.guard->leavePending());
+    platform::settle();
+    EXPECT_EQ(f.ran, std::vector<QString>{"a"});
+    EXPECT_EQ(QApplication::focusWidget(), f.a);
+    f.answerA = [] { return LeaveResult::accepted(); };
+    EXPECT_TRUE(f.guard->leavePending());
+    EXPECT_FALSE(f.guard->pendingEdit());
+    EXPECT_TRUE(f.guard->leavePending());  // nothing left to check
+    EXPECT_EQ(f.ran, (std::vector<QString>{"a", "a"}));
+}
+
 }  // namespace
+
+// Shift+Tab from the first field of an MDI child: the focus passes through
+// the child frame, a place of the window: the field is left and checked.
+TEST(FieldLeave, ShiftTabThroughTheChildFrameLeavesTheField) {
+    QMdiArea area;
+    auto* window = new QWidget;
+    auto* inner = new QVBoxLayout(window);
+    auto* a = new QLineEdit("abc", window);
+    auto* b = new QPushButton("Calcular", window);
+    inner->addWidget(a);
+    inner->addWidget(b);
+    auto* guard = new FieldGuard(window);
+    int runs = 0;
+    guard->watch(a, [&] {
+        ++runs;
+        return LeaveResult::refused();
+    });
+    QMdiSubWindow* sub = area.addSubWindow(window);
+    area.show();
+    sub->show();
+    area.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    a->setFocus(Qt::TabFocusReason);
+    platform::settle();
+    ASSERT_EQ(QApplication::focusWidget(), a);
+    QTest::keyClick(a, Qt::Key_Backtab, Qt::ShiftModifier);
+    platform::settle();
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(QApplication::focusWidget(), a);
+    EXPECT_EQ(a->cursorPosition(), 0);
+    EXPECT_EQ(a->selectedText(), "abc");
+
+    // A click on the child frame's title bar (to move it, or on its close
+    // box) gives the focus straight back to the field: no leave, or a refused
+    // text would keep the close box from ever closing.
+    QTest::mouseClick(sub, Qt::LeftButton, {}, QPoint(sub->width() / 2, 4));
+    platform::settle();
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(QApplication::focusWidget(), a);
+}
 
 // Closing a child window moves the focus out of its field on Qt's own
 // account: that is no leave, and a text the user abandons shows no message.

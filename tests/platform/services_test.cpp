@@ -1,5 +1,7 @@
 // Services that tests answer: messages, file dialogs, modal windows, screen,
 // launcher; and the small controls.
+#include "platform/Busy.h"
+#include "platform/CommandGate.h"
 #include "platform/Controls.h"
 #include "platform/FieldLeave.h"
 #include "platform/FileDialogs.h"
@@ -21,7 +23,51 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace {
+
+// A command runs at once when nothing is busy. Asked while a message is on
+// show (or any busy scope), it waits, and runs from the event loop after the
+// scope has ended, in the order asked, once per key; one whose context has
+// gone is dropped.
+TEST(CommandGate, CommandsWaitWhileBusyAndRunAfterwards) {
+    std::vector<std::string> ran;
+    QObject frame;
+    EXPECT_TRUE(platform::runWhenIdle(&frame, "a", [&] { ran.push_back("a"); }));
+    EXPECT_EQ(ran, std::vector<std::string>{"a"});
+    ran.clear();
+
+    platform::ScopedFakeMessages messages;
+    {
+        platform::BusyScope handler;
+        EXPECT_TRUE(platform::busy());
+        EXPECT_FALSE(platform::runWhenIdle(&frame, "open", [&] { ran.push_back("open"); }));
+        EXPECT_FALSE(platform::runWhenIdle(&frame, "open", [&] { ran.push_back("twice"); }));
+        auto gone = std::make_unique<QObject>();
+        EXPECT_FALSE(platform::runWhenIdle(gone.get(), "x", [&] { ran.push_back("gone"); }));
+        gone.reset();
+        EXPECT_FALSE(platform::runWhenIdle(&frame, "close", [&] {
+            ran.push_back("close");
+            // A command that shows a message makes the next one wait again.
+            platform::showMessage("¿desea grabar?", platform::Icon::Question,
+                                  platform::Buttons::YesNo);
+        }));
+        EXPECT_FALSE(platform::runWhenIdle(&frame, "new", [&] { ran.push_back("new"); }));
+        QCoreApplication::processEvents();  // a nested loop: nothing runs in it
+        EXPECT_TRUE(ran.empty());
+    }
+    EXPECT_FALSE(platform::busy());
+    EXPECT_TRUE(ran.empty());  // not inside the handler that ended the scope
+    platform::settle();
+    platform::settle();
+    platform::settle();
+    EXPECT_EQ(ran, (std::vector<std::string>{"open", "close", "new"}));
+    EXPECT_EQ(platform::waitingCommands(), 0);
+    EXPECT_EQ(messages.fake.shown.size(), 1u);
+}
 
 TEST(Messages, FakeRecordsAndAnswers) {
     platform::ScopedFakeMessages messages;
