@@ -1,5 +1,7 @@
 #include "platform/Modal.h"
 
+#include "platform/Screen.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
@@ -16,6 +18,8 @@ ScopedModalScript::ScopedModalScript() : previous_(script) { script = this; }
 ScopedModalScript::~ScopedModalScript() { script = previous_; }
 
 int runModal(QDialog& dialog) {
+    // Centred on the frame of its window, title bar included.
+    if (const QWidget* over = dialog.parentWidget()) centerOnWindow(dialog, *over);
     if (!script) return dialog.exec();
 
     script->shown.push_back(dialog.objectName());
