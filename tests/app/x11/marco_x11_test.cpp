@@ -4,9 +4,15 @@
 // request, and its outer size at the scale the run sets.
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
+#include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "platform/Modal.h"
+#include "platform/QtMessageService.h"
+#include "windows/Dialogos.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -22,6 +28,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -77,6 +86,19 @@ public:
         }
         std::free(p);
         return si;
+    }
+
+    // The Motif hints a window asks for: {flags, functions, decorations}.
+    std::vector<uint32_t> motif(xcb_window_t w) {
+        const xcb_atom_t a = atomo("_MOTIF_WM_HINTS");
+        auto* p = xcb_get_property_reply(c_, xcb_get_property(c_, 0, w, a, a, 0, 5), nullptr);
+        std::vector<uint32_t> v;
+        if (p && xcb_get_property_value_length(p) >= 12) {
+            const auto* d = static_cast<const uint32_t*>(xcb_get_property_value(p));
+            v.assign(d, d + 3);
+        }
+        std::free(p);
+        return v;
     }
 
     // The outer size in device pixels: the client window and the frame the
@@ -226,6 +248,84 @@ TEST_F(Marco_X11, ComesBackFromAResizeRequest) {
     static_cast<void>(QTest::qWaitFor(
         [&] { return principal->size() != principal->Tamano_Cliente(); }, 500));
     Esperar_Vuelta();
+}
+
+// Every modal window sits with its frame centred on the frame's as the
+// about box does (exactly, where the window manager honours the position
+// asked for); the fixed dialogs ask the window manager for a close button
+// only.
+TEST_F(Marco_X11, ModalWindowsAreCentredOnTheFrameFixedOnesWithOnlyAClose) {
+    principal->mnuCalcularFlexion_Click();
+    QWidget* ventana = principal->Ventana();
+    ASSERT_TRUE(ventana);
+    std::vector<std::string> vistos;
+    std::optional<QPoint> acerca;  // how far off the about box sits
+    auto revisar = [&](QWidget* d, bool fijo) {
+        ASSERT_TRUE(d);
+        const std::string nombre =
+            (d->objectName().isEmpty() ? QString(d->metaObject()->className()) : d->objectName())
+                .toStdString();
+        SCOPED_TRACE(nombre);
+        vistos.push_back(nombre);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(d, 10000));
+        const auto desvio = [&] {
+            return d->frameGeometry().center() - principal->frameGeometry().center();
+        };
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return !d->windowHandle()->frameMargins().isNull(); }, 10000));
+        if (!acerca) {
+            acerca = desvio();
+            EXPECT_LE(acerca->manhattanLength(), 10);
+        }
+        // A resizable window may get a thicker frame than the fixed frame
+        // whose margins stand in for its own before it is shown.
+        const int margen = fijo ? 1 : 2;
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return (desvio() - *acerca).manhattanLength() <= margen; }, 10000))
+            << "off the frame's centre by " << desvio().x() << ", " << desvio().y()
+            << ", the about box by " << acerca->x() << ", " << acerca->y();
+        if (!fijo) return;
+        const std::vector<uint32_t> m = x.motif(static_cast<xcb_window_t>(d->winId()));
+        ASSERT_EQ(m.size(), 3u);
+        const uint32_t kFunciones = 1, kMinimizar = 8, kMaximizar = 16, kCerrar = 32;
+        const uint32_t kDecoMinimizar = 32, kDecoMaximizar = 64;
+        EXPECT_TRUE(m[0] & kFunciones);
+        EXPECT_EQ(m[1] & (kMinimizar | kMaximizar | kCerrar), kCerrar);
+        EXPECT_EQ(m[2] & (kDecoMinimizar | kDecoMaximizar), 0u);
+    };
+
+    {
+        platform::ScopedModalScript guion;
+        guion.push([&](QDialog& d) { revisar(&d, true); });
+        principal->mnuAyudaAcerca_Click();
+    }
+    {
+        platform::ScopedModalScript guion;
+        guion.push([&](QDialog& d) { revisar(&d, true); });
+        guion.push([&](QDialog& d) { revisar(&d, true); });
+        windows::Mostrar_FM_COEF(ventana);
+        windows::Mostrar_FM_ANCLAJE(ventana);
+    }
+
+    platform::QtMessageService cajas(principal.get());
+    platform::setMessages(&cajas);
+    QTimer::singleShot(0, [&] {
+        QWidget* caja = QApplication::activeModalWidget();
+        revisar(caja, true);
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->done(0);
+    });
+    platform::showMessage("Aviso", platform::Icon::Information);
+    platform::setMessages(&mensajes.fake);
+
+    platform::QtFileDialogService ficheros;
+    QTimer::singleShot(0, [&] {
+        revisar(QApplication::activeModalWidget(), false);
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+    });
+    platform::FileRequest pide;
+    pide.kind = platform::FileRequest::Kind::Open;
+    EXPECT_FALSE(ficheros.ask(pide));
+    EXPECT_EQ(vistos.size(), 5u);
 }
 
 }  // namespace
