@@ -46,4 +46,6 @@ if [ "$gestor" != none ]; then
     { echo "$gestor did not take the screen"; exit 1; }
 fi
 
+# Under LeakSanitizer, what the X platform's system libraries keep is theirs.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(dirname "$0")/lsan.supp"
 QT_QPA_PLATFORM=xcb "$@"
