@@ -9,6 +9,7 @@
 #include "engine/General.h"
 #include "platform/Busy.h"
 #include "platform/CommandGate.h"
+#include "platform/Controls.h"
 #include "platform/FieldLeave.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
@@ -47,8 +48,9 @@ namespace {
 // Background of the free client area: the workspace colour with a picture of
 // 798 x 564 pixels at its top left corner (a brush tiles, so the brush is
 // larger than the area).
-QPixmap Dibujo_Fondo(const QColor& espacio) {
-    QPixmap fondo(MDI_PRINCIPAL::kAncho, MDI_PRINCIPAL::kAlto);
+QPixmap Dibujo_Fondo(const QColor& espacio, const QSize& area) {
+    QPixmap fondo(area.expandedTo(QSize(platform::twips(MDI_PRINCIPAL::kAnchoTwips),
+                                        platform::twips(MDI_PRINCIPAL::kAltoTwips))));
     fondo.fill(espacio);
     QPixmap pm(798, 564);
     QPainter p(&pm);
@@ -69,6 +71,11 @@ QPixmap Dibujo_Fondo(const QColor& espacio) {
     QPainter(&fondo).drawPixmap(0, 0, pm);
     return fondo;
 }
+
+// The child frame of a design window: fixed, without a maximise button.
+constexpr Qt::WindowFlags kBanderasSubventana =
+    Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
 
 // An event filter that runs a function.
 class Filtro_Eventos : public QObject {
@@ -106,7 +113,6 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
 
     area_ = new QMdiArea(this);
     area_->setObjectName(QStringLiteral("Area"));
-    area_->setBackground(QBrush(Dibujo_Fondo(area_->palette().color(QPalette::Dark))));
     area_->viewport()->installEventFilter(this);
     setCentralWidget(area_);
     connect(area_, &QMdiArea::subWindowActivated, this, &MDI_PRINCIPAL::Subventana_Activada);
@@ -118,6 +124,21 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
 
     Crear_Menus();
     Crear_Barra();
+    // The area holds the largest design window in its child frame whole.
+    {
+        auto* ventana = new QWidget;
+        ventana->setFixedSize(windows::Tamano_Ventana_Mayor());
+        QMdiSubWindow* prueba = area_->addSubWindow(ventana, kBanderasSubventana);
+        Compactar_Subventana(prueba);
+        const int borde = 2 * area_->frameWidth();
+        area_->setMinimumSize(prueba->sizeHint().expandedTo(prueba->minimumSizeHint()) +
+                              QSize(borde, borde));
+        area_->removeSubWindow(prueba);
+        delete prueba;
+    }
+    minimo_ = minimumSizeHint();
+    area_->setBackground(
+        QBrush(Dibujo_Fondo(area_->palette().color(QPalette::Dark), minimo_)));
     MDIForm_Resize();
     // Ctrl+A opens a file wherever the focus is (Abrir_Con_Teclas).
     filtroTeclas_ = new Filtro_Eventos(
@@ -273,15 +294,93 @@ void MDI_PRINCIPAL::Mostrar() {
     if (presentacion_) presentacion_->raise();
 }
 
-// Keeps the outer size (frame included) at 800 x 600 and the window out of
-// the maximised state; a minimised window is left alone.
+QSize MDI_PRINCIPAL::Tamano_Cliente() const {
+    // In full screen the window manager takes its frame away for a while:
+    // the frame it last drew stands in.
+    if (const QWindow* w = windowHandle(); w && !w->frameMargins().isNull())
+        marco_ = w->frameMargins();
+    const QMargins marco = marco_;
+    const QSize fuera(platform::twips(kAnchoTwips), platform::twips(kAltoTwips));
+    return (fuera - QSize(marco.left() + marco.right(), marco.top() + marco.bottom()))
+        .expandedTo(minimo_);
+}
+
+// Keeps the outer size (frame included) at 12000 x 9000 twips, or the
+// client size the bars and the largest design window need, and the window
+// out of the maximised and full-screen states; a minimised window is left
+// alone.
 void MDI_PRINCIPAL::MDIForm_Resize() {
     if (windowState() & Qt::WindowMinimized) return;
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         setWindowState(Qt::WindowNoState);
-    QMargins marco;
-    if (QWindow* w = windowHandle()) marco = w->frameMargins();
-    setFixedSize(kAncho - marco.left() - marco.right(), kAlto - marco.top() - marco.bottom());
+    const QSize cliente = Tamano_Cliente();
+    setFixedSize(cliente);
+    // The base size is the size itself: a window manager that rounds to
+    // the size increment (the toolkit sets one at fractional scales) keeps
+    // it exactly.
+    setBaseSize(cliente);
+    if (size() != cliente) resize(cliente);
+}
+
+// After a size or a state it did not choose (a window manager's full
+// screen, a program's resize request) the frame comes back to its size and
+// its place. Bounded: a window manager that keeps refusing the size gets
+// at most twenty attempts every two seconds.
+void MDI_PRINCIPAL::Volver() {
+    volver_ = false;
+    if (!isVisible() || (windowState() & Qt::WindowMinimized)) return;
+    // Coming out of full screen the window manager draws its frame again a
+    // moment later; a place set before that would be taken for the
+    // client's. Waited for, at most two seconds.
+    const bool sinMarco = windowHandle() && windowHandle()->frameMargins().isNull();
+    if (sinMarco && !marco_.isNull() && !(windowState() & Qt::WindowFullScreen) &&
+        esperas_ < 40) {
+        ++esperas_;
+        volver_ = true;
+        QTimer::singleShot(50, this, &MDI_PRINCIPAL::Volver);
+        return;
+    }
+    esperas_ = 0;
+    const bool mal = size() != Tamano_Cliente() ||
+                     (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (!mal) {
+        correcciones_ = 0;
+        if (pos() != lugar_) move(lugar_);
+        return;
+    }
+    if (!rafaga_.isValid() || rafaga_.elapsed() > 2000) {
+        rafaga_.start();
+        correcciones_ = 0;
+    }
+    if (++correcciones_ > 20) return;
+    MDIForm_Resize();
+    move(lugar_);
+}
+
+void MDI_PRINCIPAL::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    // Only a size from outside; the frame's own sizing needs no answer.
+    if (!e->spontaneous() || !isVisible() || volver_) return;
+    volver_ = true;
+    QTimer::singleShot(0, this, &MDI_PRINCIPAL::Volver);
+}
+
+// A move of the frame at its size, in the normal state, is the user's (or
+// the window manager's placing): the frame's place from now on. A move
+// with another size is the window manager framing the window (its frame
+// changes the client size the frame needs) or taking it to full screen.
+void MDI_PRINCIPAL::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    if (!isVisible() || volver_ || (windowState() & Qt::WindowMinimized)) return;
+    const Qt::WindowStates otros = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (!(windowState() & otros) && size() == Tamano_Cliente()) {
+        lugar_ = pos();
+        return;
+    }
+    if (e->spontaneous()) {
+        volver_ = true;
+        QTimer::singleShot(0, this, &MDI_PRINCIPAL::Volver);
+    }
 }
 
 void MDI_PRINCIPAL::showEvent(QShowEvent* e) {
@@ -294,14 +393,21 @@ void MDI_PRINCIPAL::showEvent(QShowEvent* e) {
 void MDI_PRINCIPAL::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     // Queued: not inside the state change itself.
-    if (e->type() == QEvent::WindowStateChange)
-        QTimer::singleShot(0, this, &MDI_PRINCIPAL::MDIForm_Resize);
+    if (e->type() == QEvent::WindowStateChange && !volver_) {
+        volver_ = true;
+        QTimer::singleShot(0, this, &MDI_PRINCIPAL::Volver);
+    }
 }
 
 void MDI_PRINCIPAL::Centrar() {
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect r = s->geometry();
-        move(r.x() + (r.width() - kAncho) / 2, r.y() + (r.height() - kAlto) / 2);
+        QMargins marco;
+        if (const QWindow* w = windowHandle()) marco = w->frameMargins();
+        const QSize fuera = Tamano_Cliente().grownBy(marco);
+        lugar_ = QPoint(r.x() + (r.width() - fuera.width()) / 2,
+                        r.y() + (r.height() - fuera.height()) / 2);
+        move(lugar_);
     }
 }
 
@@ -445,10 +551,7 @@ void MDI_PRINCIPAL::Mostrar_Ventana(DesignKind kind) {
     if (!w) return;
     w->Form_Load();
     // Fixed size on the child frame, without a maximise button.
-    auto* sub = area_->addSubWindow(w, Qt::SubWindow | Qt::CustomizeWindowHint |
-                                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                                           Qt::WindowMinimizeButtonHint |
-                                           Qt::WindowCloseButtonHint);
+    auto* sub = area_->addSubWindow(w, kBanderasSubventana);
     sub->setAttribute(Qt::WA_DeleteOnClose, false);
     Compactar_Subventana(sub);
     sub->setFixedSize(sub->sizeHint().expandedTo(sub->minimumSizeHint()));

@@ -1,11 +1,13 @@
-// The main frame: a fixed 800 x 600 window with the menu bar and an MDI area
-// that holds at most one design window.
+// The main frame: a fixed window of 12000 x 9000 twips (800 x 600 pixels at
+// 96 DPI) with the menu bar and an MDI area that holds at most one design
+// window.
 #pragma once
 
 #include "app/FM_PRESENTACION.h"
 #include "windows/DesignWindow.h"
 
 #include <QMainWindow>
+#include <QElapsedTimer>
 #include <QPointer>
 
 #include <functional>
@@ -21,8 +23,10 @@ class MDI_PRINCIPAL : public QMainWindow, public windows::FrameHooks {
     Q_OBJECT
 
 public:
-    static constexpr int kAncho = 800;  // outer size in pixels
+    static constexpr int kAncho = 800;  // the smallest screen, in pixels
     static constexpr int kAlto = 600;
+    static constexpr int kAnchoTwips = 12000;  // outer size
+    static constexpr int kAltoTwips = 9000;
 
     explicit MDI_PRINCIPAL(QWidget* parent = nullptr);
     ~MDI_PRINCIPAL() override;
@@ -33,6 +37,14 @@ public:
 
     // Shows the frame at its fixed size in the centre of the screen.
     void Mostrar();
+
+    // The client size the frame keeps: its outer size less the window
+    // manager's frame, but never less than the menu bar, the toolbar and
+    // the largest design window take.
+    QSize Tamano_Cliente() const;
+    // Where the frame's outer top-left corner goes back to after a resize
+    // or a state change that did not come from the user moving it.
+    QPoint Lugar() const { return lugar_; }
 
     // Closes the splash when it is loaded (free area, top menus, toolbar).
     void Cerrar_Presentacion();
@@ -125,6 +137,8 @@ protected:
     void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     void Orden(const QString& clave, std::function<void()> paso);
@@ -134,6 +148,7 @@ private:
     void MDIForm_Activate();
     void MDIForm_Click();
     void MDIForm_Resize();
+    void Volver();
     void Centrar();
     void Nuevo_Caso(windows::DesignKind kind);
     void Mostrar_Ventana(windows::DesignKind kind);
@@ -154,6 +169,13 @@ private:
     bool descargando_ = false;  // the frame itself is closing the child
     bool terminando_ = false;
     bool centrar_ = false;  // centre again at the first activation
+    QSize minimo_;  // the client size the bars and the largest window need
+    mutable QMargins marco_;  // the window manager's frame, when last known
+    QPoint lugar_;  // the frame's place (outer top-left corner)
+    bool volver_ = false;  // a correction of size and place is queued
+    int correcciones_ = 0;  // corrections that found a wrong size, this burst
+    QElapsedTimer rafaga_;  // since the first correction of the burst
+    int esperas_ = 0;  // waits for the window manager's frame to come back
     bool pulsadoLibre_ = false;  // left button went down on the free area
     bool abrirPendiente_ = false;  // Ctrl+A pressed, open command not run yet
     QObject* filtroTeclas_ = nullptr;

@@ -1,9 +1,25 @@
 #include "platform/Controls.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
+
+#include <cmath>
 
 namespace platform {
+
+double logicalDpi() {
+    const QScreen* s = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
+                           ? QGuiApplication::primaryScreen()
+                           : nullptr;
+    const double dpi = s ? s->logicalDotsPerInchY() : 0;
+    return dpi > 0 ? dpi : 96.0;
+}
+
+int twips(int t) { return static_cast<int>(std::lround(t * logicalDpi() / 1440.0)); }
+
+int pixels(int p) { return twips(15 * p); }
 
 void makeReadOnly(QLineEdit* edit) {
     edit->setReadOnly(true);

@@ -7,9 +7,14 @@
 
 namespace platform {
 
-inline constexpr int kTwipsPerPixel = 15;
+// A twip is 1/1440 inch at the screen's logical DPI, the DPI the fonts are
+// drawn at, so a layout in twips grows with its text: 15 twips a pixel at
+// 96 DPI, 10 at 144. Without a screen, 96 DPI.
+double logicalDpi();
 // Twips to pixels, rounded to the nearest pixel.
-constexpr int twips(int t) { return (t >= 0 ? t + kTwipsPerPixel / 2 : t - kTwipsPerPixel / 2) / kTwipsPerPixel; }
+int twips(int t);
+// A length of the layout given in pixels at 96 DPI (15 twips each).
+int pixels(int p);
 
 inline const QColor kReadOnlyBackground{224, 224, 224};
 

@@ -2,6 +2,7 @@
 #include "platform/Services.h"
 
 #include "platform/Busy.h"
+#include "platform/Screen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,6 +32,18 @@ void keepSettingsPrivate() {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
 }
+
+// Centred on its window's frame once its size is final.
+class Dialogo : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+protected:
+    void showEvent(QShowEvent* e) override {
+        QFileDialog::showEvent(e);
+        if (parentWidget()) centerOnWindow(*this, *parentWidget());
+    }
+};
 
 std::vector<std::string> split(const std::string& text, char sep) {
     std::vector<std::string> parts;
@@ -76,7 +89,7 @@ std::vector<std::string> qtNameFilters(const std::string& filter) {
 std::optional<std::string> QtFileDialogService::ask(const FileRequest& request) {
     keepSettingsPrivate();
     QWidget* parent = dialogParent() ? dialogParent().data() : QApplication::activeWindow();
-    QFileDialog dialog(parent);
+    Dialogo dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (!request.folder.empty()) dialog.setDirectory(QString::fromStdString(request.folder));
     QStringList filters;

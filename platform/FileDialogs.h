@@ -46,7 +46,7 @@ FileDialogService* installedFileDialogs();
 
 // The Qt dialog (non-native, so it behaves the same everywhere): a child of
 // the window set with setFileDialogParent (else of the active window),
-// centred on it. The toolkit keeps the dialog's history in a settings file;
+// centred on its frame. The toolkit keeps the dialog's history in a settings file;
 // that file goes to a private temporary folder, removed when the program
 // ends, so the user's home folder receives none. While it is on show the
 // program counts as busy (platform/Busy.h).

@@ -1,6 +1,7 @@
 #include "platform/Modal.h"
 
 #include "platform/Busy.h"
+#include "platform/Screen.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -20,6 +21,8 @@ ScopedModalScript::~ScopedModalScript() { script = previous_; }
 int runModal(QDialog& dialog) {
     // Its event loop runs queued calls: the program is busy meanwhile.
     const BusyScope ocupado;
+    // Centred on the frame of its window, title bar included.
+    if (const QWidget* over = dialog.parentWidget()) centerOnWindow(dialog, *over);
     if (!script) return dialog.exec();
 
     script->shown.push_back(dialog.objectName());

@@ -1,9 +1,10 @@
 // Windows shown modally: the caller waits until the dialog closes.
-// runModal() execs the dialog. Under a ScopedModalScript (tests) it still
-// execs it for real, but once the dialog is shown it calls the next scripted
-// step with the live dialog (fill fields, leave them, press buttons); if the
-// dialog is still open when the step returns it is rejected, and a dialog
-// with no step left is rejected at once, so a test never hangs.
+// runModal() centres the dialog on its parent's window and execs it. Under
+// a ScopedModalScript (tests) it still execs it for real, but once the
+// dialog is shown it calls the next scripted step with the live dialog
+// (fill fields, leave them, press buttons); if the dialog is still open
+// when the step returns it is rejected, and a dialog with no step left is
+// rejected at once, so a test never hangs.
 #pragma once
 
 #include <QString>

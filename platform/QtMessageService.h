@@ -1,5 +1,7 @@
 // The message service on Qt: a modal QMessageBox with the program's title,
-// the icon and the buttons "Aceptar" or "Sí"/"No". The program installs it
+// the icon and the buttons "Aceptar" or "Sí"/"No" (a question is answered
+// only by a button or its key, never by Escape or the close button),
+// centred on the frame of its window. The program installs it
 // at start with setMessages(&service); tests keep the fake of Messages.h.
 #pragma once
 

@@ -35,7 +35,14 @@ void centerOnWindow(QWidget& window, const QWidget& over) {
         r.moveLeft(std::max(libre.left(), std::min(r.left(), libre.right() - r.width() + 1)));
         r.moveTop(std::max(libre.top(), std::min(r.top(), libre.bottom() - r.height() + 1)));
     }
-    window.move(r.topLeft());  // a window's position is that of its frame
+    // A window's position is that of its frame; but a window already made
+    // and not yet framed takes a move as its client's: its platform window
+    // is told the frame's position instead.
+    QWindow* w = window.windowHandle();
+    if (window.testAttribute(Qt::WA_WState_Created) && w && w->frameMargins().isNull())
+        w->setFramePosition(r.topLeft());
+    else
+        window.move(r.topLeft());
 }
 
 ScopedScreenSize::ScopedScreenSize(QSize size)

@@ -102,13 +102,13 @@ void Entradas_Marco(FrameHooks& hooks, bool activas) {
 QLabel* Poner_Caja_Resultado(QWidget* marco, const Caja_Resultado& c, int y, int xEtiqueta,
                              int wEtiqueta, int xCaja, int wCaja, int xUnidad, int wUnidad) {
     auto* l = new QLabel(QString::fromUtf8(c.etiqueta), marco);
-    l->setGeometry(xEtiqueta, y, wEtiqueta, 20);
+    l->setGeometry(xEtiqueta, y, wEtiqueta, platform::pixels(20));
     c.caja = new platform::ReadOnlyBox(marco);
     c.caja->setObjectName(QString::fromUtf8(c.nombre));
     c.caja->setToolTip(QString::fromUtf8(c.ayuda));
-    c.caja->setGeometry(xCaja, y, wCaja, 20);
+    c.caja->setGeometry(xCaja, y, wCaja, platform::pixels(20));
     auto* u = new QLabel(QString::fromUtf8(c.unidad), marco);
-    u->setGeometry(xUnidad, y, wUnidad, 20);
+    u->setGeometry(xUnidad, y, wUnidad, platform::pixels(20));
     return l;
 }
 

@@ -71,7 +71,7 @@ struct Caja_Resultado {
 };
 
 // Places the label, the box (made here) and the unit, in that order, 20
-// pixels high at height y; returns the label.
+// pixels (at 96 DPI) high at height y; returns the label.
 QLabel* Poner_Caja_Resultado(QWidget* marco, const Caja_Resultado& c, int y, int xEtiqueta,
                              int wEtiqueta, int xCaja, int wCaja, int xUnidad, int wUnidad);
 

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "engine/General.h"
+#include "platform/Controls.h"
 #include "reports/Imprimir.h"
 
 #include <functional>
@@ -19,6 +20,10 @@
 namespace windows {
 
 using General::DesignKind;
+
+// The client size of the largest design window, the flexure windows
+// (11775 x 7815 twips): the frame keeps room for it below its toolbar.
+inline QSize Tamano_Ventana_Mayor() { return {platform::twips(11775), platform::twips(7815)}; }
 
 // The case data's open flag of a window kind (Flexion_Abierto, ...).
 inline bool& Bandera_Abierto(DesignKind kind) {

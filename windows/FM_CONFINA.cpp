@@ -29,6 +29,7 @@
 
 using windows::confina::Campo;
 using windows::confina::Regla;
+using platform::pixels;
 using platform::twips;
 
 namespace {
@@ -130,7 +131,7 @@ void FM_CONFINA::Crear_Datos() {
 
     const int xCampo = twips(1800);
     const int wCampo = twips(1095), hCampo = twips(285);
-    const int xUnidad = xCampo + wCampo + 4;
+    const int xUnidad = xCampo + wCampo + pixels(4);
     auto etiqueta = [this](const QString& texto, int x, int y, int w) {
         auto* l = new QLabel(texto, FR_DATOS);
         l->setGeometry(x, y, w, twips(285));
@@ -142,22 +143,22 @@ void FM_CONFINA::Crear_Datos() {
         campo->setGeometry(xCampo, twips(y), wCampo, hCampo);
     };
 
-    etiqueta(Q("Tipo de sección"), 8, twips(375), xCampo - 10);
+    etiqueta(Q("Tipo de sección"), pixels(8), twips(375), xCampo - pixels(10));
     CO_SECCION = new platform::Combo(platform::Combo::Style::List, FR_DATOS);
     CO_SECCION->setObjectName(QStringLiteral("CO_SECCION"));
     CO_SECCION->setGeometry(xCampo, twips(360), twips(1575), twips(315));
 
-    etiqueta(Q("Diámetro/Lado"), 8, twips(720), xCampo - 10);
+    etiqueta(Q("Diámetro/Lado"), pixels(8), twips(720), xCampo - pixels(10));
     linea(TX_DIAM, "TX_DIAM", 720);
-    etiqueta(Q("m"), xUnidad, twips(720), 20);
+    etiqueta(Q("m"), xUnidad, twips(720), pixels(20));
 
-    LB_LM = etiqueta(Q("Lado menor"), 8, twips(1080), xCampo - 10);
+    LB_LM = etiqueta(Q("Lado menor"), pixels(8), twips(1080), xCampo - pixels(10));
     LB_LM->setObjectName(QStringLiteral("LB_LM"));
     linea(TX_LADOMENOR, "TX_LADOMENOR", 1080);
-    LB_LMU = etiqueta(Q("m"), xUnidad, twips(1080), 20);
+    LB_LMU = etiqueta(Q("m"), xUnidad, twips(1080), pixels(20));
     LB_LMU->setObjectName(QStringLiteral("LB_LMU"));
 
-    etiqueta(Q("f<sub>ck</sub>"), 8, twips(1440), xCampo - 10);
+    etiqueta(Q("f<sub>ck</sub>"), pixels(8), twips(1440), xCampo - pixels(10));
     CM_GAMMA1 = new QPushButton(Q("γ"), FR_DATOS);
     CM_GAMMA1->setObjectName(QStringLiteral("CM_GAMMA1"));
     CM_GAMMA1->setGeometry(xCampo, twips(1440), twips(375), twips(315));
@@ -165,13 +166,13 @@ void FM_CONFINA::Crear_Datos() {
     CO_FCK = new platform::Combo(platform::Combo::Style::Editable, FR_DATOS);
     CO_FCK->setObjectName(QStringLiteral("CO_FCK"));
     CO_FCK->setGeometry(twips(2280), twips(1440), twips(615), twips(315));
-    etiqueta(Q("N/mm²"), xUnidad, twips(1440), 40);
+    etiqueta(Q("N/mm²"), xUnidad, twips(1440), pixels(40));
 
-    etiqueta(Q("Axil actual"), 8, twips(1800), xCampo - 10);
+    etiqueta(Q("Axil actual"), pixels(8), twips(1800), xCampo - pixels(10));
     linea(TX_NCP, "TX_NCP", 1800);
-    etiqueta(Q("kN"), xUnidad, twips(1800), 30);
+    etiqueta(Q("kN"), xUnidad, twips(1800), pixels(30));
 
-    etiqueta(Q("Incr. de resistencia"), 8, twips(2160), xCampo - 10);
+    etiqueta(Q("Incr. de resistencia"), pixels(8), twips(2160), xCampo - pixels(10));
     linea(TX_INCR, "TX_INCR", 2160);
 
     connect(CM_GAMMA1, &QPushButton::clicked, this, [this] { CM_GAMMA1_Click(); });
@@ -200,7 +201,7 @@ void FM_CONFINA::Crear_Valores() {
     auto caja = [this](platform::ReadOnlyBox*& b, const char* nombre, const char* etiqueta,
                        int y) {
         auto* l = new QLabel(Q(etiqueta), FR_VALORES);
-        l->setGeometry(8, twips(y), twips(1800) - 10, twips(285));
+        l->setGeometry(pixels(8), twips(y), twips(1800) - pixels(10), twips(285));
         b = new platform::ReadOnlyBox(FR_VALORES);
         b->setObjectName(Q(nombre));
         b->setGeometry(twips(1800), twips(y), twips(1095), twips(285));
@@ -269,8 +270,9 @@ void FM_CONFINA::Crear_Resultados() {
             wCaja = 62;
             y = 164;
         }
-        QLabel* l = windows::Poner_Caja_Resultado(FR_RESULTADOS, c, y, xEtiqueta, wEtiqueta, xCaja,
-                                                  wCaja, xCaja + wCaja + 4, 34);
+        QLabel* l = windows::Poner_Caja_Resultado(
+            FR_RESULTADOS, c, pixels(y), pixels(xEtiqueta), pixels(wEtiqueta), pixels(xCaja),
+            pixels(wCaja), pixels(xCaja + wCaja + 4), pixels(34));
         if (i == 7) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         c.caja->setFocusPolicy(Qt::ClickFocus);
         ++i;

@@ -31,6 +31,7 @@ namespace windows {
 
 using flexion::Campo;
 using flexion::Regla;
+using platform::pixels;
 using platform::twips;
 
 namespace {
@@ -95,7 +96,7 @@ Ventana_Flexion::Ventana_Flexion(DesignKind kind, FrameHooks& hooks, QWidget* pa
                                : Q("Cálculo del refuerzo a flexión en secciones T"));
     setFont(Fuente_Ventana());
     Crear_Controles();
-    setFixedSize(twips(11775), twips(7815));
+    setFixedSize(Tamano_Ventana_Mayor());
     Registrar_Panel_Resultados(this, kind_);
 }
 
@@ -143,10 +144,10 @@ void Ventana_Flexion::Crear_Datos() {
     FR_DATOS->setGeometry(twips(240), twips(120), twips(3375), twips(4335));
 
     const bool t = Tipo() == 2;
-    const int xLabel = 6, wLabel = 103;
-    const int xCampo = 110, wCampo = 54;
-    const int wPar = 42, xSegundo = twips(2400);  // the two-field rows of the T
-    const int xUnidad = xCampo + wCampo + 4;
+    const int xLabel = pixels(6), wLabel = pixels(103);
+    const int xCampo = pixels(110), wCampo = pixels(54);
+    const int wPar = pixels(42), xSegundo = twips(2400);  // the two-field rows of the T
+    const int xUnidad = xCampo + wCampo + pixels(4);
     const int alto = twips(285), paso = twips(360);
     int y = twips(480);
 
@@ -164,13 +165,13 @@ void Ventana_Flexion::Crear_Datos() {
     auto lista = [&](platform::Combo*& campo, const char* nombre) {
         campo = new platform::Combo(platform::Combo::Style::Editable, FR_DATOS);
         campo->setObjectName(Q(nombre));
-        campo->setGeometry(xCampo, y, wCampo, alto + 2);
+        campo->setGeometry(xCampo, y, wCampo, alto + pixels(2));
         return campo;
     };
     auto gamma = [&](QPushButton*& boton, const char* nombre) {
         boton = new QPushButton(Q("γ"), FR_DATOS);
         boton->setObjectName(Q(nombre));
-        boton->setGeometry(twips(3375) - 24, y, 20, alto + 2);
+        boton->setGeometry(twips(3375) - pixels(24), y, pixels(20), alto + pixels(2));
         boton->setFocusPolicy(Qt::StrongFocus);
     };
 
@@ -185,18 +186,18 @@ void Ventana_Flexion::Crear_Datos() {
     // A row of one text field with its unit.
     auto fila_campo = [&](const char* rotulo, QLineEdit*& campo, const char* nombre,
                           const char* unidad) {
-        fila(rotulo, [&] { linea(campo, nombre, xCampo, wCampo); }, unidad, xUnidad, 40);
+        fila(rotulo, [&] { linea(campo, nombre, xCampo, wCampo); }, unidad, xUnidad, pixels(40));
     };
-    const int xUnidadPar = xSegundo + twips(615) + 3;
+    const int xUnidadPar = xSegundo + twips(615) + pixels(3);
     if (t) {
         fila("Ancho - Ancho alma", [&] {
             linea(TX_ANCHO, "TX_ANCHO", xCampo, wPar);
             linea(TX_ANCHOALMA, "TX_ANCHOALMA", xSegundo, twips(615));
-        }, "m", xUnidadPar, 14);
+        }, "m", xUnidadPar, pixels(14));
         fila("Canto - Canto ala", [&] {
             linea(TX_CANTO, "TX_CANTO", xCampo, wPar);
             linea(TX_CANTOALA, "TX_CANTOALA", xSegundo, twips(615));
-        }, "m", xUnidadPar, 14);
+        }, "m", xUnidadPar, pixels(14));
     } else {
         fila_campo("Ancho", TX_ANCHO, "TX_ANCHO", "m");
         fila_campo("Canto", TX_CANTO, "TX_CANTO", "m");
@@ -207,12 +208,12 @@ void Ventana_Flexion::Crear_Datos() {
     fila("f<sub>ck</sub>", [&] {
         lista(CO_FCK, "CO_FCK");
         gamma(CM_GAMMA1, "CM_GAMMA1");
-    }, "N/mm²", xUnidad, 33);
+    }, "N/mm²", xUnidad, pixels(33));
     fila("f<sub>yk</sub>", [&] {
         lista(CO_FYK, "CO_FYK");
         gamma(CM_GAMMA2, "CM_GAMMA2");
-    }, "N/mm²", xUnidad, 33);
-    fila("Ancho del refuerzo", [&] { lista(CO_ANCHOR, "CO_ANCHOR"); }, "m", xUnidad, 40);
+    }, "N/mm²", xUnidad, pixels(33));
+    fila("Ancho del refuerzo", [&] { lista(CO_ANCHOR, "CO_ANCHOR"); }, "m", xUnidad, pixels(40));
     fila_campo("Momento actual", TX_MCP, "TX_MCP", "mkN");
     fila_campo("Momento solicitante", TX_MD, "TX_MD", "mkN");
 
@@ -304,9 +305,10 @@ void Ventana_Flexion::Crear_Resultados() {
     for (const Caja_Resultado& c : cajas) {
         const int columna = i < 6 ? 0 : 1;
         const int fila = i < 6 ? i : i - 6;
-        const int x = 8 + columna * 150;
-        const int y = 58 + fila * 24;
-        Poner_Caja_Resultado(FR_RESULTADOS, c, y, x, 50, x + 52, 58, x + 114, 30);
+        const int x = pixels(8 + columna * 150);
+        const int y = pixels(58 + fila * 24);
+        Poner_Caja_Resultado(FR_RESULTADOS, c, y, x, pixels(50), x + pixels(52), pixels(58),
+                             x + pixels(114), pixels(30));
         ++i;
     }
     QFont negrita = TX_MU->font();

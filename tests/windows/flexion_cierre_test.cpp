@@ -2,9 +2,14 @@
 // fields to the collector.
 #include "flexion_test_support.h"
 
+#include "platform/QtMessageService.h"
+
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using windows::flexion::Campo;
 
@@ -166,4 +171,50 @@ TEST_F(Flexion, CloseOfANamedCaseProposesItsOwnFileAndAddsTheExtension) {
     EXPECT_EQ(dialogos.fake.asked[0].fileName, dir.filePath("viga.krf").toStdString());
     EXPECT_EQ(c.Nombre_Fichero, sin_extension + ".krf");
     EXPECT_TRUE(QFile::exists(QString::fromStdString(sin_extension + ".krf")));
+}
+
+// The save question on the toolkit's real box: Escape and the close button
+// leave it on show with the typed case untouched; the case then goes the
+// way the answer says.
+TEST_F(Flexion, RealSaveQuestionIgnoresEscapeAndTheCloseButton) {
+    for (const bool si : {true, false}) {
+        SCOPED_TRACE(si ? "Sí" : "No");
+        SetUp();
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath("caso.krf");
+        auto& f = Abrir();
+        Escribir(Campo::Canto, "0,7");
+        dialogos.fake.asked.clear();
+        dialogos.fake.answers.assign({ruta.toStdString()});
+        platform::QtMessageService real(&f);
+        platform::setMessages(&real);
+        bool abierta = false, intacto = false;
+        QTimer::singleShot(0, [&] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!caja) return;
+            QTest::keyClick(caja, Qt::Key_Escape);
+            caja->close();
+            QCoreApplication::processEvents();
+            abierta = QApplication::activeModalWidget() == caja && caja->isVisible();
+            intacto = f.TX_CANTO->text() == "0,700" && General::Caso.Modificado &&
+                      General::Caso.Flexion_Abierto;
+            for (QAbstractButton* b : caja->buttons())
+                if (b->text().remove('&') == (si ? QString("Sí") : QString("No"))) b->click();
+        });
+        const bool cerrada = f.Form_Unload();
+        platform::setMessages(&mensajes.fake);
+        EXPECT_TRUE(abierta);
+        EXPECT_TRUE(intacto);
+        EXPECT_TRUE(cerrada);
+        EXPECT_FALSE(General::Caso.Flexion_Abierto);
+        EXPECT_EQ(dialogos.fake.asked.size(), si ? 1u : 0u);
+        EXPECT_EQ(QFile::exists(ruta), si);
+        if (si) {
+            const QStringList lineas = Lineas_Fichero(ruta);
+            ASSERT_GE(lineas.size(), 3);
+            EXPECT_EQ(lineas[2].toDouble(), 0.7);
+            EXPECT_FALSE(General::Caso.Modificado);
+        }
+        TearDown();
+    }
 }
