@@ -52,21 +52,26 @@ QPixmap Dibujo_Fondo(const QColor& espacio, const QSize& area) {
     QPixmap fondo(area.expandedTo(QSize(platform::twips(MDI_PRINCIPAL::kAnchoTwips),
                                         platform::twips(MDI_PRINCIPAL::kAltoTwips))));
     fondo.fill(espacio);
-    QPixmap pm(798, 564);
+    // Drawn on 798 x 564 at 96 DPI and scaled with the layout, so that it
+    // fills the free area at any font DPI.
+    QPixmap pm(platform::pixels(798), platform::pixels(564));
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(pm.width() / 798.0, pm.height() / 564.0);
     QLinearGradient g(0, 0, 798, 564);
     g.setColorAt(0, QColor(96, 104, 116));
     g.setColorAt(1, QColor(52, 58, 66));
-    p.fillRect(pm.rect(), g);
+    p.fillRect(QRect(0, 0, 798, 564), g);
     p.setPen(QPen(QColor(255, 255, 255, 18), 1));
     for (int x = -564; x < 798; x += 14) {
         p.drawLine(x, 564, x + 564, 0);
         p.drawLine(x, 0, x + 564, 564);
     }
-    p.setFont(Fuente_Arial(30, true));
+    QFont titulo = Fuente_Arial(30, true);
+    titulo.setPixelSize(40);  // 30 points at 96 DPI, scaled with the picture
+    p.setFont(titulo);
     p.setPen(QColor(255, 255, 255, 60));
-    p.drawText(pm.rect(), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
+    p.drawText(QRect(0, 0, 798, 564), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
     p.end();
     QPainter(&fondo).drawPixmap(0, 0, pm);
     return fondo;
