@@ -36,6 +36,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <string>
@@ -52,28 +53,29 @@ QPixmap Dibujo_Fondo(const QColor& espacio, const QSize& area) {
     QPixmap fondo(area.expandedTo(QSize(platform::twips(MDI_PRINCIPAL::kAnchoTwips),
                                         platform::twips(MDI_PRINCIPAL::kAltoTwips))));
     fondo.fill(espacio);
-    // Drawn on 798 x 564 at 96 DPI and scaled with the layout, so that it
-    // fills the free area at any font DPI.
-    QPixmap pm(platform::pixels(798), platform::pixels(564));
-    QPainter p(&pm);
+    // Laid out on the 798 x 564 free area of 96 DPI and scaled with the
+    // layout; the pattern covers the whole picture, so no plain band shows
+    // whatever the free area's size.
+    QPainter p(&fondo);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(pm.width() / 798.0, pm.height() / 564.0);
+    const double escala = platform::pixels(798) / 798.0;
+    p.scale(escala, escala);
+    const int ancho = static_cast<int>(std::ceil(fondo.width() / escala));
+    const int alto = static_cast<int>(std::ceil(fondo.height() / escala));
     QLinearGradient g(0, 0, 798, 564);
     g.setColorAt(0, QColor(96, 104, 116));
     g.setColorAt(1, QColor(52, 58, 66));
-    p.fillRect(QRect(0, 0, 798, 564), g);
+    p.fillRect(QRect(0, 0, ancho, alto), g);
     p.setPen(QPen(QColor(255, 255, 255, 18), 1));
-    for (int x = -564; x < 798; x += 14) {
-        p.drawLine(x, 564, x + 564, 0);
-        p.drawLine(x, 0, x + 564, 564);
+    for (int x = -alto; x < ancho; x += 14) {
+        p.drawLine(x, alto, x + alto, 0);
+        p.drawLine(x, 0, x + alto, alto);
     }
     QFont titulo = Fuente_Arial(30, true);
     titulo.setPixelSize(40);  // 30 points at 96 DPI, scaled with the picture
     p.setFont(titulo);
     p.setPen(QColor(255, 255, 255, 60));
     p.drawText(QRect(0, 0, 798, 564), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
-    p.end();
-    QPainter(&fondo).drawPixmap(0, 0, pm);
     return fondo;
 }
 

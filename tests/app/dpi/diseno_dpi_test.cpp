@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -139,6 +140,20 @@ TEST_F(Diseno, DesignWindowsShowTheirValuesWholeAndSitWholeInTheFrame) {
         EXPECT_TRUE(principal->Area()->viewport()->rect().contains(sub->geometry()))
             << Nombre(principal->Ventana()) << " is cut by the frame";
     }
+}
+
+// The background picture reaches the far corner of the free area: no
+// plain band beside or below it.
+TEST_F(Diseno, BackgroundFillsTheFreeArea) {
+    principal->show();
+    QCoreApplication::processEvents();
+    QWidget* libre = principal->Area()->viewport();
+    const QImage vista = libre->grab().toImage();
+    ASSERT_FALSE(vista.isNull());
+    const QColor liso = principal->Area()->palette().color(QPalette::Dark);
+    const QPoint esquina(vista.width() - 3, vista.height() - 3);
+    EXPECT_NE(vista.pixelColor(esquina).rgb(), liso.rgb())
+        << "plain at " << esquina.x() << ", " << esquina.y();
 }
 
 TEST_F(Diseno, DialogsShowTheirValuesWhole) {
