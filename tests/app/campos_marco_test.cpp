@@ -38,16 +38,6 @@ using windows::DesignKind;
 
 namespace {
 
-const char* Nombre(DesignKind k) {
-    switch (k) {
-    case DesignKind::Flexion: return "Flexion";
-    case DesignKind::FlexionT: return "FlexionT";
-    case DesignKind::Confina: return "Confina";
-    case DesignKind::Carac: return "Carac";
-    }
-    return "?";
-}
-
 const char* const kPregunta = "Los datos no se han grabado, ¿desea grabar los datos?";
 
 // Answers as the recording fake does, but "shows" as a real box does: a

@@ -41,16 +41,6 @@ using windows::FrameEntry;
 
 namespace {
 
-const char* Nombre(DesignKind k) {
-    switch (k) {
-    case DesignKind::Flexion: return "Flexion";
-    case DesignKind::FlexionT: return "FlexionT";
-    case DesignKind::Confina: return "Confina";
-    case DesignKind::Carac: return "Carac";
-    }
-    return "?";
-}
-
 using windows::Bandera_Abierto;
 
 // What the fake windows did, with the case values they saw.

@@ -64,6 +64,18 @@ inline void Apagar_Entradas(windows::FrameHooks& h) {
         h.setEntryEnabled(e, false);
 }
 
+// The kind's name, for test traces.
+inline const char* Nombre(windows::DesignKind k) {
+    using windows::DesignKind;
+    switch (k) {
+    case DesignKind::Flexion: return "Flexion";
+    case DesignKind::FlexionT: return "FlexionT";
+    case DesignKind::Confina: return "Confina";
+    case DesignKind::Carac: return "Carac";
+    }
+    return "?";
+}
+
 // The snapshot of a stand-in window that shows nothing: the empty one of
 // its kind.
 inline Imprimir::Foto Foto_Vacia(windows::DesignKind k) {

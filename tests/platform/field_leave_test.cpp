@@ -13,6 +13,8 @@
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <functional>
 #include <vector>
 
@@ -385,33 +387,47 @@ TEST(FieldLeave, PendingEditOutlivesTheFocus) {
 
 }  // namespace
 
+// A guarded window in a shown, active MDI child: field `a` refuses every
+// leave and counts them; `b` is the window's second widget.
+struct Hijo_Mdi {
+    template <class Segundo>
+    static std::unique_ptr<Hijo_Mdi> Crear(const char* texto, Segundo* b) {
+        auto h = std::make_unique<Hijo_Mdi>();
+        auto* window = new QWidget;
+        auto* inner = new QVBoxLayout(window);
+        h->a = new QLineEdit(texto, window);
+        b->setParent(window);
+        inner->addWidget(h->a);
+        inner->addWidget(b);
+        auto* guard = new FieldGuard(window);
+        guard->watch(h->a, [p = h.get()] {
+            ++p->runs;
+            return LeaveResult::refused();
+        });
+        h->sub = h->area.addSubWindow(window);
+        h->area.show();
+        h->sub->show();
+        h->area.activateWindow();
+        return h;
+    }
+    QMdiArea area;
+    QMdiSubWindow* sub = nullptr;
+    QLineEdit* a = nullptr;
+    int runs = 0;
+};
+
 // Shift+Tab from the first field of an MDI child: the focus passes through
 // the child frame, a place of the window: the field is left and checked.
 TEST(FieldLeave, ShiftTabThroughTheChildFrameLeavesTheField) {
-    QMdiArea area;
-    auto* window = new QWidget;
-    auto* inner = new QVBoxLayout(window);
-    auto* a = new QLineEdit("abc", window);
-    auto* b = new QPushButton("Calcular", window);
-    inner->addWidget(a);
-    inner->addWidget(b);
-    auto* guard = new FieldGuard(window);
-    int runs = 0;
-    guard->watch(a, [&] {
-        ++runs;
-        return LeaveResult::refused();
-    });
-    QMdiSubWindow* sub = area.addSubWindow(window);
-    area.show();
-    sub->show();
-    area.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    auto h = Hijo_Mdi::Crear("abc", new QPushButton("Calcular"));
+    QLineEdit* a = h->a;
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h->area));
     a->setFocus(Qt::TabFocusReason);
     platform::settle();
     ASSERT_EQ(QApplication::focusWidget(), a);
     QTest::keyClick(a, Qt::Key_Backtab, Qt::ShiftModifier);
     platform::settle();
-    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(h->runs, 1);
     EXPECT_EQ(QApplication::focusWidget(), a);
     EXPECT_EQ(a->cursorPosition(), 0);
     EXPECT_EQ(a->selectedText(), "abc");
@@ -419,37 +435,21 @@ TEST(FieldLeave, ShiftTabThroughTheChildFrameLeavesTheField) {
     // A click on the child frame's title bar (to move it, or on its close
     // box) gives the focus straight back to the field: no leave, or a refused
     // text would keep the close box from ever closing.
-    QTest::mouseClick(sub, Qt::LeftButton, {}, QPoint(sub->width() / 2, 4));
+    QTest::mouseClick(h->sub, Qt::LeftButton, {}, QPoint(h->sub->width() / 2, 4));
     platform::settle();
-    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(h->runs, 1);
     EXPECT_EQ(QApplication::focusWidget(), a);
 }
 
 // Closing a child window moves the focus out of its field on Qt's own
 // account: that is no leave, and a text the user abandons shows no message.
 TEST(FieldLeave, HidingTheWindowIsNoLeave) {
-    QMdiArea area;
-    auto* window = new QWidget;
-    auto* inner = new QVBoxLayout(window);
-    auto* a = new QLineEdit("0,001", window);
-    auto* b = new QLineEdit("2", window);
-    inner->addWidget(a);
-    inner->addWidget(b);
-    auto* guard = new FieldGuard(window);
-    int runs = 0;
-    guard->watch(a, [&] {
-        ++runs;
-        return LeaveResult::refused();
-    });
-    QMdiSubWindow* sub = area.addSubWindow(window);
-    area.show();
-    sub->show();
-    area.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
-    a->setFocus(Qt::TabFocusReason);
+    auto h = Hijo_Mdi::Crear("0,001", new QLineEdit("2"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h->area));
+    h->a->setFocus(Qt::TabFocusReason);
     platform::settle();
-    ASSERT_EQ(QApplication::focusWidget(), a);
-    sub->hide();
+    ASSERT_EQ(QApplication::focusWidget(), h->a);
+    h->sub->hide();
     platform::settle();
-    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(h->runs, 0);
 }
