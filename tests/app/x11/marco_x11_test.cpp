@@ -275,6 +275,10 @@ TEST_F(Marco_X11, ModalWindowsAreCentredOnTheFrameFixedOnesWithOnlyAClose) {
         ASSERT_TRUE(
             QTest::qWaitFor([&] { return !d->windowHandle()->frameMargins().isNull(); }, 10000));
         if (!acerca) {
+            // The window manager may still be placing it on a loaded
+            // machine: given a moment to come to the centre it asked for.
+            static_cast<void>(
+                QTest::qWaitFor([&] { return desvio().manhattanLength() <= 1; }, 3000));
             acerca = desvio();
             EXPECT_LE(acerca->manhattanLength(), 10);
         }
@@ -330,10 +334,3 @@ TEST_F(Marco_X11, ModalWindowsAreCentredOnTheFrameFixedOnesWithOnlyAClose) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    platform::installFallbackServices();
-    return RUN_ALL_TESTS();
-}
