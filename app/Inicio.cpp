@@ -13,7 +13,7 @@ namespace {
 // The diagrams write their numbers as the windows do: the platform's
 // pattern "0", "0.0", "0.00" ... in the user's locale.
 std::string Numero_Dibujo(double valor, int decimales) {
-    return platform::formatNumber(valor, platform::decimalsPattern(decimales)).toStdString();
+    return platform::formatNumber(valor, decimales).toStdString();
 }
 
 }  // namespace

@@ -46,8 +46,8 @@ using windows::FrameEntry;
 
 namespace {
 
-// Background of the free client area: the workspace colour with a picture of
-// 798 x 564 pixels at its top left corner (a brush tiles, so the brush is
+// Background of the free client area: a patterned picture with the
+// program's name, at least the frame's size (a brush tiles, so the brush is
 // larger than the area).
 QPixmap Dibujo_Fondo(const QColor& espacio, const QSize& area) {
     QPixmap fondo(area.expandedTo(QSize(platform::twips(MDI_PRINCIPAL::kAnchoTwips),

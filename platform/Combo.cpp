@@ -67,12 +67,6 @@ void Combo::selectText(int start, int length) {
     if (isEditable()) lineEdit()->setSelection(start, length);
 }
 
-void Combo::selectAllText() {
-    if (!isEditable()) return;
-    const int n = static_cast<int>(lineEdit()->text().size());
-    lineEdit()->setSelection(n, -n);  // the cursor at the start: the start in view
-}
-
 bool Combo::forwards(const QKeyEvent* event) const {
     const int key = event->key();
     if (isModifierKey(key)) return false;

@@ -43,10 +43,8 @@ public:
     QString text() const;
     // Editable only: sets the edit text, no event, the selection stays.
     void setText(const QString& text);
-    // Editable only: selects part of the edit text; the whole of it with the
-    // cursor at its start, so a long text shows its beginning.
+    // Editable only: selects part of the edit text.
     void selectText(int start, int length);
-    void selectAllText();
 
 signals:
     void selected();

@@ -1,8 +1,8 @@
 #include "platform/FileDialogs.h"
-#include "platform/Services.h"
 
 #include "platform/Busy.h"
 #include "platform/Screen.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 #include <QDir>

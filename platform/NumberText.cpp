@@ -85,8 +85,10 @@ double typedValue(const QString& text) {
     return std::fabs(Decimales::Convertir_Numero(Decimales::Recortar(text.toStdString())));
 }
 
-QString decimalsPattern(int decimals) {
-    return decimals <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, u'0');
+QString formatNumber(double value, int decimals) {
+    const QString pattern =
+        decimals <= 0 ? QStringLiteral("0") : QStringLiteral("0.") + QString(decimals, u'0');
+    return formatNumber(value, pattern);
 }
 
 }  // namespace platform

@@ -21,8 +21,8 @@ QString shownDecimalPoint();
 // n characters. Infinite or NaN values give an empty text.
 QString formatNumber(double value, const QString& pattern);
 
-// The pattern of a number with this many decimals: "0", "0.0", "0.00" ...
-QString decimalsPattern(int decimals);
+// formatNumber with the pattern of that many decimals: "0", "0.0", "0.00" ...
+QString formatNumber(double value, int decimals);
 
 // Pattern of n "@": the text right-aligned in n characters (blanks in front
 // of a shorter text; a longer text unchanged). Other patterns: the text.

@@ -2,7 +2,7 @@
 // the icon and the buttons "Aceptar" or "Sí"/"No" (a question is answered
 // only by a button or its key, never by Escape or the close button),
 // centred on the frame of its window. The program installs it
-// at start with setMessages(&service); tests keep the fake of Messages.h.
+// at start with setMessages(&service); tests install their stand-ins.
 #pragma once
 
 #include "platform/Messages.h"

@@ -42,8 +42,6 @@ void Poner_Control(QWidget* control, const QString& texto) {
     if (auto* c = qobject_cast<platform::Combo*>(control)) c->setText(texto);
 }
 
-void Seleccionar_Control(QWidget* control) { platform::selectWholeText(control); }
-
 std::optional<double> Leer_Mostrado(const QString& texto) {
     bool ok = false;
     double v = platform::readShown(texto, &ok);
@@ -57,7 +55,7 @@ std::optional<double> Leer_Mostrado(const QString& texto) {
 
 void Rechazar_Control(QWidget* control, const std::string& mensaje) {
     platform::showMessage(mensaje, platform::Icon::Critical);
-    Seleccionar_Control(control);
+    platform::selectWholeText(control);
     control->setFocus();
 }
 
@@ -71,13 +69,13 @@ bool Recoger_Campos(const std::function<void()>& recoger) {
     return ok;
 }
 
-void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double guardado,
+void Llenar_Lista(platform::Combo* lista, std::span<const double> valores, double guardado,
                   const QString& patron) {
     {
         const QSignalBlocker bloqueo(lista);
         lista->clear();
     }
-    for (int i = 0; i < n; ++i) lista->addEntry(platform::formatNumber(valores[i], patron));
+    for (double v : valores) lista->addEntry(platform::formatNumber(v, patron));
     bool hallado = false;
     for (int i = 0; i < lista->count(); ++i) {
         bool ok = false;

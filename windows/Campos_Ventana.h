@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 
 class QLabel;
@@ -35,10 +36,6 @@ QString Texto_Control(const QWidget* control);
 // too long for the field.
 void Poner_Control(QWidget* control, const QString& texto);
 
-// Selects the whole text of a line or list field, the cursor at its start
-// so that the start stays in view.
-void Seleccionar_Control(QWidget* control);
-
 // A field's shown text read back for a calculation: as shown, or failing
 // that as any number the text holds; none when it is not a finite number.
 std::optional<double> Leer_Mostrado(const QString& texto);
@@ -52,9 +49,9 @@ void Rechazar_Control(QWidget* control, const std::string& mensaje);
 // set before.
 bool Recoger_Campos(const std::function<void()>& recoger);
 
-// Refills a list with n values in a pattern and selects the entry that
+// Refills a list with the values in a pattern and selects the entry that
 // reads as the stored value; a stored value not among them is added last.
-void Llenar_Lista(platform::Combo* lista, const double* valores, int n, double guardado,
+void Llenar_Lista(platform::Combo* lista, std::span<const double> valores, double guardado,
                   const QString& patron);
 
 // The frame's save and print entries and buttons, on or off.

@@ -301,7 +301,7 @@ void FM_CONFINA::Dar_Foco(QWidget* campo) {
     QMetaObject::invokeMethod(
         this,
         [campo] {
-            windows::Seleccionar_Control(campo);
+            platform::selectWholeText(campo);
             if (campo->isEnabled()) campo->setFocus(Qt::OtherFocusReason);
         },
         Qt::QueuedConnection);
@@ -349,9 +349,7 @@ void FM_CONFINA::Form_Load() {
 }
 
 void FM_CONFINA::Llenar_Lista_Fck() {
-    windows::Llenar_Lista(CO_FCK, Rangos::Lista_Fck,
-                          static_cast<int>(std::size(Rangos::Lista_Fck)),
-                          General::Caso.Fck, QStringLiteral("0"));
+    windows::Llenar_Lista(CO_FCK, Rangos::Lista_Fck, General::Caso.Fck, QStringLiteral("0"));
 }
 
 void FM_CONFINA::Form_Activate() { Entradas_Marco(true); }
@@ -397,7 +395,7 @@ platform::LeaveResult FM_CONFINA::Campo_LostFocus(Campo campo) {
         return platform::LeaveResult::refused();
     }
     c.*(r.valor) = v.valor;
-    Poner_Texto(campo, platform::formatNumber(v.valor, platform::decimalsPattern(r.decimales)));
+    Poner_Texto(campo, platform::formatNumber(v.valor, r.decimales));
     c.Modificado = true;
     c.Calculado = false;
     CM_CONFINA->setEnabled(false);

@@ -349,17 +349,17 @@ void Ventana_Flexion::Mostrar_Datos() {
     const auto& c = General::Caso;
     for (const Regla& r : flexion::Reglas(Tipo())) {
         if (qobject_cast<QLineEdit*>(Control(r.campo)))
-            Poner_Texto(r.campo, platform::formatNumber(c.*(r.valor), platform::decimalsPattern(r.decimales)));
+            Poner_Texto(r.campo, platform::formatNumber(c.*(r.valor), r.decimales));
     }
-    Llenar_Lista(CO_FCK, Rangos::Lista_Fck, 6, c.Fck, QStringLiteral("0"));
-    Llenar_Lista(CO_FYK, Rangos::Lista_Fyk, 2, c.Fyk, QStringLiteral("0"));
-    Llenar_Lista(CO_ANCHOR, Rangos::Lista_Ancho_Refuerzo, 5, c.Ancho_Refuerzo,
+    Llenar_Lista(CO_FCK, Rangos::Lista_Fck, c.Fck, QStringLiteral("0"));
+    Llenar_Lista(CO_FYK, Rangos::Lista_Fyk, c.Fyk, QStringLiteral("0"));
+    Llenar_Lista(CO_ANCHOR, Rangos::Lista_Ancho_Refuerzo, c.Ancho_Refuerzo,
                  QStringLiteral("0.000"));
 }
 
 void Ventana_Flexion::Reescribir_Lista_Anchos() {
-    for (int i = 0; i < 5; ++i)
-        CO_ANCHOR->setEntry(i, Numero(Rangos::Lista_Ancho_Refuerzo[i], "0.000"));
+    int i = 0;
+    for (double ancho : Rangos::Lista_Ancho_Refuerzo) CO_ANCHOR->setEntry(i++, Numero(ancho, "0.000"));
 }
 
 void Ventana_Flexion::Form_Activate() { Entradas_Marco(true); }
@@ -415,7 +415,7 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
             return platform::LeaveResult::refused();
         case R::Aviso:
             c.*(r->valor) = v.valor;
-            Poner_Texto(campo, platform::formatNumber(v.valor, platform::decimalsPattern(r->decimales)));
+            Poner_Texto(campo, platform::formatNumber(v.valor, r->decimales));
             c.Modificado = true;
             c.Calculado = false;
             Botones_Resultados(false);  // the buttons follow Calculado
@@ -425,7 +425,7 @@ platform::LeaveResult Ventana_Flexion::Campo_LostFocus(Campo campo) {
             break;
     }
     c.*(r->valor) = v.valor;
-    Poner_Texto(campo, platform::formatNumber(v.valor, platform::decimalsPattern(r->decimales)));
+    Poner_Texto(campo, platform::formatNumber(v.valor, r->decimales));
     c.Modificado = true;
     c.Calculado = false;
     if (r->reescribe_lista) Reescribir_Lista_Anchos();

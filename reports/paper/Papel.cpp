@@ -79,6 +79,12 @@ void Superficie_Papel::Descartar() {
     trabajo_.reset();
 }
 
+bool Superficie_Papel::Fallar(const QString& motivo) {
+    error_ = motivo;
+    Descartar();
+    return false;
+}
+
 void Superficie_Papel::Poner_Titulo(const std::string& titulo) {
     if (!iniciada_) titulo_ = titulo;
 }
@@ -145,9 +151,7 @@ bool Superficie_Papel::Iniciar() {
     pdf_->setTitle(QString::fromStdString(titulo_));
     // The painter's origin is the top left corner of the layout's margins.
     if (!pdf_->setPageLayout(disposicion_) || !painter_.begin(pdf_.get())) {
-        error_ = QStringLiteral("No se ha podido iniciar el documento.");
-        Descartar();
-        return false;
+        return Fallar(QStringLiteral("No se ha podido iniciar el documento."));
     }
     // The PDF writer never receives a first pen equal to the painter's
     // initial one, and draws the lines under it as hairline fills: start
@@ -245,27 +249,14 @@ void Superficie_Papel::Nueva_Pagina() {
 
 bool Superficie_Papel::Terminar() {
     if (!painter_.isActive()) {
-        if (error_.isEmpty()) error_ = QStringLiteral("El documento no se ha iniciado.");
-        Descartar();
-        return false;
+        return Fallar(error_.isEmpty() ? QStringLiteral("El documento no se ha iniciado.") : error_);
     }
-    if (!painter_.end()) {
-        error_ = QStringLiteral("La impresora ha devuelto un error.");
-        Descartar();
-        return false;
-    }
-    if (!pagina_fallida_.isEmpty()) {
-        error_ = pagina_fallida_;
-        Descartar();
-        return false;
-    }
+    if (!painter_.end()) return Fallar(QStringLiteral("La impresora ha devuelto un error."));
+    if (!pagina_fallida_.isEmpty()) return Fallar(pagina_fallida_);
     if (trabajo_) {
         // Only a whole document goes to the printer.
-        if (!Pdf_Completo(trabajo_->fileName())) {
-            error_ = QStringLiteral("No se ha podido escribir el documento.");
-            Descartar();
-            return false;
-        }
+        if (!Pdf_Completo(trabajo_->fileName()))
+            return Fallar(QStringLiteral("No se ha podido escribir el documento."));
         const std::string motivo = platform::printers().submitPdf(
             impresora_, QFile::encodeName(trabajo_->fileName()).toStdString(), titulo_);
         Descartar();
@@ -275,10 +266,8 @@ bool Superficie_Papel::Terminar() {
     // Complete, on disk, then in place of the target in one step.
     if (!Pdf_Completo(QFile::decodeName(temporal_->temporary().c_str())) ||
         temporal_->commit() != 0) {
-        error_ = QStringLiteral("No se ha podido escribir el fichero «%1».")
-                     .arg(QDir::toNativeSeparators(destino_));
-        Descartar();
-        return false;
+        return Fallar(QStringLiteral("No se ha podido escribir el fichero «%1».")
+                          .arg(QDir::toNativeSeparators(destino_)));
     }
     temporal_.reset();
     return true;
@@ -287,7 +276,7 @@ bool Superficie_Papel::Terminar() {
 Numeros Numeros_Locale() {
     Numeros n;
     n.Formatear = [](double v, int d) {
-        return platform::formatNumber(v, platform::decimalsPattern(d)).toStdString();
+        return platform::formatNumber(v, d).toStdString();
     };
     n.Leer = [](const std::string& t) -> std::optional<double> {
         bool ok = false;

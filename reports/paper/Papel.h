@@ -63,6 +63,8 @@ private:
     QFont Fuente_Qt(const Fuente& f) const;
     void Poner_Pluma(const Pluma& p, uint32_t color);
     void Descartar();
+    // Keeps why the document failed, drops it; false.
+    bool Fallar(const QString& motivo);
 
     QPaintDevice* Dispositivo() const { return pdf_.get(); }
 

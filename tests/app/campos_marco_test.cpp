@@ -129,16 +129,7 @@ void Pulsar_Despues(QWidget* w, QPoint p) {
 
 // The centre of the child frame's close box.
 QPoint Cierre(QMdiSubWindow* sub) {
-    QStyleOptionTitleBar o;
-    o.initFrom(sub);
-    const int alto = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, sub);
-    o.rect = QRect(0, 0, sub->width(), alto);
-    o.titleBarFlags = sub->windowFlags();
-    o.titleBarState = sub->windowState();
-    o.subControls = QStyle::SC_All;
-    return sub->style()
-        ->subControlRect(QStyle::CC_TitleBar, &o, QStyle::SC_TitleBarCloseButton, sub)
-        .center();
+    return Boton_Titulo(sub, QStyle::SC_TitleBarCloseButton).center();
 }
 
 }  // namespace

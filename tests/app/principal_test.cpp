@@ -454,18 +454,8 @@ TEST_F(Principal, ChildTitleButtonsShowACrossAndABarAndWork) {
     QMdiSubWindow* sub = principal->Subventana();
     ASSERT_TRUE(sub);
     QCoreApplication::processEvents();
-    QStyleOptionTitleBar o;
-    o.initFrom(sub);
-    const int alto = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, sub);
-    o.rect = QRect(0, 0, sub->width(), alto);
-    o.titleBarFlags = sub->windowFlags();
-    o.titleBarState = sub->windowState();
-    o.subControls = QStyle::SC_All;
-    auto boton = [&](QStyle::SubControl sc) {
-        return sub->style()->subControlRect(QStyle::CC_TitleBar, &o, sc, sub);
-    };
-    const QRect cierre = boton(QStyle::SC_TitleBarCloseButton);
-    const QRect minimo = boton(QStyle::SC_TitleBarMinButton);
+    const QRect cierre = Boton_Titulo(sub, QStyle::SC_TitleBarCloseButton);
+    const QRect minimo = Boton_Titulo(sub, QStyle::SC_TitleBarMinButton);
     // Room for a glyph a user can read.
     ASSERT_GE(cierre.width(), 12);
     ASSERT_GE(cierre.height(), 12);

@@ -21,6 +21,9 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMdiSubWindow>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -62,6 +65,18 @@ inline void Apagar_Entradas(windows::FrameHooks& h) {
     for (FrameEntry e : {FrameEntry::Guardar, FrameEntry::GuardarComo, FrameEntry::Imprimir,
                          FrameEntry::BotonGuardar, FrameEntry::BotonImprimir})
         h.setEntryEnabled(e, false);
+}
+
+// Where the style draws a button of a child frame's title bar.
+inline QRect Boton_Titulo(QMdiSubWindow* sub, QStyle::SubControl boton) {
+    QStyleOptionTitleBar o;
+    o.initFrom(sub);
+    const int alto = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, &o, sub);
+    o.rect = QRect(0, 0, sub->width(), alto);
+    o.titleBarFlags = sub->windowFlags();
+    o.titleBarState = sub->windowState();
+    o.subControls = QStyle::SC_All;
+    return sub->style()->subControlRect(QStyle::CC_TitleBar, &o, boton, sub);
 }
 
 // The kind's name, for test traces.

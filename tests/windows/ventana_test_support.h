@@ -53,9 +53,7 @@ public:
         Caracteristicas::Iniciar_Datos();
         // Diagram labels in the user's locale, as the program sets them.
         Grafico::Poner_Formateador([](double v, int decimales) {
-            return platform::formatNumber(v, decimales <= 0 ? QString("0")
-                                                            : "0." + QString(decimales, '0'))
-                .toStdString();
+            return platform::formatNumber(v, decimales).toStdString();
         });
     }
     void TearDown() override {

@@ -172,11 +172,3 @@ TEST_F(Diseno, DialogsShowTheirValuesWhole) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    testing::InitGoogleTest(&argc, argv);
-    QApplication app(argc, argv);
-    platform::installFallbackServices();
-    return RUN_ALL_TESTS();
-}

@@ -451,7 +451,7 @@ TEST(Foto, ConfinementAndCharacteristicsWindows) {
 TEST_F(Pdf, RectangularWindowSnapshotAndReport) {
     platform::ScopedFakeMessages mensajes;
     Grafico::Poner_Formateador([](double v, int d) {
-        return platform::formatNumber(v, d <= 0 ? QString("0") : "0." + QString(d, '0')).toStdString();
+        return platform::formatNumber(v, d).toStdString();
     });
     General::Caso.Momento_Solicitante = 280;  // needs the sheets
     Marco marco;
