@@ -1,6 +1,7 @@
 #include "Calculos.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "Calculos_Detalle.h"
@@ -529,27 +530,28 @@ bool Resultados_Finitos() {
     return true;
 }
 
+// The confinement result arrays by variant and layer count (Vol_Hormigon,
+// by variant only, aside).
+std::array<General::Tabla2<double>*, 6> Tablas_Confina(General::Datos& c) {
+    return {&c.Vol_Refuerzo,     &c.Cuantia_Volumetrica,   &c.Def_Refuerzo_Confina,
+            &c.Tension_Refuerzo, &c.Tension_Confinamiento, &c.Incremento_Resistencia};
+}
+
 // The seven confinement result arrays created afresh, every element 0.
 void Crear_Resultados_Confina() {
     auto& c = General::Caso;
-    const int tipos = c.Num_Tipos_Refuerzo;
-    const int capas = c.Num_Capas_Max;
-    for (General::Tabla2<double>* t :
-         {&c.Vol_Refuerzo, &c.Cuantia_Volumetrica, &c.Def_Refuerzo_Confina, &c.Tension_Refuerzo,
-          &c.Tension_Confinamiento, &c.Incremento_Resistencia})
-        t->Crear(tipos, capas);
-    c.Vol_Hormigon.Crear(tipos);
+    for (General::Tabla2<double>* t : Tablas_Confina(c))
+        t->Crear(c.Num_Tipos_Refuerzo, c.Num_Capas_Max);
+    c.Vol_Hormigon.Crear(c.Num_Tipos_Refuerzo);
 }
 
 // Every confinement result the window shows is finite.
 bool Resultados_Confina_Finitos() {
-    const auto& c = General::Caso;
+    auto& c = General::Caso;
     for (int j = 1; j <= c.Num_Tipos_Refuerzo; ++j) {
         if (!std::isfinite(c.Vol_Hormigon(j))) return false;
         for (int n = 1; n <= c.Num_Capas_Max; ++n)
-            for (const General::Tabla2<double>* t :
-                 {&c.Vol_Refuerzo, &c.Cuantia_Volumetrica, &c.Def_Refuerzo_Confina,
-                  &c.Tension_Refuerzo, &c.Tension_Confinamiento, &c.Incremento_Resistencia})
+            for (const General::Tabla2<double>* t : Tablas_Confina(c))
                 if (!std::isfinite((*t)(j, n))) return false;
     }
     return true;
