@@ -45,7 +45,7 @@ FM_ACERCADE::FM_ACERCADE(QWidget* parent)
         return l;
     };
     lblTitle = etiqueta("lblTitle", QStringLiteral("KESTRAM - VORLANT®"), 9.75, true);
-    lblVersion = etiqueta("lblVersion", QStringLiteral("Versión 1.0"), 9.75, true);
+    lblVersion = etiqueta("lblVersion", QStringLiteral("Versión " KESTRAM_VERSION), 9.75, true);
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
     Image2->setPixmap(FM_PRESENTACION::Dibujo_Producto());
@@ -108,7 +108,7 @@ QPixmap FM_ACERCADE::Dibujo_Logo() {
 void MDI_PRINCIPAL::mnuAyudaAcerca_Click() {
     auto& c = General::Caso;
     c.Error_Datos = false;
-    auto recoger = [this, &c](windows::DesignKind kind) {
+    auto recoger = [&](windows::DesignKind kind) {
         if (ventana_ && ventana_->kind() == kind && !ventana_->Recoger_Datos())
             c.Error_Datos = true;
     };

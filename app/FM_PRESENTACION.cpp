@@ -43,7 +43,7 @@ FM_PRESENTACION::FM_PRESENTACION(QWidget* parent)
         return l;
     };
     LB_NOMBRE = etiqueta("LB_NOMBRE", QStringLiteral("Vorlant"), 21.75, true);
-    LB_VERSION = etiqueta("LB_VERSION", QStringLiteral("Versión 1.0"), 11.25, true);
+    LB_VERSION = etiqueta("LB_VERSION", QStringLiteral("Versión " KESTRAM_VERSION), 11.25, true);
     LB_COMENTARIOS = etiqueta(
         "LB_COMENTARIOS",
         QStringLiteral("Programa de cálculo del refuerzo de secciones mediante fibra de "

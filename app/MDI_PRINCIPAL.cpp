@@ -521,8 +521,8 @@ bool MDI_PRINCIPAL::entryEnabled(FrameEntry entry) const {
 
 // ---- Design windows ----------------------------------------------------
 
-// The frame holds at most one design window, so closing "every open window"
-// in its fixed order is closing that one; its close step may keep it.
+// The frame holds at most one design window: closing the open windows is
+// closing that one, and its close step may keep it.
 bool MDI_PRINCIPAL::Cerrar_Ventanas() { return Descargar_Ventana(); }
 
 // The window is destroyed at once, before a command shows the next one,

@@ -42,9 +42,6 @@ public:
     // manager's frame, but never less than the menu bar, the toolbar and
     // the largest design window take.
     QSize Tamano_Cliente() const;
-    // Where the frame's outer top-left corner goes back to after a resize
-    // or a state change that did not come from the user moving it.
-    QPoint Lugar() const { return lugar_; }
 
     // Closes the splash when it is loaded (free area, top menus, toolbar).
     void Cerrar_Presentacion();
@@ -79,9 +76,9 @@ public:
     // returned. Called directly, these methods run at once.
     void TB_BARRA_ButtonClick(const QString& clave);
 
-    // Closes the open design window in the fixed order of the kinds, with its
-    // save question. False when the user abandoned the close: the window is
-    // still open and the calling command must stop.
+    // Closes the open design window, if any, with its save question. False
+    // when the user abandoned the close: the window is still open and the
+    // calling command must stop.
     bool Cerrar_Ventanas();
 
     // The frame's table of design windows: one factory per kind, the real

@@ -44,7 +44,6 @@ QStyle* estiloCompacto() {
 }
 
 const QColor kNegro(0, 0, 0);
-const QColor kGris(128, 128, 128);
 const QColor kBlanco(255, 255, 255);
 
 void Carpeta(QPainter& p) {

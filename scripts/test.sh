@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: a normal build, a sanitizer build (ASan+UBSan)
-# and the fuzz targets for a fixed time each. Warnings fail every build.
+# Builds and runs every test: a normal build, the program built with clang, a
+# sanitizer build (ASan+UBSan) and the fuzz targets for a fixed time each.
+# Warnings fail every build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -12,6 +13,10 @@ echo "== normal build =="
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAM_BENCH=ON "$strict" >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test -j"$jobs" --output-on-failure
+
+echo "== program built with clang =="
+CXX=clang++ cmake -S . -B build/clang -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF "$strict" >/dev/null
+cmake --build build/clang -j"$jobs"
 
 echo "== sanitizer build (address, undefined) =="
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRAM_SANITIZE=ON "$strict" >/dev/null

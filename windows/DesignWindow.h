@@ -21,9 +21,14 @@ namespace windows {
 
 using General::DesignKind;
 
-// The client size of the largest design window, the flexure windows
-// (11775 x 7815 twips): the frame keeps room for it below its toolbar.
-inline QSize Tamano_Ventana_Mayor() { return {platform::twips(11775), platform::twips(7815)}; }
+// The client size of a design window: all are 11775 twips wide, each with
+// a height of its own.
+inline QSize Tamano_Ventana(int alto_twips) {
+    return {platform::twips(11775), platform::twips(alto_twips)};
+}
+// The largest, the flexure windows (7815 twips high): the frame keeps room
+// for it below its toolbar.
+inline QSize Tamano_Ventana_Mayor() { return Tamano_Ventana(7815); }
 
 // The case data's open flag of a window kind (Flexion_Abierto, ...).
 inline bool& Bandera_Abierto(DesignKind kind) {

@@ -116,7 +116,7 @@ FM_CARAC::FM_CARAC(windows::FrameHooks& hooks, QWidget* parent) : DesignWindow(h
     connect(OP_V30, &QRadioButton::toggled, this, [this](bool on) { if (on) OP_V30_Click(); });
     connect(OP_VMM, &QRadioButton::toggled, this, [this](bool on) { if (on) OP_VMM_Click(); });
 
-    setFixedSize(twips(11775), twips(7515));
+    setFixedSize(windows::Tamano_Ventana(7515));
 }
 
 int FM_CARAC::Variante() const {

@@ -118,7 +118,7 @@ FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
         const Campo campo = r.campo;
         guardia_->watch(Control(campo), [this, campo] { return Campo_LostFocus(campo); });
     }
-    setFixedSize(twips(11775), twips(7335));
+    setFixedSize(windows::Tamano_Ventana(7335));
 }
 
 // ---------------------------------------------------------------------------
@@ -535,10 +535,10 @@ void FM_CONFINA::CM_CALCULAR_Click() {
 
 void FM_CONFINA::Llenar_Tabla_Confina() {
     const auto& c = General::Caso;
-    auto k = [&c](int j, int n) { return c.Incremento_Resistencia.Leer(j, n).value_or(0.0); };
+    auto k = [&](int j, int n) { return c.Incremento_Resistencia.Leer(j, n).value_or(0.0); };
     windows::Llenar_Tabla_Capas(
         FG_CONFINA, [&k](int j, int n) { return Numero(k(j, n), "0.00"); },
-        [&k, &c](int j, int n) { return k(j, n) >= c.Incremento_Necesario; });
+        [&](int j, int n) { return k(j, n) >= c.Incremento_Necesario; });
 }
 
 void FM_CONFINA::Mostrar_Resultados_Confina(int j, int n) {

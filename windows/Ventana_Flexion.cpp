@@ -509,14 +509,14 @@ void Ventana_Flexion::CM_CALCULAR_Click() {
 
 void Ventana_Flexion::Llenar_Tabla() {
     const auto& c = General::Caso;
-    auto mu = [&c](int j, int n) { return c.Mu_Capas.Leer(j, n).value_or(0.0); };
+    auto mu = [&](int j, int n) { return c.Mu_Capas.Leer(j, n).value_or(0.0); };
     Llenar_Tabla_Capas(
         FG_FLEXION,
         [&mu](int j, int n) {
             const double v = mu(j, n);
             return v == General::Sin_Ganancia ? QStringLiteral("---") : Numero(v, "0.0");
         },
-        [&mu, &c](int j, int n) { return mu(j, n) >= c.Momento_Solicitante; });
+        [&](int j, int n) { return mu(j, n) >= c.Momento_Solicitante; });
 }
 
 void Ventana_Flexion::Mostrar_Resultados(int j, int n) {

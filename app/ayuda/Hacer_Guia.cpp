@@ -4,10 +4,17 @@
 // A PDF reader follows no link to "#tema32": in the guide each link of the
 // help to one of its own topics becomes plain text followed by the page of
 // that topic, "(pág. 3)". A link to a topic that does not exist stops the build.
+//
+// The same source gives the same file byte for byte: the hash seed is fixed
+// (the PDF writer orders its font objects by hash) and the creation date is
+// SOURCE_DATE_EPOCH when it is set, else the help file's modification time.
 #include <QAbstractTextDocumentLayout>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHashSeed>
 #include <QMap>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -142,9 +149,38 @@ void Imprimir(const QTextDocument& doc, QPdfWriter& pdf) {
     }
 }
 
+// The date the guide carries: SOURCE_DATE_EPOCH (seconds, UTC) when set,
+// else the help file's modification time. Invalid when the variable is bad.
+QDateTime Fecha_Guia(const QString& ayuda) {
+    const QByteArray epoca = qgetenv("SOURCE_DATE_EPOCH");
+    if (epoca.isEmpty()) return QFileInfo(ayuda).lastModified().toUTC();
+    bool ok = false;
+    const qlonglong segundos = epoca.toLongLong(&ok);
+    if (!ok || segundos < 0) return {};
+    return QDateTime::fromSecsSinceEpoch(segundos, Qt::UTC);
+}
+
+// Puts the date into the written PDF's "/CreationDate (D:YYYYMMDDHHMMSS",
+// in place: the digits keep their length, so the offsets stay valid.
+bool Fijar_Fecha(const QString& pdf, const QDateTime& fecha) {
+    QFile f(pdf);
+    if (!f.open(QIODevice::ReadWrite)) return false;
+    const QByteArray datos = f.readAll();
+    const QByteArray clave("/CreationDate (D:");
+    const qsizetype en = datos.indexOf(clave);
+    if (en < 0 || datos.indexOf(clave, en + 1) >= 0) return false;
+    const QByteArray digitos = fecha.toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    const qsizetype desde = en + clave.size();
+    if (digitos.size() != 14 || datos.size() < desde + 14) return false;
+    for (qsizetype i = desde; i < desde + 14; ++i)
+        if (datos[i] < '0' || datos[i] > '9') return false;
+    return f.seek(desde) && f.write(digitos) == 14 && f.flush();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    QHashSeed::setDeterministicGlobalSeed();
     QGuiApplication app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "uso: hacer_guia ayuda.html guia.pdf\n");
@@ -156,6 +192,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString html = QString::fromUtf8(entrada.readAll());
+    const QDateTime fecha = Fecha_Guia(entrada.fileName());
+    if (!fecha.isValid() || fecha.date().year() > 9999) {
+        std::fprintf(stderr, "SOURCE_DATE_EPOCH no es un número de segundos válido\n");
+        return 1;
+    }
 
     // Written beside the target and renamed at the end: never half a guide.
     const QString destino = QString::fromLocal8Bit(argv[2]);
@@ -195,6 +236,10 @@ int main(int argc, char** argv) {
         } else if (!estable) {
             std::fprintf(stderr, "las páginas de los temas no se estabilizan\n");
         }
+    }
+    if (escrita && !Fijar_Fecha(temporal, fecha)) {
+        std::fprintf(stderr, "no se puede fijar la fecha de %s\n", qPrintable(temporal));
+        escrita = false;
     }
     if (!escrita) {
         QFile::remove(temporal);

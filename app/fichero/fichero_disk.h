@@ -63,12 +63,17 @@ FileSystem& fileSystem();
 FileSystem& realFileSystem();
 void setFileSystem(FileSystem* fs);  // nullptr restores the real one
 
+// Installs a file system for its lifetime, then puts back the one that was
+// in force before.
 class ScopedFileSystem {
 public:
-    explicit ScopedFileSystem(FileSystem& fs) { setFileSystem(&fs); }
-    ~ScopedFileSystem() { setFileSystem(nullptr); }
+    explicit ScopedFileSystem(FileSystem& fs) : previous_(&fileSystem()) { setFileSystem(&fs); }
+    ~ScopedFileSystem() { setFileSystem(previous_); }
     ScopedFileSystem(const ScopedFileSystem&) = delete;
     ScopedFileSystem& operator=(const ScopedFileSystem&) = delete;
+
+private:
+    FileSystem* previous_;
 };
 
 // The failure for a system error number, when writing or when reading.

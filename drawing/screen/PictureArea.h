@@ -22,8 +22,6 @@ public:
                          bool fuente_arial = true);
     ~PictureArea() override;
 
-    General::DesignKind Ventana_Area() const { return ventana_; }
-
     // Elements of the last render, as the zoom left them.
     const Grafico::Escena& Escena_Actual() const { return escena_; }
 

@@ -22,6 +22,8 @@
 #include <QThread>
 #include <QWindow>
 
+#include <utility>
+
 using namespace marco_test;
 
 namespace {
@@ -278,6 +280,46 @@ TEST(Guia, MadeFromTheHelpFileWithThePagesOfItsTopics) {
         Leer_Guia(QStringLiteral("pdfinfo"), {QStringLiteral("-url")});
     ASSERT_TRUE(enlaces) << "pdfinfo not installed";
     EXPECT_FALSE(enlaces->contains(QLatin1Char('#'))) << enlaces->toStdString();
+}
+
+// The guide tool run on the help source with the given SOURCE_DATE_EPOCH
+// (unset when empty): its exit code and the bytes it wrote.
+std::pair<int, QByteArray> Hacer_Guia(const QString& destino, const QString& epoca) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    env.remove(QStringLiteral("QT_HASH_SEED"));
+    if (epoca.isEmpty())
+        env.remove(QStringLiteral("SOURCE_DATE_EPOCH"));
+    else
+        env.insert(QStringLiteral("SOURCE_DATE_EPOCH"), epoca);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KESTRAM_HACER_GUIA),
+            {QStringLiteral(KESTRAM_FUENTE_AYUDA), destino});
+    EXPECT_TRUE(p.waitForFinished(60000));
+    QFile f(destino);
+    return {p.exitCode(), f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray()};
+}
+
+// The same source makes the same guide byte for byte; its date is
+// SOURCE_DATE_EPOCH when set, and a bad value makes no guide at all.
+TEST(Guia, SameSourceSameBytesDatedBySourceDateEpoch) {
+    QTemporaryDir dir;
+    const auto [rc1, a] = Hacer_Guia(dir.filePath("a.pdf"), QStringLiteral("1700000000"));
+    const auto [rc2, b] = Hacer_Guia(dir.filePath("b.pdf"), QStringLiteral("1700000000"));
+    ASSERT_EQ(rc1, 0);
+    ASSERT_EQ(rc2, 0);
+    ASSERT_FALSE(a.isEmpty());
+    EXPECT_TRUE(a == b);
+    EXPECT_TRUE(a.contains("/CreationDate (D:20231114221320"));
+    const auto [rc3, c] = Hacer_Guia(dir.filePath("c.pdf"), {});
+    EXPECT_EQ(rc3, 0);
+    EXPECT_EQ(c.size(), a.size());  // only the date's digits differ
+    const auto [rc4, d] = Hacer_Guia(dir.filePath("d.pdf"), QStringLiteral("mañana"));
+    EXPECT_NE(rc4, 0);
+    EXPECT_TRUE(d.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);  // no leftover .tmp
 }
 
 // ---- Guide and web page ------------------------------------------------------

@@ -7,7 +7,7 @@
 #include "engine/Calculos.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
-#include "reports/Grabadora.h"
+#include "tests/reports/Grabadora.h"
 #include "reports/Imprimir.h"
 
 #include <string>

@@ -3,7 +3,7 @@
 
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
-#include "reports/Grabadora.h"
+#include "tests/reports/Grabadora.h"
 #include "reports/Imprimir.h"
 
 namespace {

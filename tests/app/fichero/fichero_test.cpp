@@ -261,6 +261,20 @@ TEST_F(WriteTest, UnwritableValuesAreRefusedBeforeTheDisk) {
     EXPECT_EQ(counting.creates, 0);
 }
 
+// A scoped file system puts back the one in force before it, not the disk.
+TEST(ScopedFileSystem, NestedScopesPutBackTheOuterOne) {
+    FailingFileSystem outer, inner;
+    {
+        fichero::ScopedFileSystem a(outer);
+        {
+            fichero::ScopedFileSystem b(inner);
+            EXPECT_EQ(&fichero::fileSystem(), &inner);
+        }
+        EXPECT_EQ(&fichero::fileSystem(), &outer);
+    }
+    EXPECT_EQ(&fichero::fileSystem(), &fichero::realFileSystem());
+}
+
 // A file the user may not write is not replaced, even in a folder the user
 // may write (run as another user when the tests run as root).
 TEST_F(WriteTest, ReadOnlyFileIsNotReplaced) {

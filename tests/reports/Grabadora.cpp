@@ -1,4 +1,4 @@
-#include "reports/Grabadora.h"
+#include "tests/reports/Grabadora.h"
 
 namespace Imprimir {
 

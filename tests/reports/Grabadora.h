@@ -1,5 +1,5 @@
 // A page surface that records what is drawn, with fixed font metrics, for
-// tests and benchmarks: a character is 0.2 cm wide at 10 points (0.22 in
+// the tests: a character is 0.2 cm wide at 10 points (0.22 in
 // bold), a line 0.5 cm high, both in proportion to the size; the page is
 // A4 with no unprintable border.
 #pragma once
