@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test: a normal build, the program built with clang, a
-# sanitizer build (ASan+UBSan) and the fuzz targets for a fixed time each.
-# Warnings fail every build.
+# Builds and runs every test: a normal build, a sanitizer build (ASan+UBSan),
+# the fuzz targets for a fixed time each and, meanwhile, the program built
+# with clang. Warnings fail every build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -13,10 +13,6 @@ echo "== normal build =="
 cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKESTRAM_BENCH=ON "$strict" >/dev/null
 cmake --build build/test -j"$jobs"
 ctest --test-dir build/test -j"$jobs" --output-on-failure
-
-echo "== program built with clang =="
-CXX=clang++ cmake -S . -B build/clang -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF "$strict" >/dev/null
-cmake --build build/clang -j"$jobs"
 
 echo "== sanitizer build (address, undefined) =="
 cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKESTRAM_SANITIZE=ON "$strict" >/dev/null
@@ -50,7 +46,13 @@ for f in build/fuzz/tests/fuzz/fuzz_*; do
     "build/fuzz/corpus/$name" "${seeds[@]}" > "build/fuzz/$name.log" 2>&1 &
   pids+=("$!:$name")
 done
+# The program built with clang while the fuzz targets run, on the cores
+# they leave free.
+echo "== program built with clang =="
+CXX=clang++ cmake -S . -B build/clang -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF "$strict" >/dev/null
+free=$((jobs - ${#pids[@]})); [ "$free" -ge 1 ] || free=1
 failed=0
+cmake --build build/clang -j"$free" || { echo "the clang build failed"; failed=1; }
 for p in "${pids[@]}"; do
   if ! wait "${p%%:*}"; then
     echo "fuzz target ${p#*:} failed:"; tail -40 "build/fuzz/${p#*:}.log"; failed=1
