@@ -89,7 +89,9 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
         };
     }
 
-    // Which printer is current may take asking the printing system.
+    // Which printer is current may take asking the printing system; that,
+    // the printer's page and the job share one bound.
+    platform::PrinterCommand orden;
     platform::BusyCursor pregunta;
     std::string sin_lista;
     const std::string impresora = platform::currentPrinter(&sin_lista);
@@ -128,7 +130,10 @@ void MDI_PRINCIPAL::mnuPrincipalImprimir_Click() {
 
 void MDI_PRINCIPAL::mnuPrincipalConfigurar_Click() {
     FM_CONFIG_IMPR dialogo(this);
-    dialogo.Form_Load();
+    {
+        platform::PrinterCommand orden;
+        dialogo.Form_Load();
+    }
     // The dialog still opens with what could be listed.
     if (!dialogo.Error_Lista.empty())
         platform::showMessage("No se ha podido leer la lista de impresoras.\n" + dialogo.Error_Lista,

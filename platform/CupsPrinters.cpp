@@ -15,15 +15,74 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// libcups asks this for a password instead of reading one from a terminal;
+// none is given, so a printer that wants one fails at once.
+const char* noPassword(const char*, http_t*, const char*, const char*, void*) { return nullptr; }
+
+int msLeft(Clock::time_point deadline) {
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return static_cast<int>(std::clamp<long long>(ms, 0, 24 * 3600 * 1000));
+}
+
+// Why the scheduler refused, as the user is told.
+std::string refusal(ipp_status_t status, const std::string& printer) {
+    const std::string quien =
+        printer.empty() ? std::string("El sistema de impresión") : "La impresora «" + printer + "»";
+    switch (status) {
+    case IPP_STATUS_ERROR_NOT_FOUND:
+    case IPP_STATUS_ERROR_GONE:
+        return printer.empty() ? std::string("El sistema de impresión no tiene impresoras.")
+                               : printerUnavailableText(printer);
+    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
+    case IPP_STATUS_ERROR_PRINTER_IS_DEACTIVATED:
+        return quien + " no acepta trabajos.";
+    case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
+    case IPP_STATUS_ERROR_NOT_AUTHORIZED:
+    case IPP_STATUS_ERROR_CUPS_AUTHENTICATION_CANCELED:
+        return quien + " pide un nombre de usuario y una contraseña.";
+    case IPP_STATUS_ERROR_FORBIDDEN:
+        return quien + " no admite trabajos de este usuario.";
+    case IPP_STATUS_ERROR_CUPS_UPGRADE_REQUIRED:
+    case IPP_STATUS_ERROR_CUPS_PKI:
+        return "El sistema de impresión pide una conexión cifrada que no se ha podido establecer.";
+    case IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED:
+        return quien + " no admite documentos PDF.";
+    case IPP_STATUS_ERROR_REQUEST_ENTITY:
+    case IPP_STATUS_ERROR_TOO_MANY_JOBS:
+    case IPP_STATUS_ERROR_TOO_MANY_DOCUMENTS:
+        return quien + " no admite más trabajos por ahora.";
+    case IPP_STATUS_ERROR_BUSY:
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
+    case IPP_STATUS_ERROR_TEMPORARY:
+        return "El sistema de impresión está ocupado; inténtelo más tarde.";
+    case IPP_STATUS_ERROR_INTERNAL:
+        return "Se ha perdido la comunicación con el sistema de impresión.";
+    default: break;
+    }
+    // A call that failed with no refusal of the scheduler: the connection
+    // was lost on the way.
+    if (status <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        return "Se ha perdido la comunicación con el sistema de impresión.";
+    char codigo[16];
+    std::snprintf(codigo, sizeof codigo, "0x%04X", static_cast<unsigned>(status) & 0xFFFFu);
+    return "El sistema de impresión ha rechazado la petición (código " + std::string(codigo) + ").";
+}
+
 // One connection to the scheduler with a deadline for everything done on
 // it: libcups asks the callback whenever a wait has run a slice long, and
 // gives up once the callback says so.
 class Connection {
 public:
-    explicit Connection(int limitMs)
-        : deadline_(Clock::now() + std::chrono::milliseconds(limitMs)) {
-        http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                             std::max(limitMs, 1), nullptr);
+    explicit Connection(Clock::time_point deadline) : deadline_(deadline) {
+        cupsSetPasswordCB2(&noPassword, nullptr);  // per thread in libcups
+        const int ms = msLeft(deadline_);
+        if (ms <= 0) {
+            silent_ = true;
+            return;
+        }
+        http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, ms,
+                             nullptr);
         if (!http_) {
             // A refused or missing socket answers at once; only a slow one
             // takes the whole bound.
@@ -45,15 +104,7 @@ public:
     std::string failure(const std::string& printer) const {
         if (silent_) return kPrintingSystemSilent;
         if (!http_) return "No se puede conectar con el sistema de impresión.";
-        switch (cupsLastError()) {
-        case IPP_STATUS_ERROR_NOT_FOUND: return printerUnavailableText(printer);
-        case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-            return "La impresora «" + printer + "» no acepta trabajos.";
-        default: break;
-        }
-        const char* motivo = cupsLastErrorString();
-        return std::string("El sistema de impresión ha devuelto un error") +
-               (motivo && *motivo ? std::string(": ") + motivo : std::string()) + ".";
+        return refusal(cupsLastError(), printer);
     }
 
 private:
@@ -115,9 +166,41 @@ std::optional<Margins> a4Of(ipp_t* col) {
 
 }  // namespace
 
+// One call's share of the bound: what is left of the command in progress,
+// or the whole bound for a call on its own. The time the call took is taken
+// off the command's.
+class CupsPrinterService::Turn {
+public:
+    explicit Turn(CupsPrinterService& s)
+        : s_(s), start_(Clock::now()),
+          end_(start_ + (s.commands_ > 0 ? s.left_
+                                          : Clock::duration(std::chrono::milliseconds(s.limitMs_)))) {}
+    ~Turn() {
+        if (s_.commands_ > 0) s_.left_ = std::max(Clock::duration::zero(), end_ - Clock::now());
+    }
+    Turn(const Turn&) = delete;
+    Turn& operator=(const Turn&) = delete;
+
+    Clock::time_point start() const { return start_; }
+    Clock::time_point end() const { return end_; }
+
+private:
+    CupsPrinterService& s_;
+    Clock::time_point start_, end_;
+};
+
+void CupsPrinterService::beginCommand() {
+    if (commands_++ == 0) left_ = std::chrono::milliseconds(limitMs_);
+}
+
+void CupsPrinterService::endCommand() {
+    if (commands_ > 0) --commands_;
+}
+
 PrinterListing CupsPrinterService::listPrinters() {
     PrinterListing l;
-    Connection c(limitMs_);
+    Turn turn(*this);
+    Connection c(turn.end());
     if (!c.get()) {
         // No scheduler at all: a machine without printers.
         if (c.silent()) l.error = kPrintingSystemSilent;
@@ -147,7 +230,8 @@ PrinterListing CupsPrinterService::listPrinters() {
 
 std::string CupsPrinterService::a4Margins(const std::string& printer, PageMargins& margins) {
     margins = {};
-    Connection c(limitMs_);
+    Turn turn(*this);
+    Connection c(turn.end());
     if (!c.get()) return c.failure(printer);
     ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
     const std::string uri = printerUri(printer);
@@ -199,13 +283,21 @@ std::string CupsPrinterService::submitPdf(const std::string& printer, const std:
                                           const std::string& title) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) return "No se ha podido leer el documento.";
-    Connection c(limitMs_);
-    if (!c.get()) return c.failure(printer);
+    Turn turn(*this);
+    // The job must be whole on the scheduler by `sendBy`; the rest of the
+    // bound is kept for cancelling it when it is not.
+    const Clock::duration reserve =
+        std::min<Clock::duration>((turn.end() - turn.start()) / 2,
+                                  std::chrono::milliseconds(limitMs_ / 5));
+    const Clock::time_point sendBy = turn.end() - reserve;
+    std::optional<Connection> c(std::in_place, sendBy);
+    if (!c->get()) return c->failure(printer);
 
     // Create-Job by hand: libcups' own helper first looks the printer up on
     // connections of its own, which wait without this bound.
     ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
     const std::string uri = printerUri(printer);
+    const std::string resource = "/printers/" + printer;
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
                  cupsUser());
@@ -214,30 +306,54 @@ std::string CupsPrinterService::submitPdf(const std::string& printer, const std:
     ippAddInteger(request, IPP_TAG_JOB, IPP_TAG_ENUM, "orientation-requested",
                   IPP_ORIENT_PORTRAIT);
     ippAddString(request, IPP_TAG_JOB, IPP_TAG_KEYWORD, "print-scaling", nullptr, "none");
-    Ipp created(cupsDoRequest(c.get(), request, ("/printers/" + printer).c_str()));
+    Ipp created(cupsDoRequest(c->get(), request, resource.c_str()));
     ipp_attribute_t* id =
         ok(created.get()) ? ippFindAttribute(created.get(), "job-id", IPP_TAG_INTEGER) : nullptr;
     const int job = id ? ippGetInteger(id, 0) : 0;
-    if (job <= 0) return c.failure(printer);
+    if (job <= 0) return c->failure(printer);
 
     std::string error;
-    if (cupsStartDocument(c.get(), printer.c_str(), job, title.c_str(), CUPS_FORMAT_PDF, 1) !=
+    if (cupsStartDocument(c->get(), printer.c_str(), job, title.c_str(), CUPS_FORMAT_PDF, 1) !=
         HTTP_STATUS_CONTINUE) {
-        error = c.failure(printer);
+        error = c->failure(printer);
     } else {
         char buffer[32768];
         std::size_t got = 0;
         while (error.empty() && (got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
-            if (cupsWriteRequestData(c.get(), buffer, got) != HTTP_STATUS_CONTINUE)
-                error = c.failure(printer);
+            if (cupsWriteRequestData(c->get(), buffer, got) != HTTP_STATUS_CONTINUE)
+                error = c->failure(printer);
         if (error.empty() && std::ferror(file.get())) error = "No se ha podido leer el documento.";
-        // Finishing reads the scheduler's verdict on the whole job; after a
-        // failed write it closes the request.
-        const ipp_status_t fin = cupsFinishDocument(c.get(), printer.c_str());
-        if (error.empty() && fin > IPP_STATUS_OK_EVENTS_COMPLETE) error = c.failure(printer);
+        // The scheduler's verdict on the whole job, read within the bound: a
+        // wait that ran out, or a connection lost before the answer, is no
+        // verdict.
+        if (error.empty()) {
+            Ipp answer(cupsGetResponse(c->get(), resource.c_str()));
+            if (c->silent() || !ok(answer.get())) error = c->failure(printer);
+        }
     }
-    // A job refused halfway must not print a part of the report later.
-    if (!error.empty() && !c.silent()) cupsCancelJob2(c.get(), printer.c_str(), job, 0);
+    if (error.empty()) return error;
+
+    // A job not taken whole must not print a part of the report later, nor
+    // stay behind waiting for the rest: it is cancelled on a connection of
+    // its own, the one it was sent on being in an unknown state.
+    c.reset();
+    Connection k(turn.end());
+    if (!k.get()) return error;
+    if (cupsCancelJob2(k.get(), printer.c_str(), job, 0) == IPP_STATUS_ERROR_NOT_POSSIBLE) {
+        // Too late to cancel: the job has ended. Only a job that completed
+        // was printed; then the print was done after all.
+        ipp_t* q = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+        ippAddString(q, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.c_str());
+        ippAddInteger(q, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
+        ippAddString(q, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr,
+                     cupsUser());
+        ippAddString(q, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                     "job-state");
+        Ipp state(cupsDoRequest(k.get(), q, "/jobs/"));
+        ipp_attribute_t* st =
+            ok(state.get()) ? ippFindAttribute(state.get(), "job-state", IPP_TAG_ENUM) : nullptr;
+        if (st && ippGetInteger(st, 0) == IPP_JSTATE_COMPLETED && !k.silent()) return {};
+    }
     return error;
 }
 

@@ -32,6 +32,14 @@ PrinterService& printers() { return serviceInForce(current, "printer"); }
 void setPrinters(PrinterService* service) { current = service; }
 PrinterService* installedPrinters() { return current; }
 
+PrinterCommand::PrinterCommand() : service_(current) {
+    if (service_) service_->beginCommand();
+}
+
+PrinterCommand::~PrinterCommand() {
+    if (service_) service_->endCommand();
+}
+
 PrinterChoice printerChoice() {
     const PrinterListing l = printers().listPrinters();
     PrinterChoice c;

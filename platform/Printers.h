@@ -4,8 +4,9 @@
 // the system's default until the user selects another; it lasts for the
 // run and never changes the system's default. Tests install a fake list.
 //
-// Every exchange with the printing system is bounded in time: a system that
-// does not answer gives an error text, never a wait without end.
+// Every exchange with the printing system is bounded in time, and so is each
+// user command in all: a system that does not answer gives an error text,
+// never a wait without end.
 #pragma once
 
 #include <string>
@@ -39,9 +40,13 @@ public:
     virtual std::string a4Margins(const std::string& printer, PageMargins& margins) = 0;
     // Sends a finished PDF as one job named `title`: A4, portrait, unscaled.
     // "" once the printing system has accepted the whole job, else why not;
-    // a job refused halfway is cancelled.
+    // a job not taken whole within the bound is cancelled.
     virtual std::string submitPdf(const std::string& printer, const std::string& path,
                                   const std::string& title) = 0;
+    // The calls between these two are the steps of one user command (a
+    // print, the printer dialog) and share one bound in all.
+    virtual void beginCommand() {}
+    virtual void endCommand() {}
 };
 
 // The service in force (see platform/Services.h: asking before one is
@@ -49,6 +54,19 @@ public:
 PrinterService& printers();
 void setPrinters(PrinterService* service);  // nullptr: none
 PrinterService* installedPrinters();
+
+// One user command's exchanges with the printing system while it lives, on
+// the service in force.
+class PrinterCommand {
+public:
+    PrinterCommand();
+    ~PrinterCommand();
+    PrinterCommand(const PrinterCommand&) = delete;
+    PrinterCommand& operator=(const PrinterCommand&) = delete;
+
+private:
+    PrinterService* service_;
+};
 
 // The printers offered to the user and the current one, from one listing.
 struct PrinterChoice {

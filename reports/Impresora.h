@@ -30,6 +30,8 @@ public:
     void Circle(double cx, double cy, double r, uint32_t color);
     void Arc(double cx, double cy, double r, uint32_t color, double a0, double a1);
     void PaintPicture(const Imagen& imagen, double x, double y, double ancho, double alto);
+    // The box a drawing is about to be fitted into.
+    void DrawingBox(double x1, double y1, double x2, double y2) { sup_.Caja_Dibujo(x1, y1, x2, y2); }
 
     double CurrentX = 0;
     double CurrentY = 0;

@@ -24,6 +24,7 @@ void Imprimir_Elementos(Impresora& imp, const General_dibujo::Lista& lista, doub
     const int n = lista.Num_Elementos();
     const double W = imp.ScaleWidth() - (der + izq);
     const double H = imp.ScaleHeight() - (sup + inf);
+    imp.DrawingBox(izq, sup, izq + W, sup + H);
 
     // The screen's fit, placed within the margins.
     const Grafico::Ajuste a = Grafico::Ajustar(lista, W, H, iguales);

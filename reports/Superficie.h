@@ -71,6 +71,9 @@ public:
     // The picture stretched into the box.
     virtual void Dibujar_Imagen(double x, double y, double ancho, double alto,
                                 const Imagen& imagen) = 0;
+    // The box a drawing is fitted into, from (x1, y1) to (x2, y2); on a page
+    // too small for the layout it is empty or reversed.
+    virtual void Caja_Dibujo(double /*x1*/, double /*y1*/, double /*x2*/, double /*y2*/) {}
     virtual void Nueva_Pagina() = 0;
     // Ends the document; false (Error() tells why) when it was not produced.
     virtual bool Terminar() = 0;

@@ -16,6 +16,10 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
 namespace Imprimir {
 
 namespace {
@@ -183,6 +187,35 @@ Medida Superficie_Papel::Medir(const std::string& texto, const Fuente& f) const 
             fm.height() * 2.54 / dpi_};
 }
 
+void Superficie_Papel::Abarcar(double x1, double y1, double x2, double y2) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    if (!dibujado_) {
+        min_x_ = x1, min_y_ = y1, max_x_ = x2, max_y_ = y2;
+        dibujado_ = true;
+        return;
+    }
+    min_x_ = std::min(min_x_, x1);
+    min_y_ = std::min(min_y_, y1);
+    max_x_ = std::max(max_x_, x2);
+    max_y_ = std::max(max_y_, y2);
+}
+
+bool Superficie_Papel::Cabe() const {
+    // A tenth of a millimetre for the rounding of the metrics.
+    constexpr double kHolgura = 0.01;
+    return !sin_sitio_ &&
+           (!dibujado_ || (min_x_ >= -kHolgura && min_y_ >= -kHolgura &&
+                           max_x_ <= ancho_ + kHolgura && max_y_ <= alto_ + kHolgura));
+}
+
+void Superficie_Papel::Caja_Dibujo(double x1, double y1, double x2, double y2) {
+    if (!(x2 > x1 && y2 > y1))
+        sin_sitio_ = true;
+    else
+        Abarcar(x1, y1, x2, y2);
+}
+
 void Superficie_Papel::Texto(double x, double y, const std::string& texto, const Fuente& f,
                              uint32_t color) {
     if (!painter_.isActive()) return;
@@ -190,7 +223,9 @@ void Superficie_Papel::Texto(double x, double y, const std::string& texto, const
     painter_.setFont(q);
     painter_.setPen(Color_Qt(color));
     QFontMetricsF fm(q, Dispositivo());
-    painter_.drawText(QPointF(Px(x), Px(y) + fm.ascent()), QString::fromStdString(texto));
+    const QString t = QString::fromStdString(texto);
+    Abarcar(x, y, x + fm.horizontalAdvance(t) * 2.54 / dpi_, y + fm.height() * 2.54 / dpi_);
+    painter_.drawText(QPointF(Px(x), Px(y) + fm.ascent()), t);
 }
 
 void Superficie_Papel::Poner_Pluma(const Pluma& p, uint32_t color) {
@@ -208,6 +243,7 @@ void Superficie_Papel::Linea(double x1, double y1, double x2, double y2, const P
     // A line whose ends meet shows nothing on paper, and the PDF writer would
     // leave an empty path behind that readers report as a damaged page.
     if (a == b) return;
+    Abarcar(x1, y1, x2, y2);
     Poner_Pluma(p, color);
     painter_.drawLine(a, b);
 }
@@ -215,12 +251,14 @@ void Superficie_Papel::Linea(double x1, double y1, double x2, double y2, const P
 void Superficie_Papel::Rectangulo(double x1, double y1, double x2, double y2, const Pluma& p,
                                   uint32_t color) {
     if (!painter_.isActive()) return;
+    Abarcar(x1, y1, x2, y2);
     Poner_Pluma(p, color);
     painter_.drawRect(QRectF(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2))).normalized());
 }
 
 void Superficie_Papel::Circulo(double cx, double cy, double r, const Pluma& p, uint32_t color) {
     if (!painter_.isActive()) return;
+    Abarcar(cx - r, cy - r, cx + r, cy + r);
     Poner_Pluma(p, color);
     painter_.drawEllipse(QPointF(Px(cx), Px(cy)), Px(r), Px(r));
 }
@@ -228,6 +266,19 @@ void Superficie_Papel::Circulo(double cx, double cy, double r, const Pluma& p, u
 void Superficie_Papel::Arco(double cx, double cy, double r, double a0, double a1,
                             const Pluma& p, uint32_t color) {
     if (!painter_.isActive()) return;
+    // The arc's ends, and the points of the circle at right angles that it
+    // passes (y downwards on the page).
+    const auto punto = [&](double a) { Abarcar(cx + r * std::cos(a), cy - r * std::sin(a),
+                                               cx + r * std::cos(a), cy - r * std::sin(a)); };
+    punto(a0);
+    punto(a1);
+    const double desde = std::min(a0, a1), hasta = std::max(a0, a1);
+    constexpr double kCuarto = 3.14159265358979323846 / 2;
+    if (hasta - desde >= 4 * kCuarto) {
+        Abarcar(cx - r, cy - r, cx + r, cy + r);
+    } else {
+        for (double k = std::ceil(desde / kCuarto); k * kCuarto <= hasta; ++k) punto(k * kCuarto);
+    }
     Poner_Pluma(p, color);
     const QRectF caja(Px(cx - r), Px(cy - r), Px(2 * r), Px(2 * r));
     painter_.drawArc(caja, qRound(a0 * kGrados * 16), qRound((a1 - a0) * kGrados * 16));
@@ -236,6 +287,7 @@ void Superficie_Papel::Arco(double cx, double cy, double r, double a0, double a1
 void Superficie_Papel::Dibujar_Imagen(double x, double y, double w, double h,
                                       const Imagen& imagen) {
     if (!painter_.isActive() || imagen.Vacia()) return;
+    Abarcar(x, y, x + w, y + h);
     QImage q(reinterpret_cast<const uchar*>(imagen.Pixeles.data()), imagen.Ancho, imagen.Alto,
              imagen.Ancho * 4, QImage::Format_ARGB32);
     painter_.drawImage(QRectF(Px(x), Px(y), Px(w), Px(h)), q);
@@ -254,6 +306,15 @@ bool Superficie_Papel::Terminar() {
     if (!painter_.end()) return Fallar(QStringLiteral("La impresora ha devuelto un error."));
     if (!pagina_fallida_.isEmpty()) return Fallar(pagina_fallida_);
     if (trabajo_) {
+        // A report cut at the edges of the printable area, or with a drawing
+        // squeezed out, is not printed.
+        if (!Cabe())
+            return Fallar(QStringLiteral("El informe no cabe en el área de impresión de la "
+                                         "impresora «%1» (%2 × %3 cm en A4): sus márgenes son "
+                                         "demasiado anchos.")
+                              .arg(QString::fromStdString(impresora_),
+                                   platform::formatNumber(ancho_, 1),
+                                   platform::formatNumber(alto_, 1)));
         // Only a whole document goes to the printer.
         if (!Pdf_Completo(trabajo_->fileName()))
             return Fallar(QStringLiteral("No se ha podido escribir el documento."));

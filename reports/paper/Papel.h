@@ -4,7 +4,8 @@
 // document is on disk and complete; a failed or abandoned document leaves
 // the target as it was. A printer's document is the same PDF, laid out on
 // the printable area the printer reports for A4, written to a temporary
-// file and sent to the printing system once complete.
+// file and sent to the printing system once complete; a report that does
+// not fit in that area whole is not sent at all.
 #pragma once
 
 #include "reports/Imprimir.h"
@@ -51,6 +52,7 @@ public:
     void Arco(double cx, double cy, double r, double a0, double a1, const Pluma& p,
               uint32_t color) override;
     void Dibujar_Imagen(double x, double y, double w, double h, const Imagen& imagen) override;
+    void Caja_Dibujo(double x1, double y1, double x2, double y2) override;
     void Nueva_Pagina() override;
     bool Terminar() override;
     std::string Error() const override { return error_.toStdString(); }
@@ -63,6 +65,10 @@ private:
     QFont Fuente_Qt(const Fuente& f) const;
     void Poner_Pluma(const Pluma& p, uint32_t color);
     void Descartar();
+    // Notes a part of the page that the document draws on.
+    void Abarcar(double x1, double y1, double x2, double y2);
+    // Whether everything drawn lies within the printable area.
+    bool Cabe() const;
     // Keeps why the document failed, drops it; false.
     bool Fallar(const QString& motivo);
 
@@ -83,6 +89,11 @@ private:
     bool iniciada_ = false;
     QString error_;
     QString pagina_fallida_;  // why a page could not start
+    // The extent of what the document drew, in page coordinates, and
+    // whether a drawing was left without room.
+    bool dibujado_ = false;
+    double min_x_ = 0, min_y_ = 0, max_x_ = 0, max_y_ = 0;
+    bool sin_sitio_ = false;
 };
 
 // Numbers as the windows write and read them (the user's locale, no

@@ -17,6 +17,7 @@
 #include "platform/Screen.h"
 #include "reports/Imprimir.h"
 #include "tests/common/planificador.h"
+#include "tests/common/relevo.h"
 #include "windows/DesignWindow.h"
 #include "tests/platform_fakes/Fakes.h"
 
@@ -34,10 +35,22 @@
 #include <QTest>
 #include <QThread>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QToolButton>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <string>
@@ -460,6 +473,8 @@ struct Impresoras_Espia : platform::PrinterService {
         if (antes_de_enviar) antes_de_enviar();
         return real.submitPdf(p, f, t);
     }
+    void beginCommand() override { real.beginCommand(); }
+    void endCommand() override { real.endCommand(); }
     void Anotar() {
         ++llamadas;
         if (!QApplication::overrideCursor()) ++sin_reloj;
@@ -481,11 +496,28 @@ protected:
         platform::setPrinters(&espia);
     }
     void TearDown() override {
+        if (relevo) {
+            cupsSetServer(cups.Socket().toLocal8Bit().constData());
+            ippSetPort(puerto_);
+            relevo.reset();
+        }
         platform::setPrinters(antes_);
         Imprimir_Cmd::TearDown();
     }
-    // Ctrl+I on a calculated rectangular case; the time it took, in ms.
-    qint64 Imprimir() {
+    // From here on the program reaches the scheduler over the network,
+    // through a relay.
+    prueba::Relevo& Por_Relevo() {
+        if (!relevo) puerto_ = ippPort();
+        relevo.emplace(cups.Socket().toStdString());
+        EXPECT_TRUE(relevo->Arrancar());
+        cupsSetServer(relevo->Servidor().c_str());
+        return *relevo;
+    }
+    // Ctrl+I on a calculated case of this kind (by default the rectangular
+    // one, or the window open); the time it took, in ms.
+    qint64 Imprimir(std::optional<DesignKind> kind = std::nullopt) {
+        if (kind && (!principal->Ventana() || principal->Ventana()->kind() != *kind))
+            Abrir_Por_Menu(*principal, *kind);
         if (!principal->Ventana()) Abrir_Por_Menu(*principal, DesignKind::Flexion);
         General::Caso.Calculado = true;
         mensajes.fake.clear();
@@ -502,8 +534,10 @@ protected:
     }
 
     prueba::Planificador cups;
+    std::optional<prueba::Relevo> relevo;
     Impresoras_Espia espia;
     platform::PrinterService* antes_ = nullptr;
+    int puerto_ = 0;
 };
 
 // Each report goes to the chosen queue as one named job, A4 portrait at its
@@ -634,8 +668,7 @@ TEST_F(Imprimir_Cups, AJobNotTakenGivesOneMessageAndPrintsNowhere) {
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
     // Nothing reached any queue, and the scheduler still answers.
-    QThread::msleep(300);
-    for (const auto& t : cups.Trabajos())
+    for (const auto& t : cups.Esperar_Trabajos())
         EXPECT_NE(t.estado, IPP_JSTATE_COMPLETED) << t.cola << " " << t.titulo;
     EXPECT_FALSE(QFileInfo::exists(defecto));
     platform::setCurrentPrinter("Defecto");
@@ -713,6 +746,297 @@ TEST_F(Imprimir_Cups, PrinterDialogSelectsTheQueueItShows) {
                              platform::kPrintingSystemSilent);
     EXPECT_EQ(espia.sin_reloj, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+// A queue that asks for a user name and password: the program has none to
+// give and asks for none. The print fails at once, well within the bound,
+// with the reason in Spanish, whether the scheduler is reached over the
+// network or on its own socket; no job is left on the queue.
+TEST_F(Imprimir_Cups, AQueueThatAsksForAPasswordFailsAtOnce) {
+    ASSERT_TRUE(cups.Cola("Clave", "guardar:" + cups.Salida("clave.pdf"),
+                          {"-m", "raw", "-o", "printer-op-policy=clave"}))
+        << cups.Fallo();
+    espia.real = platform::CupsPrinterService(3000);
+    platform::setCurrentPrinter("Clave");
+    struct Caso {
+        const char* nombre;
+        bool por_red;
+        std::string motivo;
+    };
+    for (const Caso& k :
+         {Caso{"socket", false, "La impresora «Clave» no admite trabajos de este usuario."},
+          Caso{"network", true, "La impresora «Clave» pide un nombre de usuario y una contraseña."}}) {
+        SCOPED_TRACE(k.nombre);
+        if (k.por_red) Por_Relevo();
+        const qint64 ms = Imprimir();
+        EXPECT_LT(ms, 2000);
+        ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+        EXPECT_EQ(Mensaje(), "No se ha podido imprimir el informe.\n" + k.motivo);
+    }
+    EXPECT_TRUE(cups.Esperar_Trabajos().empty());
+    EXPECT_FALSE(QFileInfo::exists(cups.Salida("clave.pdf")));
+}
+
+// What a child process with a terminal of its own did: what its print
+// returned, what it wrote on the terminal, how much of a line typed there
+// beforehand it left unread, and how long the print took.
+struct En_Terminal {
+    bool acabo = false;
+    std::string dicho;
+    std::string pantalla;
+    int sin_leer = -1;
+    qint64 ms = -1;
+};
+
+// Runs `trabajo` in a child whose controlling terminal is a new
+// pseudo-terminal (no echo, a line typed and waiting); kills it after
+// `limite_ms`.
+En_Terminal Con_Terminal(const std::function<std::string()>& trabajo, int limite_ms) {
+    En_Terminal r;
+    int tubo[2];
+    if (pipe2(tubo, O_CLOEXEC) != 0) return r;
+    termios modo{};
+    modo.c_iflag = ICRNL;
+    modo.c_oflag = OPOST | ONLCR;
+    modo.c_cflag = CS8 | CREAD;
+    modo.c_lflag = ICANON | ISIG;  // lines, no echo
+    modo.c_cc[VMIN] = 1;
+    modo.c_cc[VEOF] = 4;
+    modo.c_cc[VINTR] = 3;
+    cfsetispeed(&modo, B38400);
+    cfsetospeed(&modo, B38400);
+    int maestro = -1;
+    const pid_t hijo = forkpty(&maestro, nullptr, &modo, nullptr);
+    if (hijo < 0) return r;
+    if (hijo == 0) {
+        ::close(tubo[0]);
+        // The typed line first: it is then there for anything that reads.
+        int pendiente = 0;
+        for (int i = 0; i < 500 && pendiente < 8; ++i) {
+            ioctl(0, FIONREAD, &pendiente);
+            usleep(10000);
+        }
+        QElapsedTimer t;
+        t.start();
+        const std::string dicho = trabajo();
+        const qint64 ms = t.elapsed();
+        ioctl(0, FIONREAD, &pendiente);
+        const std::string informe =
+            std::to_string(pendiente) + " " + std::to_string(ms) + "\n" + dicho;
+        [[maybe_unused]] const ssize_t w = ::write(tubo[1], informe.data(), informe.size());
+        _exit(0);
+    }
+    ::close(tubo[1]);
+    [[maybe_unused]] const ssize_t w = ::write(maestro, "secreto\n", 8);
+    for (int fd : {maestro, tubo[0]}) fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+    QElapsedTimer t;
+    t.start();
+    std::string informe;
+    bool fin = false;
+    while (!fin && t.elapsed() < limite_ms) {
+        pollfd fds[2] = {{maestro, POLLIN, 0}, {tubo[0], POLLIN, 0}};
+        poll(fds, 2, 50);
+        char b[4096];
+        ssize_t n;
+        while ((n = ::read(maestro, b, sizeof b)) > 0) r.pantalla.append(b, static_cast<std::size_t>(n));
+        while ((n = ::read(tubo[0], b, sizeof b)) > 0) informe.append(b, static_cast<std::size_t>(n));
+        fin = n == 0;
+    }
+    if (!fin) kill(hijo, SIGKILL);
+    waitpid(hijo, nullptr, 0);
+    ::close(maestro);
+    ::close(tubo[0]);
+    r.acabo = fin;
+    const auto salto = informe.find('\n');
+    if (fin && salto != std::string::npos) {
+        std::sscanf(informe.c_str(), "%d %lld", &r.sin_leer, &r.ms);
+        r.dicho = informe.substr(salto + 1);
+    }
+    return r;
+}
+
+// Started from a terminal, the program neither writes a prompt on it nor
+// reads from it: a queue that asks for a password fails within the bound,
+// with the Spanish reason, and the line typed on the terminal is still
+// there.
+TEST_F(Imprimir_Cups, APasswordIsNeverAskedOnTheTerminal) {
+    ASSERT_TRUE(cups.Cola("Clave", "guardar:" + cups.Salida("clave.pdf"),
+                          {"-m", "raw", "-o", "printer-op-policy=clave"}))
+        << cups.Fallo();
+    QTemporaryFile pdf;
+    ASSERT_TRUE(pdf.open());
+    pdf.write("%PDF-1.4\n%%EOF\n");
+    pdf.close();
+    Por_Relevo();
+    const std::string ruta = QFile::encodeName(pdf.fileName()).toStdString();
+    const En_Terminal r = Con_Terminal(
+        [&] { return platform::CupsPrinterService(3000).submitPdf("Clave", ruta, "Informe"); },
+        10000);
+    ASSERT_TRUE(r.acabo) << "the print waited on the terminal: " << r.pantalla;
+    EXPECT_EQ(r.pantalla, "");
+    EXPECT_EQ(r.sin_leer, 8);
+    EXPECT_LT(r.ms, 3000);
+    EXPECT_EQ(r.dicho, "La impresora «Clave» pide un nombre de usuario y una contraseña.");
+    EXPECT_TRUE(cups.Esperar_Trabajos().empty());
+}
+
+// A job the scheduler has not taken whole when the bound runs out: the
+// document lost on the way, or the scheduler's answer to it lost. One
+// message within the bound, and the job cancelled, so that nothing of it
+// prints later; where the job had already been printed when it came to
+// cancelling it, the print counts as done, with no message. The cases of a
+// stopped queue and of the document lost can only end in the message.
+TEST_F(Imprimir_Cups, AJobNotTakenWholeWithinTheBoundIsCancelled) {
+    using Retener = prueba::Relevo::Retener;
+    ASSERT_TRUE(cups.Cola("Cola", "guardar:" + cups.Salida("cola.pdf"), {"-m", "raw"}))
+        << cups.Fallo();
+    ASSERT_TRUE(cups.Cola("Parada", "guardar:" + cups.Salida("parada.pdf"), {"-m", "raw"}));
+    ASSERT_TRUE(cups.Orden("/usr/sbin/cupsdisable", {"Parada"})) << cups.Fallo();
+    constexpr int kLimite = 3000;
+    espia.real = platform::CupsPrinterService(kLimite);
+    prueba::Relevo& red = Por_Relevo();
+    struct Caso {
+        const char* nombre;
+        Retener retener;
+        const char* cola;
+        bool puede_imprimirse;
+    };
+    for (const Caso& k : {Caso{"document lost", Retener::Documento, "Cola", false},
+                          Caso{"answer lost, queue stopped", Retener::Respuesta, "Parada", false},
+                          Caso{"answer lost", Retener::Respuesta, "Cola", true}}) {
+        SCOPED_TRACE(k.nombre);
+        red.Poner_Retener(k.retener);
+        platform::setCurrentPrinter(k.cola);
+        const qint64 ms = Imprimir();
+        red.Poner_Retener(Retener::Nada);
+        EXPECT_LT(ms, kLimite + 1500);
+        // The newest job, this print's.
+        const auto trabajos = cups.Esperar_Trabajos();
+        ASSERT_FALSE(trabajos.empty());
+        const auto& t = *std::max_element(
+            trabajos.begin(), trabajos.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
+        EXPECT_EQ(t.cola, k.cola);
+        const QString salida = cups.Salida(QString::fromLatin1(k.cola).toLower() + ".pdf");
+        if (k.puede_imprimirse && mensajes.fake.shown.empty()) {
+            EXPECT_EQ(t.estado, IPP_JSTATE_COMPLETED);
+            EXPECT_TRUE(cups.Esperar_Salida(salida));
+        } else {
+            ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+            EXPECT_EQ(Mensaje(), std::string("No se ha podido imprimir el informe.\n") +
+                                     platform::kPrintingSystemSilent);
+            EXPECT_EQ(t.estado, IPP_JSTATE_CANCELED);
+            EXPECT_FALSE(QFileInfo::exists(salida));
+        }
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+}
+
+// The report is printed only where the printer's printable area holds all
+// of it as it is laid out: nothing cut at the edges, no drawing squeezed
+// out. Otherwise the message, and no job. A printer whose margins leave
+// room prints as ever, a Letter printer too.
+TEST_F(Imprimir_Cups, AReportIsPrintedOnlyWhereItFitsWhole) {
+    struct Cola {
+        const char* nombre;
+        double izq, sup;
+        bool con_a4;
+    };
+    for (const Cola& c : {Cola{"Ancha", 5.0, 5.0, true}, Cola{"Media", 1.5, 1.5, true},
+                          Cola{"Baja", 0.5, 4.5, true}, Cola{"Carta", 0, 0, false}})
+        ASSERT_TRUE(cups.Cola(c.nombre, "file://" + cups.Salida(QString(c.nombre) + ".pdf"),
+                              {"-P", cups.Ppd(c.nombre, c.izq, c.sup, c.izq, c.sup, c.con_a4)}))
+            << cups.Fallo();
+    struct Caso {
+        const char* cola;
+        DesignKind kind;
+        const char* area;  // the area the message gives; nullptr: printed
+        int paginas;
+    };
+    const Caso casos[] = {
+        {"Ancha", DesignKind::Flexion, "11,0 × 19,7", 0},
+        {"Ancha", DesignKind::Confina, "11,0 × 19,7", 0},
+        {"Ancha", DesignKind::Carac, "11,0 × 19,7", 0},
+        // Room enough across, but the column's drawing box is left with no
+        // height; the flexure report keeps room for its own.
+        {"Baja", DesignKind::Confina, "20,0 × 20,7", 0},
+        {"Baja", DesignKind::Flexion, nullptr, 2},
+        {"Media", DesignKind::Flexion, nullptr, 2},
+        {"Media", DesignKind::Confina, nullptr, 1},
+        {"Media", DesignKind::Carac, nullptr, 1},
+        {"Carta", DesignKind::Flexion, nullptr, 2},
+    };
+    std::size_t trabajos = 0;
+    for (const Caso& k : casos) {
+        SCOPED_TRACE(std::string(k.cola) + " " + std::to_string(static_cast<int>(k.kind)));
+        platform::setCurrentPrinter(k.cola);
+        const QString salida = cups.Salida(QString(k.cola) + ".pdf");
+        QFile::remove(salida);
+        Imprimir(k.kind);
+        if (!k.area) {
+            ++trabajos;
+            EXPECT_TRUE(mensajes.fake.shown.empty()) << Mensaje();
+            ASSERT_TRUE(cups.Esperar_Salida(salida));
+            EXPECT_EQ(Paginas(salida), k.paginas);
+        } else {
+            ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+            EXPECT_EQ(Mensaje(), "No se ha podido imprimir el informe.\nEl informe no cabe en el "
+                                 "área de impresión de la impresora «" +
+                                     std::string(k.cola) + "» (" + k.area +
+                                     " cm en A4): sus márgenes son demasiado anchos.");
+            EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Exclamation);
+            EXPECT_FALSE(QFileInfo::exists(salida));
+        }
+        EXPECT_EQ(cups.Esperar_Trabajos().size(), trabajos);
+    }
+}
+
+// A slow scheduler, each connection answering late: a command waits at
+// most the bound in all, whatever the number of connections it needs (the
+// listing, the printer's margins, the job), and then tells so once; no job
+// with a document is left behind. One slow but within the bound prints.
+TEST_F(Imprimir_Cups, APrintCommandWaitsAtMostTheBoundInAll) {
+    const QString salida = cups.Salida("lenta.pdf");
+    ASSERT_TRUE(cups.Cola("Lenta", "guardar:" + salida, {"-m", "raw"})) << cups.Fallo();
+    ASSERT_TRUE(cups.Orden("/usr/sbin/lpadmin", {"-d", "Lenta"}));
+    constexpr int kLimite = 3000;
+    espia.real = platform::CupsPrinterService(kLimite);
+    prueba::Relevo& red = Por_Relevo();
+    struct Caso {
+        const char* nombre;
+        int retraso_ms;
+        bool elegida;
+        bool imprime;
+    };
+    for (const Caso& k : {Caso{"none chosen", kLimite * 6 / 10, false, false},
+                          Caso{"chosen", kLimite * 6 / 10, true, false},
+                          Caso{"slow but in time", kLimite / 10, false, true}}) {
+        SCOPED_TRACE(k.nombre);
+        if (k.elegida)
+            platform::setCurrentPrinter("Lenta");
+        else
+            platform::resetCurrentPrinter();
+        red.Poner_Retraso(k.retraso_ms);
+        const int antes = red.Conexiones();
+        const qint64 ms = Imprimir();
+        red.Poner_Retraso(0);
+        if (k.imprime) {
+            EXPECT_TRUE(mensajes.fake.shown.empty()) << Mensaje();
+            EXPECT_TRUE(cups.Esperar_Salida(salida));
+            EXPECT_EQ(red.Conexiones() - antes, 3);
+        } else {
+            // libcups may wait one second of its own for a first reply.
+            EXPECT_LT(ms, kLimite + 1500);
+            EXPECT_GE(red.Conexiones() - antes, 2);
+            ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+            EXPECT_EQ(Mensaje(), std::string("No se ha podido imprimir el informe.\n") +
+                                     platform::kPrintingSystemSilent);
+            for (const auto& t : cups.Esperar_Trabajos()) {
+                EXPECT_NE(t.estado, IPP_JSTATE_COMPLETED);
+                EXPECT_EQ(t.documentos, 0);
+            }
+            EXPECT_FALSE(QFileInfo::exists(salida));
+        }
+    }
 }
 
 }  // namespace

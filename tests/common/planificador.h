@@ -30,6 +30,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -77,8 +78,19 @@ public:
                              "\nLogLevel warn\nWebInterface No\nBrowsing No\n"
                              "DefaultAuthType None\n"
                              "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
-                             "<Policy default>\n  <Limit All>\n    Order deny,allow\n"
-                             "  </Limit>\n</Policy>\n";
+                             // Every job shows its name to the test.
+                             "<Policy default>\n  JobPrivateValues none\n"
+                             "  <Limit All>\n    Order deny,allow\n"
+                             "  </Limit>\n</Policy>\n"
+                             // A queue with this policy asks for a user name
+                             // and password for every job, and takes only a
+                             // user that does not exist: a client known by
+                             // its socket is refused.
+                             "<Policy clave>\n  JobPrivateValues none\n"
+                             "  <Limit Create-Job Print-Job Print-URI Send-Document>\n"
+                             "    AuthType Basic\n    Require user nadie\n    Order deny,allow\n"
+                             "  </Limit>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
+                             "</Policy>\n";
         const QString files = "FileDevice Yes\nServerRoot " + d + "\nRequestRoot " + d +
                               "/spool\nCacheDir " + d + "/cache\nStateDir " + d +
                               "/state\nTempDir " + d + "/tmp\nServerBin " + d +
@@ -156,11 +168,14 @@ public:
         return Orden("/usr/sbin/lpadmin", QStringList{"-p", nombre, "-E", "-v", uri} + opciones);
     }
 
-    // A PPD of a PDF printer whose A4 printable area has these margins (cm).
-    QString Ppd(const QString& nombre, double izq, double sup, double der, double inf) {
+    // A PPD of a PDF printer whose A4 printable area has these margins (cm),
+    // defaulting to Letter; con_a4 false: a Letter printer alone.
+    QString Ppd(const QString& nombre, double izq, double sup, double der, double inf,
+                bool con_a4 = true) {
         const auto pt = [](double cm) { return QString::number(cm / 2.54 * 72, 'f', 2); };
         const QString area = pt(izq) + " " + pt(inf) + " " + QString::number(595 - der / 2.54 * 72, 'f', 2) +
                              " " + QString::number(842 - sup / 2.54 * 72, 'f', 2);
+        const auto a4 = [con_a4](const QString& linea) { return con_a4 ? linea : QString(); };
         const QString texto =
             "*PPD-Adobe: \"4.3\"\n*FormatVersion: \"4.3\"\n*FileVersion: \"1.0\"\n"
             "*LanguageVersion: English\n*LanguageEncoding: ISOLatin1\n*PCFileName: \"PRUEBA.PPD\"\n"
@@ -170,14 +185,15 @@ public:
             "*Throughput: \"1\"\n*LandscapeOrientation: Plus90\n*TTRasterizer: Type42\n"
             "*cupsFilter: \"application/vnd.cups-pdf 0 -\"\n"
             "*OpenUI *PageSize/Page Size: PickOne\n*OrderDependency: 10 AnySetup *PageSize\n"
-            "*DefaultPageSize: Letter\n*PageSize A4/A4: \"\"\n*PageSize Letter/Letter: \"\"\n"
+            "*DefaultPageSize: Letter\n" + a4("*PageSize A4/A4: \"\"\n") + "*PageSize Letter/Letter: \"\"\n"
             "*CloseUI: *PageSize\n"
             "*OpenUI *PageRegion: PickOne\n*OrderDependency: 10 AnySetup *PageRegion\n"
-            "*DefaultPageRegion: Letter\n*PageRegion A4/A4: \"\"\n*PageRegion Letter/Letter: \"\"\n"
+            "*DefaultPageRegion: Letter\n" + a4("*PageRegion A4/A4: \"\"\n") +
+            "*PageRegion Letter/Letter: \"\"\n"
             "*CloseUI: *PageRegion\n"
-            "*DefaultImageableArea: Letter\n*ImageableArea A4/A4: \"" + area + "\"\n"
+            "*DefaultImageableArea: Letter\n" + a4("*ImageableArea A4/A4: \"" + area + "\"\n") +
             "*ImageableArea Letter/Letter: \"18 36 594 756\"\n"
-            "*DefaultPaperDimension: Letter\n*PaperDimension A4/A4: \"595 842\"\n"
+            "*DefaultPaperDimension: Letter\n" + a4("*PaperDimension A4/A4: \"595 842\"\n") +
             "*PaperDimension Letter/Letter: \"612 792\"\n";
         const QString ruta = nombre + ".ppd";
         return Escribir(ruta, texto, 0644) ? dir_.path() + "/" + ruta : QString();
@@ -192,9 +208,11 @@ public:
     }
 
     struct Trabajo {
+        int id = 0;
         std::string cola;
         std::string titulo;
-        ipp_jstate_t estado;
+        ipp_jstate_t estado{};
+        int documentos = 0;
     };
     // Every job the scheduler knows, completed ones included.
     std::vector<Trabajo> Trabajos() {
@@ -203,25 +221,94 @@ public:
                                     AF_UNSPEC, HTTP_ENCRYPTION_IF_REQUESTED, 1, 5000, nullptr);
         if (!http) return v;
         httpSetTimeout(http, 10, nullptr, nullptr);
-        cups_job_t* jobs = nullptr;
-        const int n = cupsGetJobs2(http, &jobs, nullptr, 0, CUPS_WHICHJOBS_ALL);
-        for (int i = 0; i < n; ++i)
-            v.push_back({jobs[i].dest ? jobs[i].dest : "", jobs[i].title ? jobs[i].title : "",
-                         jobs[i].state});
-        cupsFreeJobs(n, jobs);
+        ipp_t* q = ippNewRequest(IPP_OP_GET_JOBS);
+        ippAddString(q, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, "ipp://localhost/");
+        ippAddString(q, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
+        static const char* const pedidos[] = {"job-id", "job-printer-uri", "job-state",
+                                              "number-of-documents"};
+        ippAddStrings(q, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr,
+                      pedidos);
+        ipp_t* r = cupsDoRequest(http, q, "/");
+        bool nuevo = true;  // the next job attribute starts a job's group
+        for (ipp_attribute_t* a = ippFirstAttribute(r); a; a = ippNextAttribute(r)) {
+            const char* n = ippGetName(a);
+            if (!n || ippGetGroupTag(a) != IPP_TAG_JOB) {
+                nuevo = true;
+                continue;
+            }
+            if (nuevo) {
+                v.push_back({});
+                nuevo = false;
+            }
+            Trabajo& t = v.back();
+            const std::string nombre = n;
+            if (nombre == "job-id") t.id = ippGetInteger(a, 0);
+            if (nombre == "job-state") t.estado = static_cast<ipp_jstate_t>(ippGetInteger(a, 0));
+            if (nombre == "number-of-documents") t.documentos = ippGetInteger(a, 0);
+            if (nombre == "job-printer-uri") {
+                const std::string uri = ippGetString(a, 0, nullptr);
+                t.cola = uri.substr(uri.rfind('/') + 1);
+            }
+        }
+        ippDelete(r);
+        // A job that has ended tells its name only when asked for it alone.
+        for (Trabajo& t : v) {
+            ipp_t* p = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+            ippAddString(p, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                         "ipp://localhost/");
+            ippAddInteger(p, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", t.id);
+            ippAddString(p, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                         "job-name");
+            ipp_t* a = cupsDoRequest(http, p, "/jobs/");
+            if (ipp_attribute_t* n = ippFindAttribute(a, "job-name", IPP_TAG_NAME))
+                t.titulo = ippGetString(n, 0, nullptr);
+            ippDelete(a);
+        }
         httpClose(http);
         return v;
     }
 
-    // Waits (at most `ms`) for a file of the output folder to appear.
-    bool Esperar_Salida(const QString& ruta, int ms = 30000) const {
+    // Waits (at most `ms`) for a file of the output folder to be whole: a
+    // PDF to its end, whose job the scheduler no longer processes (the
+    // backend may still be writing a file that has appeared).
+    bool Esperar_Salida(const QString& ruta, int ms = 30000) {
         QElapsedTimer t;
         t.start();
+        qint64 antes = -1;
         while (t.elapsed() < ms) {
-            if (QFileInfo(ruta).size() > 0) return true;
+            QFile f(ruta);
+            const qint64 n = f.size();
+            if (n > 0 && n == antes && f.open(QIODevice::ReadOnly)) {
+                f.seek(std::max<qint64>(0, n - 16));
+                if (f.readAll().trimmed().endsWith("%%EOF")) {
+                    bool procesando = false;
+                    for (const Trabajo& j : Trabajos())
+                        procesando = procesando || j.estado == IPP_JSTATE_PROCESSING;
+                    if (!procesando) return true;
+                }
+            }
+            antes = n;
             QThread::msleep(50);
         }
         return false;
+    }
+
+    // Waits (at most `ms`) until no job prints or may still print: each one
+    // has ended (completed, cancelled, aborted), is held, or waits with no
+    // document (one that is not coming). The jobs then.
+    std::vector<Trabajo> Esperar_Trabajos(int ms = 30000) {
+        QElapsedTimer t;
+        t.start();
+        std::vector<Trabajo> v;
+        for (;;) {
+            v = Trabajos();
+            bool quietos = true;
+            for (const Trabajo& j : v)
+                quietos = quietos && (j.estado == IPP_JSTATE_HELD || j.estado >= IPP_JSTATE_STOPPED ||
+                                      (j.estado == IPP_JSTATE_PENDING && j.documentos == 0));
+            if (quietos || t.elapsed() >= ms) return v;
+            QThread::msleep(50);
+        }
     }
 
     void Parar() {
