@@ -302,6 +302,7 @@ bool MDI_PRINCIPAL::MDIForm_Load() {
     // The splash belongs to the frame: the window manager, or a Wayland
     // compositor, keeps it in front of the frame until it closes.
     winId();
+    windowHandle()->installEventFilter(this);  // its first exposure (Presentacion_Delante)
     presentacion_ = new FM_PRESENTACION(this);
     // Once the splash is gone the frame takes the keys again.
     connect(presentacion_, &QObject::destroyed, this, [this] {
@@ -320,15 +321,7 @@ void MDI_PRINCIPAL::Mostrar() {
     Centrar();
     centrar_ = true;
     show();
-    if (presentacion_) {
-        // A Wayland compositor takes the splash as the frame's only when
-        // the frame was on show before it.
-        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-            presentacion_->hide();
-            presentacion_->show();
-        }
-        presentacion_->raise();
-    }
+    if (presentacion_) presentacion_->raise();
 }
 
 // The window manager's frame: the one it draws, or the one it last drew
@@ -521,6 +514,23 @@ void MDI_PRINCIPAL::MDIForm_Activate() {
     }
 }
 
+// A Wayland compositor (also for the X windows of XWayland) lets no program
+// raise a window, and keeps the splash over the frame only when the frame
+// was on screen when the splash came: once the frame is on screen the
+// splash comes again, and takes the keys.
+void MDI_PRINCIPAL::Presentacion_Delante() {
+    if (presentacionOtraVez_) return;
+    presentacionOtraVez_ = true;
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
+                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (!wayland || !General::Caso.Presentacion_Visible || !presentacion_ ||
+        !presentacion_->isVisible())
+        return;
+    presentacion_->hide();
+    presentacion_->show();
+    presentacion_->activateWindow();
+}
+
 void MDI_PRINCIPAL::MDIForm_Click() { Cerrar_Presentacion(); }
 
 void MDI_PRINCIPAL::Cerrar_Presentacion() {
@@ -548,6 +558,11 @@ bool MDI_PRINCIPAL::Abrir_Con_Teclas(QObject* watched, QEvent* e) {
 }
 
 bool MDI_PRINCIPAL::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == windowHandle() && e->type() == QEvent::Expose) {
+        if (windowHandle()->isExposed() && !presentacionOtraVez_)
+            QTimer::singleShot(0, this, &MDI_PRINCIPAL::Presentacion_Delante);
+        return false;
+    }
     if (watched == area_->viewport() && e->type() == QEvent::Resize) {
         Poner_Fondo(area_->viewport()->size());
         return false;

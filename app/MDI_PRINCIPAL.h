@@ -148,6 +148,7 @@ private:
     void Poner_Fondo(const QSize& area);
     static void Compactar_Subventana(QMdiSubWindow* sub);
     void MDIForm_Activate();
+    void Presentacion_Delante();
     void MDIForm_Click();
     void MDIForm_Resize();
     void Volver();
@@ -176,6 +177,7 @@ private:
     bool descargando_ = false;  // the frame itself is closing the child
     bool terminando_ = false;
     bool centrar_ = false;  // centre again at the first activation
+    bool presentacionOtraVez_ = false;  // the splash came again over the frame
     QSize minimo_;  // the client size the bars and the largest window need
     QSize lienzoFondo_;  // the layout of the background picture in force
     mutable QMargins marco_;  // the window manager's frame, when last known
