@@ -344,14 +344,21 @@ TEST_F(Marco_X11, ComesBackFromFullScreenEveryTime) {
         const QMetaObject::Connection c = QObject::connect(
             principal->windowHandle(), &QWindow::windowStateChanged,
             [&](Qt::WindowState s) { visto |= s == Qt::WindowFullScreen; });
-        x.alternar_pantalla_completa(Id());
         // The window manager did act: the frame went full screen or moved.
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] {
-                return visto || Marco(principal.get()).topLeft() != lugar ||
-                       x.pantalla_completa(Id());
-            },
-            10000));
+        // Now and then a loaded window manager lets a request go by, as it
+        // may a key press: asked again when nothing came of it, at most
+        // three times.
+        bool actuo = false;
+        for (int pedido = 0; pedido < 3 && !actuo; ++pedido) {
+            x.alternar_pantalla_completa(Id());
+            actuo = QTest::qWaitFor(
+                [&] {
+                    return visto || Marco(principal.get()).topLeft() != lugar ||
+                           x.pantalla_completa(Id());
+                },
+                5000);
+        }
+        EXPECT_TRUE(actuo);
         QObject::disconnect(c);
         Esperar_Vuelta();
     }
