@@ -46,23 +46,32 @@ using windows::FrameEntry;
 
 namespace {
 
+// The free area the background picture is laid out on: the 798 x 564 of
+// 96 DPI, scaled with the layout, or the free area itself when larger.
+QSize Lienzo_Fondo(const QSize& area) {
+    const double escala = platform::pixels(798) / 798.0;
+    return QSize(static_cast<int>(std::ceil(area.width() / escala)),
+                 static_cast<int>(std::ceil(area.height() / escala)))
+        .expandedTo(QSize(798, 564));
+}
+
 // Background of the free client area: a patterned picture with the
-// program's name, at least the frame's size (a brush tiles, so the brush is
-// larger than the area).
+// program's name, at least the frame's size and the free area's (a brush
+// tiles, so the brush is larger than the area).
 QPixmap Dibujo_Fondo(const QColor& espacio, const QSize& area) {
     QPixmap fondo(area.expandedTo(QSize(platform::twips(MDI_PRINCIPAL::kAnchoTwips),
                                         platform::twips(MDI_PRINCIPAL::kAltoTwips))));
     fondo.fill(espacio);
-    // Laid out on the 798 x 564 free area of 96 DPI and scaled with the
-    // layout; the pattern covers the whole picture, so no plain band shows
-    // whatever the free area's size.
+    // The pattern covers the whole picture, so no plain band shows whatever
+    // the free area's size; the gradient and the name span the free area.
     QPainter p(&fondo);
     p.setRenderHint(QPainter::Antialiasing);
     const double escala = platform::pixels(798) / 798.0;
     p.scale(escala, escala);
-    const int ancho = static_cast<int>(std::ceil(fondo.width() / escala));
-    const int alto = static_cast<int>(std::ceil(fondo.height() / escala));
-    QLinearGradient g(0, 0, 798, 564);
+    const QSize lienzo = Lienzo_Fondo(area);
+    const int ancho = std::max(lienzo.width(), static_cast<int>(std::ceil(fondo.width() / escala)));
+    const int alto = std::max(lienzo.height(), static_cast<int>(std::ceil(fondo.height() / escala)));
+    QLinearGradient g(0, 0, lienzo.width(), lienzo.height());
     g.setColorAt(0, QColor(96, 104, 116));
     g.setColorAt(1, QColor(52, 58, 66));
     p.fillRect(QRect(0, 0, ancho, alto), g);
@@ -75,7 +84,7 @@ QPixmap Dibujo_Fondo(const QColor& espacio, const QSize& area) {
     titulo.setPixelSize(40);  // 30 points at 96 DPI, scaled with the picture
     p.setFont(titulo);
     p.setPen(QColor(255, 255, 255, 60));
-    p.drawText(QRect(0, 0, 798, 564), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
+    p.drawText(QRect(QPoint(0, 0), lienzo), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
     return fondo;
 }
 
@@ -144,14 +153,14 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
         delete prueba;
     }
     minimo_ = minimumSizeHint();
-    area_->setBackground(
-        QBrush(Dibujo_Fondo(area_->palette().color(QPalette::Dark), minimo_)));
+    Poner_Fondo(QSize());
     MDIForm_Resize();
     // Ctrl+A opens a file wherever the focus is (Abrir_Con_Teclas).
     filtroTeclas_ = new Filtro_Eventos(
         [this](QObject* o, QEvent* e) { return Abrir_Con_Teclas(o, e); }, this);
     qApp->installEventFilter(filtroTeclas_);
     platform::setFileDialogParent(this);
+    platform::setMainWindow(this);
 }
 
 MDI_PRINCIPAL::~MDI_PRINCIPAL() {
@@ -163,6 +172,16 @@ MDI_PRINCIPAL::~MDI_PRINCIPAL() {
         presentacion_->close();
         delete presentacion_.data();
     }
+}
+
+// The background picture for a free area of this size; made again only
+// when the area outgrows the picture's layout (a window manager imposing a
+// larger size), so that it never tiles.
+void MDI_PRINCIPAL::Poner_Fondo(const QSize& area) {
+    const QSize lienzo = Lienzo_Fondo(area);
+    if (lienzo == lienzoFondo_) return;
+    lienzoFondo_ = lienzo;
+    area_->setBackground(QBrush(Dibujo_Fondo(area_->palette().color(QPalette::Dark), area)));
 }
 
 void MDI_PRINCIPAL::Crear_Menus() {
@@ -280,7 +299,11 @@ bool MDI_PRINCIPAL::MDIForm_Load() {
         return false;
     }
 
-    presentacion_ = new FM_PRESENTACION;
+    // The splash belongs to the frame: the window manager, or a Wayland
+    // compositor, keeps it in front of the frame until it closes.
+    winId();
+    windowHandle()->installEventFilter(this);  // its first exposure (Presentacion_Delante)
+    presentacion_ = new FM_PRESENTACION(this);
     // Once the splash is gone the frame takes the keys again.
     connect(presentacion_, &QObject::destroyed, this, [this] {
         if (isVisible() && !isMinimized()) activateWindow();
@@ -301,15 +324,28 @@ void MDI_PRINCIPAL::Mostrar() {
     if (presentacion_) presentacion_->raise();
 }
 
-QSize MDI_PRINCIPAL::Tamano_Cliente() const {
-    // In full screen the window manager takes its frame away for a while:
-    // the frame it last drew stands in.
+// The window manager's frame: the one it draws, or the one it last drew
+// while it has taken it away (full screen and the moment after).
+QMargins MDI_PRINCIPAL::Marco() const {
     if (const QWindow* w = windowHandle(); w && !w->frameMargins().isNull())
         marco_ = w->frameMargins();
-    const QMargins marco = marco_;
+    return marco_;
+}
+
+bool MDI_PRINCIPAL::Sin_Marco() const {
+    const QWindow* w = windowHandle();
+    return w && w->frameMargins().isNull() && !marco_.isNull();
+}
+
+QSize MDI_PRINCIPAL::Tamano_Cliente() const {
+    const QMargins marco = Marco();
     const QSize fuera(platform::twips(kAnchoTwips), platform::twips(kAltoTwips));
     return (fuera - QSize(marco.left() + marco.right(), marco.top() + marco.bottom()))
         .expandedTo(minimo_);
+}
+
+QSize MDI_PRINCIPAL::Tamano_Objetivo() const {
+    return impuesto_.isValid() ? impuesto_ : Tamano_Cliente();
 }
 
 // Keeps the outer size (frame included) at 12000 x 9000 twips, or the
@@ -320,74 +356,116 @@ void MDI_PRINCIPAL::MDIForm_Resize() {
     if (windowState() & Qt::WindowMinimized) return;
     if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
         setWindowState(Qt::WindowNoState);
-    const QSize cliente = Tamano_Cliente();
+    const QSize cliente = Tamano_Objetivo();
     setFixedSize(cliente);
     // The base size is the size itself: a window manager that rounds to
     // the size increment (the toolkit sets one at fractional scales) keeps
     // it exactly.
     setBaseSize(cliente);
-    if (size() != cliente) resize(cliente);
+    if (size() != cliente)
+        resize(cliente);
+    else if (windowHandle() && windowHandle()->size() != cliente)
+        windowHandle()->resize(cliente);  // the window has another size than the widget knows
+}
+
+// Puts the frame's outer top-left corner at its place, by the client's
+// position: where the window manager's frame, or while it has taken it
+// away the one it last drew, puts the client; the frame then comes back
+// around it at the place. While the frame is on show, through its platform
+// window: the widget's own geometry may lag behind the window's after a
+// window manager moved it, and a move to where the widget thinks it is
+// would do nothing.
+void MDI_PRINCIPAL::Ir_Al_Lugar() {
+    const QMargins m = Marco();
+    const QPoint cliente = lugar_ + QPoint(m.left(), m.top());
+    if (QWindow* w = windowHandle(); w && isVisible())
+        w->setPosition(cliente);
+    else
+        move(cliente - (geometry().topLeft() - pos()));
 }
 
 // After a size or a state it did not choose (a window manager's full
 // screen, a program's resize request) the frame comes back to its size and
-// its place. Bounded: a window manager that keeps refusing the size gets
-// at most twenty attempts every two seconds.
+// its place; the moves the window manager makes on the way are not the
+// user's. Bounded: a window manager that keeps refusing gets at most twenty
+// attempts every two seconds; then the frame takes the size it is held at
+// (a tiling manager), so that the whole window is painted, until the
+// window manager gives it another, or the place it is held at.
 void MDI_PRINCIPAL::Volver() {
     volver_ = false;
     if (!isVisible() || (windowState() & Qt::WindowMinimized)) return;
-    // Coming out of full screen the window manager draws its frame again a
-    // moment later; a place set before that would be taken for the
-    // client's. Waited for, at most two seconds.
-    const bool sinMarco = windowHandle() && windowHandle()->frameMargins().isNull();
-    if (sinMarco && !marco_.isNull() && !(windowState() & Qt::WindowFullScreen) &&
-        esperas_ < 40) {
-        ++esperas_;
-        volver_ = true;
-        QTimer::singleShot(50, this, &MDI_PRINCIPAL::Volver);
-        return;
-    }
-    esperas_ = 0;
-    const bool mal = size() != Tamano_Cliente() ||
+    // The window's size as the window system last told it (the widget's
+    // may lag behind it).
+    const QSize real = windowHandle() ? windowHandle()->size() : size();
+    if (impuesto_.isValid() && real != impuesto_) impuesto_ = QSize();
+    const bool mal = real != Tamano_Objetivo() ||
                      (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (!mal) {
+    if (!mal && (impuesto_.isValid() || platform::frameOf(*this).topLeft() == lugar_)) {
         correcciones_ = 0;
-        if (pos() != lugar_) move(lugar_);
+        volviendo_ = false;
         return;
     }
     if (!rafaga_.isValid() || rafaga_.elapsed() > 2000) {
         rafaga_.start();
         correcciones_ = 0;
     }
-    if (++correcciones_ > 20) return;
-    MDIForm_Resize();
-    move(lugar_);
+    if (++correcciones_ > 20) {
+        volviendo_ = false;
+        if (mal) {
+            impuesto_ = real;
+            MDIForm_Resize();
+        } else {
+            lugar_ = platform::frameOf(*this).topLeft();
+        }
+        return;
+    }
+    volviendo_ = true;
+    if (mal) MDIForm_Resize();
+    Ir_Al_Lugar();
+}
+
+void MDI_PRINCIPAL::Pedir_Vuelta() {
+    if (volver_) return;
+    volver_ = true;
+    QTimer::singleShot(0, this, &MDI_PRINCIPAL::Volver);
 }
 
 void MDI_PRINCIPAL::resizeEvent(QResizeEvent* e) {
     QMainWindow::resizeEvent(e);
     // Only a size from outside; the frame's own sizing needs no answer.
-    if (!e->spontaneous() || !isVisible() || volver_) return;
-    volver_ = true;
-    QTimer::singleShot(0, this, &MDI_PRINCIPAL::Volver);
+    if (!e->spontaneous() || !isVisible()) return;
+    Pedir_Vuelta();
 }
 
-// A move of the frame at its size, in the normal state, is the user's (or
-// the window manager's placing): the frame's place from now on. A move
-// with another size is the window manager framing the window (its frame
-// changes the client size the frame needs) or taking it to full screen.
+// The size the X server gives the window. A window manager that refuses a
+// size answers with the one it keeps, which the toolkit passes on to the
+// widget only when it differs from the last size it reported: without this
+// look the frame would paint only the size it asked for.
+bool MDI_PRINCIPAL::nativeEvent(const QByteArray& tipo, void* mensaje, qintptr* resultado) {
+    if (const std::optional<QSize> s = platform::configuredSize(tipo, mensaje); s && isVisible()) {
+        const qreal f = devicePixelRatioF();
+        if (std::abs(s->width() - std::lround(width() * f)) > 1 ||
+            std::abs(s->height() - std::lround(height() * f)) > 1)
+            Pedir_Vuelta();
+    }
+    return QMainWindow::nativeEvent(tipo, mensaje, resultado);
+}
+
+// A move of the frame at its size, in the normal state, with the window
+// manager's frame drawn and no return under way, is the user's (or the
+// window manager's placing): the frame's place from now on. Any other move
+// is the window manager framing the window, taking its frame away, taking
+// it to full screen or bringing it back.
 void MDI_PRINCIPAL::moveEvent(QMoveEvent* e) {
     QMainWindow::moveEvent(e);
     if (!isVisible() || volver_ || (windowState() & Qt::WindowMinimized)) return;
     const Qt::WindowStates otros = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (!(windowState() & otros) && size() == Tamano_Cliente()) {
-        lugar_ = pos();
+    if (!volviendo_ && !(windowState() & otros) && size() == Tamano_Cliente() &&
+        !impuesto_.isValid() && !Sin_Marco()) {
+        lugar_ = platform::frameOf(*this).topLeft();
         return;
     }
-    if (e->spontaneous()) {
-        volver_ = true;
-        QTimer::singleShot(0, this, &MDI_PRINCIPAL::Volver);
-    }
+    if (e->spontaneous()) Pedir_Vuelta();
 }
 
 void MDI_PRINCIPAL::showEvent(QShowEvent* e) {
@@ -400,21 +478,16 @@ void MDI_PRINCIPAL::showEvent(QShowEvent* e) {
 void MDI_PRINCIPAL::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     // Queued: not inside the state change itself.
-    if (e->type() == QEvent::WindowStateChange && !volver_) {
-        volver_ = true;
-        QTimer::singleShot(0, this, &MDI_PRINCIPAL::Volver);
-    }
+    if (e->type() == QEvent::WindowStateChange) Pedir_Vuelta();
 }
 
 void MDI_PRINCIPAL::Centrar() {
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         const QRect r = s->geometry();
-        QMargins marco;
-        if (const QWindow* w = windowHandle()) marco = w->frameMargins();
-        const QSize fuera = Tamano_Cliente().grownBy(marco);
+        const QSize fuera = Tamano_Cliente().grownBy(Marco());
         lugar_ = QPoint(r.x() + (r.width() - fuera.width()) / 2,
                         r.y() + (r.height() - fuera.height()) / 2);
-        move(lugar_);
+        Ir_Al_Lugar();
     }
 }
 
@@ -439,6 +512,23 @@ void MDI_PRINCIPAL::MDIForm_Activate() {
         presentacion_->raise();
         presentacion_->activateWindow();
     }
+}
+
+// A Wayland compositor (also for the X windows of XWayland) lets no program
+// raise a window, and keeps the splash over the frame only when the frame
+// was on screen when the splash came: once the frame is on screen the
+// splash comes again, and takes the keys.
+void MDI_PRINCIPAL::Presentacion_Delante() {
+    if (presentacionOtraVez_) return;
+    presentacionOtraVez_ = true;
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
+                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    if (!wayland || !General::Caso.Presentacion_Visible || !presentacion_ ||
+        !presentacion_->isVisible())
+        return;
+    presentacion_->hide();
+    presentacion_->show();
+    presentacion_->activateWindow();
 }
 
 void MDI_PRINCIPAL::MDIForm_Click() { Cerrar_Presentacion(); }
@@ -468,6 +558,15 @@ bool MDI_PRINCIPAL::Abrir_Con_Teclas(QObject* watched, QEvent* e) {
 }
 
 bool MDI_PRINCIPAL::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == windowHandle() && e->type() == QEvent::Expose) {
+        if (windowHandle()->isExposed() && !presentacionOtraVez_)
+            QTimer::singleShot(0, this, &MDI_PRINCIPAL::Presentacion_Delante);
+        return false;
+    }
+    if (watched == area_->viewport() && e->type() == QEvent::Resize) {
+        Poner_Fondo(area_->viewport()->size());
+        return false;
+    }
     if (watched == area_->viewport() &&
         (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease)) {
         // A click on the free area: a left press and release there, not on a child.

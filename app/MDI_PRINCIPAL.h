@@ -136,16 +136,24 @@ protected:
     void showEvent(QShowEvent* e) override;
     void moveEvent(QMoveEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool nativeEvent(const QByteArray& tipo, void* mensaje, qintptr* resultado) override;
 
 private:
     void Orden(const QString& clave, std::function<void()> paso);
     void Crear_Menus();
     void Crear_Barra();
+    void Poner_Fondo(const QSize& area);
     static void Compactar_Subventana(QMdiSubWindow* sub);
     void MDIForm_Activate();
+    void Presentacion_Delante();
     void MDIForm_Click();
     void MDIForm_Resize();
     void Volver();
+    void Pedir_Vuelta();
+    void Ir_Al_Lugar();
+    QMargins Marco() const;
+    bool Sin_Marco() const;
+    QSize Tamano_Objetivo() const;
     void Centrar();
     void Nuevo_Caso(windows::DesignKind kind);
     void Mostrar_Ventana(windows::DesignKind kind);
@@ -166,13 +174,16 @@ private:
     bool descargando_ = false;  // the frame itself is closing the child
     bool terminando_ = false;
     bool centrar_ = false;  // centre again at the first activation
+    bool presentacionOtraVez_ = false;  // the splash came again over the frame
     QSize minimo_;  // the client size the bars and the largest window need
+    QSize lienzoFondo_;  // the layout of the background picture in force
     mutable QMargins marco_;  // the window manager's frame, when last known
     QPoint lugar_;  // the frame's place (outer top-left corner)
     bool volver_ = false;  // a correction of size and place is queued
+    bool volviendo_ = false;  // coming back to size and place, not there yet
     int correcciones_ = 0;  // corrections that found a wrong size, this burst
     QElapsedTimer rafaga_;  // since the first correction of the burst
-    int esperas_ = 0;  // waits for the window manager's frame to come back
+    QSize impuesto_;  // the size a window manager keeps against the frame's
     bool pulsadoLibre_ = false;  // left button went down on the free area
     bool abrirPendiente_ = false;  // Ctrl+A pressed, open command not run yet
     QObject* filtroTeclas_ = nullptr;

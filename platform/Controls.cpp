@@ -25,6 +25,9 @@ void makeReadOnly(QLineEdit* edit) {
     edit->setReadOnly(true);
     QPalette p = edit->palette();
     p.setColor(QPalette::Base, kReadOnlyBackground);
+    // The background is forced, so is the text: a dark theme's light text
+    // would not read on the grey.
+    p.setColor(QPalette::Text, Qt::black);
     edit->setPalette(p);
 }
 

@@ -18,8 +18,9 @@ int pixels(int p);
 
 inline const QColor kReadOnlyBackground{224, 224, 224};
 
-// Read-only box: a locked line edit with the grey background; its text can
-// be selected and copied, and a long text shows its beginning.
+// Read-only box: a locked line edit with the grey background and black
+// text (whatever the theme's text colour); its text can be selected and
+// copied, and a long text shows its beginning.
 class ReadOnlyBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -27,7 +28,7 @@ public:
     QColor background() const;
 };
 
-// Turns an existing line edit into a read-only box.
+// Turns an existing line edit into a read-only box: grey background, black text.
 void makeReadOnly(QLineEdit* edit);
 
 // A modifier key on its own (Shift, Ctrl, Alt, AltGr, Meta, Super, Hyper):

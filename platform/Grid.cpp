@@ -123,7 +123,10 @@ QString Grid::cellText(int row, int col) const {
 }
 
 void Grid::setCellBackground(int row, int col, const QColor& colour) {
-    if (QTableWidgetItem* it = cell(row, col)) it->setBackground(colour);
+    if (QTableWidgetItem* it = cell(row, col)) {
+        it->setBackground(colour);
+        it->setForeground(QColor(qGray(colour.rgb()) >= 128 ? Qt::black : Qt::white));
+    }
 }
 
 QColor Grid::cellBackground(int row, int col) const {

@@ -35,6 +35,8 @@ public:
 
     void setCellText(int row, int col, const QString& text);
     QString cellText(int row, int col) const;
+    // A forced background brings its own text colour, black on a light
+    // background and white on a dark one, whatever the theme's.
     void setCellBackground(int row, int col, const QColor& colour);
     QColor cellBackground(int row, int col) const;
 

@@ -58,7 +58,11 @@ private:
 }  // namespace
 
 Answer QtMessageService::show(const Message& message) {
-    QWidget* parent = parent_ ? parent_ : QApplication::activeWindow();
+    // The window that asked: a modal dialog on show, else the active window,
+    // else (no window active for a moment) the main window.
+    QWidget* parent = parent_ ? parent_ : QApplication::activeModalWidget();
+    if (!parent) parent = QApplication::activeWindow();
+    if (!parent) parent = mainWindow();
     const bool pregunta = message.buttons == Buttons::YesNo;
     Caja box(message.icon, QString::fromUtf8(message.text), parent, pregunta);
     if (pregunta) {

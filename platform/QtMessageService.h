@@ -13,7 +13,8 @@ namespace platform {
 
 class QtMessageService : public MessageService {
 public:
-    // parent: the window the boxes are centred on (nullptr: the active one).
+    // parent: the window the boxes are centred on (nullptr: the modal
+    // dialog on show, else the active window, else the main window).
     explicit QtMessageService(QWidget* parent = nullptr) : parent_(parent) {}
     Answer show(const Message& message) override;
 

@@ -88,6 +88,9 @@ PictureArea::PictureArea(General::DesignKind ventana, QWidget* parent, bool fuen
     setLineWidth(1);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
+    // Its border and the outlines of the shapes are drawn in the text
+    // colour: black on the forced white, whatever the theme.
+    pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
     setAutoFillBackground(true);
     setMouseTracking(true);

@@ -256,7 +256,9 @@ TEST(Encaje, EveryDesignWindowShowsWholeBelowTheToolbar) {
     auto principal = Inicio::Main();
     ASSERT_TRUE(principal);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(principal.get()));
-    QTest::qWait(200);  // a window manager frames the window, the frame refits
+    // The frame refits once shown (its queued sizing): waited for, not slept on.
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return principal->size() == principal->Tamano_Cliente(); }, 5000));
     principal->Cerrar_Presentacion();
     int vistas = 0;
     for (DesignKind k : {DesignKind::Flexion, DesignKind::FlexionT, DesignKind::Confina,

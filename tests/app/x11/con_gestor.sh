@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs a test program on its own X server (Xvfb) under a window manager:
 #   con_gestor.sh WM PROGRAM [ARGS...]
-# WM is openbox, icewm or none; KESTRAM_XVFB_SCREEN sets the screen
+# WM is openbox, icewm, xfwm4, i3 or none; KESTRAM_XVFB_SCREEN sets the screen
 # (default 1280x1024x24). The server picks a free display itself, so
-# tests run side by side; the server and the window manager are stopped
-# when the program ends, also when it fails or the script is interrupted.
+# tests run side by side; the server and the window manager, with every
+# process it started (its own process group), are stopped when the program
+# ends, also when it fails or the script is interrupted.
 set -u
 gestor=$1
 shift
@@ -12,7 +13,7 @@ dir=$(mktemp -d)
 xpid=""
 wpid=""
 fin() {
-  [ -n "$wpid" ] && kill "$wpid" 2>/dev/null
+  [ -n "$wpid" ] && kill -- -"$wpid" 2>/dev/null
   [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
   wait 2>/dev/null
   rm -rf "$dir"
@@ -34,7 +35,15 @@ export DISPLAY=":$(head -1 "$dir/display")"
 
 if [ "$gestor" != none ]; then
   export HOME="$dir"  # the window managers' own settings stay here
-  "$gestor" >"$dir/wm.log" 2>&1 &
+  case "$gestor" in
+    # Its settings service answers on a session bus of its own; no
+    # accessibility bus.
+    xfwm4) orden=(env NO_AT_BRIDGE=1 dbus-run-session -- xfwm4 --compositor=off) ;;
+    # Without the bar and the programs the packaged settings start.
+    i3) printf 'font pango:monospace 8\n' >"$dir/i3.conf"; orden=(i3 -c "$dir/i3.conf") ;;
+    *) orden=("$gestor") ;;
+  esac
+  setsid "${orden[@]}" >"$dir/wm.log" 2>&1 &
   wpid=$!
   # Ready once it has announced itself on the root window (EWMH).
   for _ in $(seq 100); do

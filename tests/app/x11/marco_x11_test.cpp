@@ -1,18 +1,24 @@
 // The main frame on a real X server under a real window manager (run by
 // con_gestor.sh): the largest design window whole in the client area, the
 // frame coming back from full screen and from another program's resize
-// request, and its outer size at the scale the run sets.
+// request, its outer size at the scale the run sets, the modal windows and
+// message boxes centred on it, the splash in front of it, and under a
+// tiling manager the whole window painted at the size it imposes.
+#include "app/FM_PRESENTACION.h"
 #include "app/Inicio.h"
 #include "app/MDI_PRINCIPAL.h"
+#include "engine/General.h"
 #include "tests/platform_fakes/Fakes.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Modal.h"
 #include "platform/QtMessageService.h"
+#include "platform/Screen.h"
 #include "windows/Dialogos.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QImage>
 #include <QTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -49,6 +55,74 @@ public:
         const xcb_atom_t a = r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
         std::free(r);
         return a;
+    }
+
+    // Activates a window the way a pager or a click on its title bar does.
+    void activar(xcb_window_t w) {
+        xcb_client_message_event_t ev{};
+        ev.response_type = XCB_CLIENT_MESSAGE;
+        ev.format = 32;
+        ev.window = w;
+        ev.type = atomo("_NET_ACTIVE_WINDOW");
+        ev.data.data32[0] = 2;  // from a pager
+        xcb_send_event(c_, 0, raiz(),
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&ev));
+        xcb_flush(c_);
+    }
+
+    // The window a window is transient for (WM_TRANSIENT_FOR), or none.
+    xcb_window_t transitoria(xcb_window_t w) {
+        auto* p = xcb_get_property_reply(
+            c_, xcb_get_property(c_, 0, w, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 0, 1),
+            nullptr);
+        xcb_window_t t = XCB_WINDOW_NONE;
+        if (p && xcb_get_property_value_length(p) == 4)
+            t = *static_cast<const xcb_window_t*>(xcb_get_property_value(p));
+        std::free(p);
+        return t;
+    }
+
+    // True when the window manager stacks window a (with its frame) above b.
+    bool encima(xcb_window_t a, xcb_window_t b) {
+        const xcb_window_t fa = marco(a), fb = marco(b);
+        auto* t = xcb_query_tree_reply(c_, xcb_query_tree(c_, raiz()), nullptr);
+        if (!t) return false;
+        const xcb_window_t* hijos = xcb_query_tree_children(t);
+        int ia = -1, ib = -1;  // bottom to top
+        for (int i = 0; i < xcb_query_tree_children_length(t); ++i) {
+            if (hijos[i] == fa) ia = i;
+            if (hijos[i] == fb) ib = i;
+        }
+        std::free(t);
+        return ia >= 0 && ib >= 0 && ia > ib;
+    }
+
+    // The client window's size, without the window manager's frame.
+    QSize tamano(xcb_window_t w) {
+        auto* g = xcb_get_geometry_reply(c_, xcb_get_geometry(c_, w), nullptr);
+        if (!g) return {};
+        const QSize s(g->width, g->height);
+        std::free(g);
+        return s;
+    }
+
+    // What the screen shows of the client window (24-bit colour).
+    QImage imagen(xcb_window_t w) {
+        const QSize s = tamano(w);
+        if (s.isEmpty()) return {};
+        auto* r = xcb_get_image_reply(
+            c_,
+            xcb_get_image(c_, XCB_IMAGE_FORMAT_Z_PIXMAP, w, 0, 0, static_cast<uint16_t>(s.width()),
+                          static_cast<uint16_t>(s.height()), ~0u),
+            nullptr);
+        QImage img;
+        if (r && r->depth == 24 && xcb_get_image_data_length(r) >= s.width() * s.height() * 4)
+            img = QImage(xcb_get_image_data(r), s.width(), s.height(), s.width() * 4,
+                         QImage::Format_RGB32)
+                      .copy();
+        std::free(r);
+        return img;
     }
 
     // Toggles full screen the way a window manager's key or a pager asks.
@@ -122,8 +196,25 @@ public:
 
 private:
     xcb_window_t raiz() { return xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root; }
+    // The window's ancestor that is a child of the root: the window
+    // manager's frame around it, or the window itself.
+    xcb_window_t marco(xcb_window_t w) {
+        for (int i = 0; i < 16; ++i) {
+            auto* t = xcb_query_tree_reply(c_, xcb_query_tree(c_, w), nullptr);
+            if (!t) return w;
+            const xcb_window_t padre = t->parent, raiz_ = t->root;
+            std::free(t);
+            if (padre == raiz_ || padre == XCB_WINDOW_NONE) return w;
+            w = padre;
+        }
+        return w;
+    }
     xcb_connection_t* c_;
 };
+
+// A window's outer frame as the window manager draws it now (see
+// platform::frameOf: the widget's own frame geometry may be stale).
+QRect Marco(const QWidget* w) { return platform::frameOf(*w); }
 
 class Marco_X11 : public ::testing::Test {
 protected:
@@ -131,12 +222,25 @@ protected:
         ASSERT_TRUE(x.ok());
         principal = Inicio::Main();
         ASSERT_TRUE(principal);
-        principal->Cerrar_Presentacion();
+        if (!Con_Presentacion()) principal->Cerrar_Presentacion();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(principal.get()));
-        // Framed by the window manager, sized and placed again after it.
+        // Framed by the window manager, sized and centred on the screen
+        // after it: the place it must come back to. A loaded machine may
+        // take a while to get there.
         ASSERT_TRUE(QTest::qWaitFor([&] { return !Margenes().isNull(); }, 10000));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return En_Reposo(); }, 10000));
-        lugar = principal->frameGeometry().topLeft();
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return En_Reposo() && Marco(principal.get()).topLeft() == Centrado(); },
+            10000))
+            << "at " << Marco(principal.get()).x() << ", " << Marco(principal.get()).y()
+            << ", centred at " << Centrado().x() << ", " << Centrado().y();
+        lugar = Centrado();
+    }
+    virtual bool Con_Presentacion() const { return false; }
+    // The outer top-left corner of the frame centred on the screen.
+    QPoint Centrado() const {
+        const QRect r = principal->screen()->geometry();
+        const QSize fuera = Marco(principal.get()).size();
+        return {r.x() + (r.width() - fuera.width()) / 2, r.y() + (r.height() - fuera.height()) / 2};
     }
     void TearDown() override {
         principal.reset();
@@ -154,13 +258,13 @@ protected:
     void Esperar_Vuelta() {
         EXPECT_TRUE(QTest::qWaitFor(
             [&] {
-                return En_Reposo() && principal->frameGeometry().topLeft() == lugar &&
+                return En_Reposo() && Marco(principal.get()).topLeft() == lugar &&
                        !x.pantalla_completa(Id());
             },
             10000))
             << "full screen for the window manager: " << x.pantalla_completa(Id());
         EXPECT_EQ(principal->size(), principal->Tamano_Cliente());
-        EXPECT_EQ(principal->frameGeometry().topLeft(), lugar);
+        EXPECT_EQ(Marco(principal.get()).topLeft(), lugar);
         EXPECT_FALSE(principal->windowState() & Qt::WindowFullScreen);
     }
 
@@ -178,7 +282,9 @@ TEST_F(Marco_X11, LargestDesignWindowIsWholeBelowTheToolbar) {
     QMdiSubWindow* sub = principal->Subventana();
     ASSERT_TRUE(sub);
     ASSERT_TRUE(QTest::qWaitFor([&] { return sub->isVisible(); }, 10000));
-    QCoreApplication::processEvents();
+    // A window manager's late answer may still resize the frame a moment:
+    // measured once it is back at its size.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return En_Reposo(); }, 10000));
 
     QWidget* vista = principal->Area()->viewport();
     const QRect enVista(vista->mapTo(principal.get(), QPoint(0, 0)), vista->size());
@@ -190,7 +296,7 @@ TEST_F(Marco_X11, LargestDesignWindowIsWholeBelowTheToolbar) {
     EXPECT_GE(subRect.top(), barra->geometry().bottom());
     EXPECT_GE(barra->geometry().top(), principal->menuBar()->geometry().bottom());
 
-    const QSize fuera = principal->frameGeometry().size();
+    const QSize fuera = Marco(principal.get()).size();
     EXPECT_GE(fuera.width(), 800);
     EXPECT_GE(fuera.height(), 600);
     const QMargins m = Margenes();
@@ -212,7 +318,9 @@ TEST_F(Marco_X11, OuterSizeOnTheScreenIs800x600AtTheScale) {
     const QSize minimo = principal->minimumSizeHint();
     if (minimo.width() + m.left() + m.right() > 800 || minimo.height() + m.top() + m.bottom() > 600)
         GTEST_SKIP() << "this frame is thicker than 800 x 600 allows";
-    EXPECT_EQ(principal->frameGeometry().size(), QSize(800, 600));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return En_Reposo() && Marco(principal.get()).size() == QSize(800, 600); }, 10000))
+        << "outer " << Marco(principal.get()).width() << " x " << Marco(principal.get()).height();
     const qreal escala = principal->devicePixelRatioF();
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
@@ -225,21 +333,35 @@ TEST_F(Marco_X11, OuterSizeOnTheScreenIs800x600AtTheScale) {
         << x.tamano_exterior(Id()).height() << " at scale " << escala;
 }
 
-// Full screen asked for from outside (a window manager's key, a pager)
-// leaves the frame at its size and its place, the window manager agreeing.
-TEST_F(Marco_X11, ComesBackFromFullScreen) {
-    bool visto = false;
-    QObject::connect(principal->windowHandle(), &QWindow::windowStateChanged,
-                     [&](Qt::WindowState s) { visto |= s == Qt::WindowFullScreen; });
-    x.alternar_pantalla_completa(Id());
-    // The window manager did act: the frame went full screen or moved.
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            return visto || principal->frameGeometry().topLeft() != lugar ||
-                   x.pantalla_completa(Id());
-        },
-        10000));
-    Esperar_Vuelta();
+// Full screen asked for from outside (a window manager's key, a pager),
+// again and again, leaves the frame at its size and its place every time,
+// the window manager agreeing: the window manager takes its frame away in
+// full screen, and the frame's place is its outer corner, not its client's.
+TEST_F(Marco_X11, ComesBackFromFullScreenEveryTime) {
+    for (int vez = 1; vez <= 3; ++vez) {
+        SCOPED_TRACE("request " + std::to_string(vez));
+        bool visto = false;
+        const QMetaObject::Connection c = QObject::connect(
+            principal->windowHandle(), &QWindow::windowStateChanged,
+            [&](Qt::WindowState s) { visto |= s == Qt::WindowFullScreen; });
+        // The window manager did act: the frame went full screen or moved.
+        // Now and then a loaded window manager lets a request go by, as it
+        // may a key press: asked again when nothing came of it, at most
+        // three times.
+        bool actuo = false;
+        for (int pedido = 0; pedido < 3 && !actuo; ++pedido) {
+            x.alternar_pantalla_completa(Id());
+            actuo = QTest::qWaitFor(
+                [&] {
+                    return visto || Marco(principal.get()).topLeft() != lugar ||
+                           x.pantalla_completa(Id());
+                },
+                5000);
+        }
+        EXPECT_TRUE(actuo);
+        QObject::disconnect(c);
+        Esperar_Vuelta();
+    }
 }
 
 // Another program resizes the frame: it comes back to its size, in place.
@@ -251,16 +373,17 @@ TEST_F(Marco_X11, ComesBackFromAResizeRequest) {
     Esperar_Vuelta();
 }
 
-// Every modal window sits with its frame centred on the frame's as the
-// about box does (exactly, where the window manager honours the position
-// asked for); the fixed dialogs ask the window manager for a close button
-// only.
-TEST_F(Marco_X11, ModalWindowsAreCentredOnTheFrameFixedOnesWithOnlyAClose) {
+// Every modal window and every message box sits with its frame centred on
+// the frame's, within 3 pixels, once the window manager has framed and
+// placed it; the fixed ones ask the window manager for a close button only.
+// The boxes come from the service the program installs, which finds the
+// window they belong to itself: an error box, then at once the save
+// question, while no window of the program is active for a moment.
+TEST_F(Marco_X11, ModalWindowsAndMessageBoxesAreCentredOnTheFrameFixedOnesWithOnlyAClose) {
     principal->mnuCalcularFlexion_Click();
     QWidget* ventana = principal->Ventana();
     ASSERT_TRUE(ventana);
     std::vector<std::string> vistos;
-    std::optional<QPoint> acerca;  // how far off the about box sits
     auto revisar = [&](QWidget* d, bool fijo) {
         ASSERT_TRUE(d);
         const std::string nombre =
@@ -270,25 +393,15 @@ TEST_F(Marco_X11, ModalWindowsAreCentredOnTheFrameFixedOnesWithOnlyAClose) {
         vistos.push_back(nombre);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(d, 10000));
         const auto desvio = [&] {
-            return d->frameGeometry().center() - principal->frameGeometry().center();
+            return Marco(d).center() - Marco(principal.get()).center();
         };
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return !d->windowHandle()->frameMargins().isNull(); }, 10000));
-        if (!acerca) {
-            // The window manager may still be placing it on a loaded
-            // machine: given a moment to come to the centre it asked for.
-            static_cast<void>(
-                QTest::qWaitFor([&] { return desvio().manhattanLength() <= 1; }, 3000));
-            acerca = desvio();
-            EXPECT_LE(acerca->manhattanLength(), 10);
-        }
-        // A resizable window may get a thicker frame than the fixed frame
-        // whose margins stand in for its own before it is shown.
-        const int margen = fijo ? 1 : 2;
         EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return (desvio() - *acerca).manhattanLength() <= margen; }, 10000))
-            << "off the frame's centre by " << desvio().x() << ", " << desvio().y()
-            << ", the about box by " << acerca->x() << ", " << acerca->y();
+            [&] {
+                return !d->windowHandle()->frameMargins().isNull() &&
+                       std::abs(desvio().x()) <= 3 && std::abs(desvio().y()) <= 3;
+            },
+            10000))
+            << "off the frame's centre by " << desvio().x() << ", " << desvio().y();
         if (!fijo) return;
         const std::vector<uint32_t> m = x.motif(static_cast<xcb_window_t>(d->winId()));
         ASSERT_EQ(m.size(), 3u);
@@ -312,14 +425,19 @@ TEST_F(Marco_X11, ModalWindowsAreCentredOnTheFrameFixedOnesWithOnlyAClose) {
         windows::Mostrar_FM_ANCLAJE(ventana);
     }
 
-    platform::QtMessageService cajas(principal.get());
+    platform::QtMessageService cajas;
     platform::setMessages(&cajas);
-    QTimer::singleShot(0, [&] {
-        QWidget* caja = QApplication::activeModalWidget();
-        revisar(caja, true);
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->done(0);
-    });
-    platform::showMessage("Aviso", platform::Icon::Information);
+    auto responder = [&] {
+        QTimer::singleShot(0, [&] {
+            revisar(QApplication::activeModalWidget(), true);
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->done(0);
+        });
+    };
+    responder();
+    platform::showMessage("Ancho debe ser un número.", platform::Icon::Critical);
+    responder();
+    platform::showMessage("Los datos no se han grabado, ¿desea grabar los datos?",
+                          platform::Icon::Question, platform::Buttons::YesNo);
     platform::setMessages(&mensajes.fake);
 
     platform::QtFileDialogService ficheros;
@@ -330,7 +448,95 @@ TEST_F(Marco_X11, ModalWindowsAreCentredOnTheFrameFixedOnesWithOnlyAClose) {
     platform::FileRequest pide;
     pide.kind = platform::FileRequest::Kind::Open;
     EXPECT_FALSE(ficheros.ask(pide));
-    EXPECT_EQ(vistos.size(), 5u);
+    EXPECT_EQ(vistos.size(), 6u);
+}
+
+// The splash is the frame's own window: the window manager keeps it in
+// front of the frame, also when the frame is activated from outside (a
+// click on its title bar, a pager), and it takes the keys.
+class Presentacion_X11 : public Marco_X11 {
+protected:
+    bool Con_Presentacion() const override { return true; }
+};
+
+TEST_F(Presentacion_X11, SplashStaysInFrontOfTheFrameAndTakesTheKeys) {
+    FM_PRESENTACION* splash = principal->Presentacion();
+    ASSERT_TRUE(splash);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(splash, 10000));
+    const auto s = static_cast<xcb_window_t>(splash->winId());
+    EXPECT_EQ(x.transitoria(s), Id());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return x.encima(s, Id()); }, 10000));
+    x.activar(Id());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return x.encima(s, Id()) && splash->isActiveWindow(); },
+                                10000))
+        << "in front " << x.encima(s, Id()) << ", active " << splash->isActiveWindow();
+    EXPECT_TRUE(General::Caso.Presentacion_Visible);
+}
+
+// A tiling window manager (i3) gives the frame the size of its tile and
+// keeps it whatever the frame asks: after its bounded attempts the frame
+// takes that size, and the screen shows what it paints over the whole
+// window, the background picture without a seam beyond its own size.
+TEST_F(Marco_X11, TiledByTheWindowManagerTheWholeWindowIsPainted) {
+    const QSize propio = principal->size();
+    const std::string orden =
+        "i3-msg -q '[id=" + std::to_string(Id()) + "] floating disable' >/dev/null 2>&1";
+    ASSERT_EQ(std::system(orden.c_str()), 0);
+    QSize enX;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            enX = x.tamano(Id());
+            return enX.width() > propio.width() + 100 && enX.height() > propio.height() + 100 &&
+                   principal->size() == enX;
+        },
+        10000))
+        << "the window " << enX.width() << " x " << enX.height() << ", the frame "
+        << principal->width() << " x " << principal->height();
+
+    // The free area beyond the frame's own size: a strip at the right and
+    // one at the bottom, inside the area's viewport.
+    QWidget* vista = principal->Area()->viewport();
+    const QRect libre(vista->mapTo(principal.get(), QPoint(0, 0)), vista->size());
+    ASSERT_GT(libre.right(), propio.width() + 20);
+    ASSERT_GT(libre.bottom(), propio.height() + 20);
+    const QRect derecha(QPoint(propio.width() + 4, libre.top() + 4),
+                        QPoint(libre.right() - 4, libre.bottom() - 4));
+    const QRect abajo(QPoint(libre.left() + 4, propio.height() + 4),
+                      QPoint(libre.right() - 4, libre.bottom() - 4));
+    auto diferentes = [](const QImage& a, const QImage& b, const QRect& r) {
+        int n = 0;
+        for (int yy = r.top(); yy <= r.bottom(); yy += 5)
+            for (int xx = r.left(); xx <= r.right(); xx += 5)
+                n += (a.pixel(xx, yy) & 0xffffff) != (b.pixel(xx, yy) & 0xffffff);
+        return n;
+    };
+    QImage pantalla, pintado;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            pantalla = x.imagen(Id());
+            pintado = principal->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            return pantalla.size() == enX && pintado.size() == enX &&
+                   diferentes(pantalla, pintado, derecha) == 0 &&
+                   diferentes(pantalla, pintado, abajo) == 0;
+        },
+        10000))
+        << "pixels the screen shows otherwise: right " << diferentes(pantalla, pintado, derecha)
+        << ", bottom " << diferentes(pantalla, pintado, abajo);
+
+    // The picture's gradient runs on without a jump: a tiled picture
+    // would start again at its own edge.
+    auto salto = [&](QPoint desde, QPoint paso, int n) {
+        int mayor = 0;
+        for (int i = 1; i < n; ++i) {
+            const QColor a = pantalla.pixelColor(desde + paso * (i - 1));
+            const QColor b = pantalla.pixelColor(desde + paso * i);
+            mayor = std::max({mayor, std::abs(a.red() - b.red()), std::abs(a.green() - b.green()),
+                              std::abs(a.blue() - b.blue())});
+        }
+        return mayor;
+    };
+    EXPECT_LE(salto(QPoint(libre.left() + 2, libre.bottom() - 8), QPoint(1, 0), libre.width() - 4), 12);
+    EXPECT_LE(salto(QPoint(libre.right() - 8, libre.top() + 2), QPoint(0, 1), libre.height() - 4), 12);
 }
 
 }  // namespace
