@@ -25,7 +25,6 @@ using prueba::Texto;
 
 constexpr double kGris = 192 + 192 * 256.0 + 192 * 65536.0;
 constexpr double kRojo = 255;
-constexpr int Linea = General_dibujo::Elemento_Linea;
 constexpr int Centrado = General_dibujo::Elemento_Texto_Centrado;
 constexpr int Izquierda = General_dibujo::Elemento_Texto_Izquierda;
 constexpr int Barra = General_dibujo::Elemento_Barra;
