@@ -277,7 +277,13 @@ void Superficie_Papel::Arco(double cx, double cy, double r, double a0, double a1
     if (hasta - desde >= 4 * kCuarto) {
         Abarcar(cx - r, cy - r, cx + r, cy + r);
     } else {
-        for (double k = std::ceil(desde / kCuarto); k * kCuarto <= hasta; ++k) punto(k * kCuarto);
+        // At most four right angles lie within less than a full turn.
+        const double primero = std::ceil(desde / kCuarto);
+        for (int k = 0; k < 4; ++k) {
+            const double a = (primero + k) * kCuarto;
+            if (!(a <= hasta)) break;
+            punto(a);
+        }
     }
     Poner_Pluma(p, color);
     const QRectF caja(Px(cx - r), Px(cy - r), Px(2 * r), Px(2 * r));
