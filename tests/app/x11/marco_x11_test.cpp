@@ -34,6 +34,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -57,19 +58,23 @@ public:
         return a;
     }
 
-    // Activates a window the way a pager or a click on its title bar does.
-    void activar(xcb_window_t w) {
+    // A request about a window to the window manager, as a pager sends it.
+    void pedir(xcb_window_t w, const char* tipo, std::initializer_list<uint32_t> datos) {
         xcb_client_message_event_t ev{};
         ev.response_type = XCB_CLIENT_MESSAGE;
         ev.format = 32;
         ev.window = w;
-        ev.type = atomo("_NET_ACTIVE_WINDOW");
-        ev.data.data32[0] = 2;  // from a pager
+        ev.type = atomo(tipo);
+        int i = 0;
+        for (uint32_t d : datos) ev.data.data32[i++] = d;
         xcb_send_event(c_, 0, raiz(),
                        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char*>(&ev));
         xcb_flush(c_);
     }
+
+    // Activates a window the way a pager or a click on its title bar does.
+    void activar(xcb_window_t w) { pedir(w, "_NET_ACTIVE_WINDOW", {2 /* from a pager */}); }
 
     // The window a window is transient for (WM_TRANSIENT_FOR), or none.
     xcb_window_t transitoria(xcb_window_t w) {
@@ -127,18 +132,8 @@ public:
 
     // Toggles full screen the way a window manager's key or a pager asks.
     void alternar_pantalla_completa(xcb_window_t w) {
-        xcb_client_message_event_t ev{};
-        ev.response_type = XCB_CLIENT_MESSAGE;
-        ev.format = 32;
-        ev.window = w;
-        ev.type = atomo("_NET_WM_STATE");
-        ev.data.data32[0] = 2;  // toggle
-        ev.data.data32[1] = atomo("_NET_WM_STATE_FULLSCREEN");
-        ev.data.data32[3] = 2;  // from a pager
-        xcb_send_event(c_, 0, raiz(),
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&ev));
-        xcb_flush(c_);
+        // Toggle, the state, no second state, from a pager.
+        pedir(w, "_NET_WM_STATE", {2, atomo("_NET_WM_STATE_FULLSCREEN"), 0, 2});
     }
 
     // Another program resizes the window (what "xdotool windowsize" does).
