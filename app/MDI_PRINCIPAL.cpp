@@ -159,7 +159,6 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
     filtroTeclas_ = new Filtro_Eventos(
         [this](QObject* o, QEvent* e) { return Abrir_Con_Teclas(o, e); }, this);
     qApp->installEventFilter(filtroTeclas_);
-    platform::setFileDialogParent(this);
     platform::setMainWindow(this);
 }
 

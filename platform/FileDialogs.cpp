@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QPointer>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -16,11 +15,6 @@ namespace platform {
 
 namespace {
 FileDialogService* current = nullptr;
-
-QPointer<QWidget>& dialogParent() {
-    static QPointer<QWidget> parent;
-    return parent;
-}
 
 // The settings the dialogs write go to a private folder for this run.
 void keepSettingsPrivate() {
@@ -65,8 +59,6 @@ FileDialogService& fileDialogs() { return serviceInForce(current, "file dialog")
 void setFileDialogs(FileDialogService* service) { current = service; }
 FileDialogService* installedFileDialogs() { return current; }
 
-void setFileDialogParent(QWidget* parent) { dialogParent() = parent; }
-
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     if (slash == std::string::npos) return {};
@@ -88,7 +80,7 @@ std::vector<std::string> qtNameFilters(const std::string& filter) {
 
 std::optional<std::string> QtFileDialogService::ask(const FileRequest& request) {
     keepSettingsPrivate();
-    QWidget* parent = dialogParent() ? dialogParent().data() : QApplication::activeWindow();
+    QWidget* parent = mainWindow() ? mainWindow() : QApplication::activeWindow();
     Dialogo dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (!request.folder.empty()) dialog.setDirectory(QString::fromStdString(request.folder));

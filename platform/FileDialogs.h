@@ -8,8 +8,6 @@
 #include <string>
 #include <vector>
 
-class QWidget;
-
 namespace platform {
 
 struct FileRequest {
@@ -45,7 +43,7 @@ void setFileDialogs(FileDialogService* service);  // nullptr: none
 FileDialogService* installedFileDialogs();
 
 // The Qt dialog (non-native, so it behaves the same everywhere): a child of
-// the window set with setFileDialogParent (else of the active window),
+// the main window (platform/Screen.h; else of the active window),
 // centred on its frame. The toolkit keeps the dialog's history in a settings file;
 // that file goes to a private temporary folder, removed when the program
 // ends, so the user's home folder receives none. While it is on show the
@@ -55,8 +53,6 @@ public:
     std::optional<std::string> ask(const FileRequest& request) override;
 };
 
-// The window the Qt dialogs open on (the main frame); nullptr: none.
-void setFileDialogParent(QWidget* parent);
 
 // "Desc|*.A|Desc2|*.B;*.C" -> {"Desc (*.A)", "Desc2 (*.B *.C)"}, for Qt.
 std::vector<std::string> qtNameFilters(const std::string& filter);

@@ -33,7 +33,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
-#include <QThread>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QToolButton>
@@ -687,12 +686,10 @@ TEST_F(Imprimir_Cups, AFailingBackendKeepsTheAcceptedJob) {
     EXPECT_TRUE(mensajes.fake.shown.empty()) << Mensaje();
     // Held for the next try once the backend has failed.
     std::vector<prueba::Planificador::Trabajo> trabajos;
-    QElapsedTimer t;
-    t.start();
-    do {
-        QThread::msleep(50);
+    prueba::Sondear(15000, [&] {
         trabajos = cups.Trabajos();
-    } while (t.elapsed() < 15000 && !(trabajos.size() == 1 && trabajos[0].estado == IPP_JSTATE_HELD));
+        return trabajos.size() == 1 && trabajos[0].estado == IPP_JSTATE_HELD;
+    });
     ASSERT_EQ(trabajos.size(), 1u);
     EXPECT_EQ(trabajos[0].titulo, kTituloRect);
     EXPECT_EQ(trabajos[0].estado, IPP_JSTATE_HELD);
@@ -810,12 +807,11 @@ En_Terminal Con_Terminal(const std::function<std::string()>& trabajo, int limite
     if (hijo < 0) return r;
     if (hijo == 0) {
         ::close(tubo[0]);
-        // The typed line first: it is then there for anything that reads.
+        // The typed line first (the terminal is readable once a whole line
+        // is in): it is then there for anything that reads.
+        pollfd linea{0, POLLIN, 0};
+        poll(&linea, 1, 5000);
         int pendiente = 0;
-        for (int i = 0; i < 500 && pendiente < 8; ++i) {
-            ioctl(0, FIONREAD, &pendiente);
-            usleep(10000);
-        }
         QElapsedTimer t;
         t.start();
         const std::string dicho = trabajo();

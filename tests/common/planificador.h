@@ -38,6 +38,19 @@
 
 namespace prueba {
 
+// Asks `listo` again every 50 ms until it holds or `ms` have passed: the
+// scheduler tells its state only when asked. Whether it held.
+template <class F>
+bool Sondear(int ms, F listo) {
+    QElapsedTimer t;
+    t.start();
+    for (;;) {
+        if (listo()) return true;
+        if (t.elapsed() >= ms) return false;
+        QThread::msleep(50);
+    }
+}
+
 class Planificador {
 public:
     Planificador() = default;
@@ -272,43 +285,35 @@ public:
     // PDF to its end, whose job the scheduler no longer processes (the
     // backend may still be writing a file that has appeared).
     bool Esperar_Salida(const QString& ruta, int ms = 30000) {
-        QElapsedTimer t;
-        t.start();
         qint64 antes = -1;
-        while (t.elapsed() < ms) {
+        return Sondear(ms, [&] {
             QFile f(ruta);
             const qint64 n = f.size();
-            if (n > 0 && n == antes && f.open(QIODevice::ReadOnly)) {
-                f.seek(std::max<qint64>(0, n - 16));
-                if (f.readAll().trimmed().endsWith("%%EOF")) {
-                    bool procesando = false;
-                    for (const Trabajo& j : Trabajos())
-                        procesando = procesando || j.estado == IPP_JSTATE_PROCESSING;
-                    if (!procesando) return true;
-                }
-            }
+            const bool quieto = n > 0 && n == antes;
             antes = n;
-            QThread::msleep(50);
-        }
-        return false;
+            if (!quieto || !f.open(QIODevice::ReadOnly)) return false;
+            f.seek(std::max<qint64>(0, n - 16));
+            if (!f.readAll().trimmed().endsWith("%%EOF")) return false;
+            const std::vector<Trabajo> v = Trabajos();
+            return std::none_of(v.begin(), v.end(), [](const Trabajo& j) {
+                return j.estado == IPP_JSTATE_PROCESSING;
+            });
+        });
     }
 
     // Waits (at most `ms`) until no job prints or may still print: each one
     // has ended (completed, cancelled, aborted), is held, or waits with no
     // document (one that is not coming). The jobs then.
     std::vector<Trabajo> Esperar_Trabajos(int ms = 30000) {
-        QElapsedTimer t;
-        t.start();
         std::vector<Trabajo> v;
-        for (;;) {
+        Sondear(ms, [&] {
             v = Trabajos();
-            bool quietos = true;
-            for (const Trabajo& j : v)
-                quietos = quietos && (j.estado == IPP_JSTATE_HELD || j.estado >= IPP_JSTATE_STOPPED ||
-                                      (j.estado == IPP_JSTATE_PENDING && j.documentos == 0));
-            if (quietos || t.elapsed() >= ms) return v;
-            QThread::msleep(50);
-        }
+            return std::all_of(v.begin(), v.end(), [](const Trabajo& j) {
+                return j.estado == IPP_JSTATE_HELD || j.estado >= IPP_JSTATE_STOPPED ||
+                       (j.estado == IPP_JSTATE_PENDING && j.documentos == 0);
+            });
+        });
+        return v;
     }
 
     void Parar() {

@@ -93,7 +93,7 @@ TEST(FileDialogs, QtDialogOpensOnItsParentAndLeavesNoSettingsAtHome) {
     QWidget marco;
     marco.setGeometry(100, 80, 700, 500);
     marco.show();
-    platform::setFileDialogParent(&marco);
+    platform::setMainWindow(&marco);
 
     for (auto kind : {platform::FileRequest::Kind::Open, platform::FileRequest::Kind::Save}) {
         platform::FileRequest pide;
@@ -117,7 +117,7 @@ TEST(FileDialogs, QtDialogOpensOnItsParentAndLeavesNoSettingsAtHome) {
         EXPECT_EQ(directorio, QDir(carpeta.path()).absolutePath());
         EXPECT_LE((centro - marco.frameGeometry().center()).manhattanLength(), 4);
     }
-    platform::setFileDialogParent(nullptr);
+    platform::setMainWindow(nullptr);
     const QStringList dejados =
         QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     EXPECT_TRUE(dejados.isEmpty()) << dejados.join(' ').toStdString();
