@@ -117,6 +117,21 @@ void Comparar(const Grabadora& g, const std::vector<Esperado>& esperados,
     }
 }
 
+// The boxes the drawings were fitted into, in order of printing.
+void Comparar_Cajas(const Grabadora& g, const std::vector<Caja_Grabada>& esperadas) {
+    ASSERT_EQ(g.cajas.size(), esperadas.size());
+    for (std::size_t i = 0; i < esperadas.size(); ++i) {
+        SCOPED_TRACE("drawing " + std::to_string(i + 1));
+        const Caja_Grabada& h = g.cajas[i];
+        const Caja_Grabada& e = esperadas[i];
+        EXPECT_EQ(h.pagina, e.pagina);
+        EXPECT_NEAR(h.x1, e.x1, 1e-9);
+        EXPECT_NEAR(h.y1, e.y1, 1e-9);
+        EXPECT_NEAR(h.x2, e.x2, 1e-9);
+        EXPECT_NEAR(h.y2, e.y2, 1e-9);
+    }
+}
+
 class Informes : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -267,6 +282,30 @@ TEST_F(Informes, FlexureEveryLine) {
         Grabadora g;
         ASSERT_EQ(Flexion(g, Flexion(tipo)).estado, Estado::Impreso);
         Comparar(g, e, {"DEF", "SECCION", "ARMADURA", "CAPAS"});
+        // Page 1 from 2.0 below the top of the last result line to 7.0 above
+        // the bottom: strain diagram right, section left; page 2 split at 15.
+        const double yR = 6.0 + 10 * LH;
+        Comparar_Cajas(g, {{1, 10.5, 2.0 + yR, 19.0, 29.7 - 7.0},
+                           {1, 2.0, 2.0 + yR, 10.5, 29.7 - 7.0},
+                           {2, 2.0, 2.0, 19.0, 29.7 - 15.0},
+                           {2, 2.0, 15.0, 19.0, 29.7 - 2.0}});
+
+        // With the notice the page holds the frame, the data and the notice
+        // centred on the sheet 2.0 below the top of the last data line.
+        const std::string aviso = " NO SE PUEDE REFORZAR LA SECCION ";
+        std::vector<Esperado> a;
+        Marco(a, titulo, 1);
+        Encabezado(a, "DATOS GENERALES", 2.0, 4.0);
+        Columna(a, 2.0, 6.5, 5.0, datos);
+        const double yD = 5.0 + static_cast<double>(datos.size() - 1) * LH;
+        a.push_back({aviso, (21.0 - Ancho(aviso)) / 2, yD + 2.0});
+        Foto_Flexion f = Flexion(tipo);
+        f.LB_INFO_Visible = true;
+        f.LB_INFO = aviso;
+        Grabadora h;
+        ASSERT_EQ(Flexion(h, f).estado, Estado::Impreso);
+        Comparar(h, a, {});
+        EXPECT_TRUE(h.cajas.empty());
     }
 }
 
@@ -447,6 +486,9 @@ TEST_F(Informes, ConfinementEveryLine) {
                   Estado::Impreso);
         EXPECT_EQ(g.paginas, 1);
         Comparar(g, e, {"DIAGRAMA", "COLUMNA"});
+        // Diagram across the lower page from 14.0, then the section in the
+        // left half from 7.0 to 14.0 above the bottom.
+        Comparar_Cajas(g, {{1, 2.0, 14.0, 19.0, 29.7 - 2.0}, {1, 2.0, 7.0, 10.5, 29.7 - 14.0}});
         // Diagram across the lower page, then the section in the left half.
         const Trazo* d = g.Buscar("DIAGRAMA");
         const Trazo* s = g.Buscar("COLUMNA");
@@ -514,6 +556,7 @@ TEST_F(Informes, CharacteristicsEveryLine) {
     ASSERT_EQ(Imprimir_Caracteristicas(g, f, num).estado, Estado::Impreso);
     EXPECT_EQ(g.paginas, 1);
     Comparar(g, e, {});
+    Comparar_Cajas(g, {{1, 2.0, 14.0, 19.0, 29.7 - 2.0}});
 
     // Ruling: after the frame's two rules, 7 horizontals then 5 verticals.
     auto lineas = g.De_Tipo(Tipo::Linea);
