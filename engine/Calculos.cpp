@@ -42,7 +42,7 @@ struct Modelo {
           d(sec.h - sec.r),
           fcd(sec.fck / sec.gamma_c),
           fyd(sec.fyk / sec.gamma_s),
-          eyd(fyd / 200000) {}
+          eyd(fyd / Modulo_Acero) {}
 
     // Force of the concrete block, kN.
     double C(double x) const {
@@ -285,7 +285,7 @@ void Calcular_Predeformacion_Flexion(int16_t Tipo) {
     if (Tipo != 1 && Tipo != 2) return;
     auto& c = General::Caso;
     const double ec = Modulo_Hormigon(c.Fck);
-    const double nm = 200000 / ec;
+    const double nm = Modulo_Acero / ec;
     const double b = c.Ancho, h = c.Canto, r = c.Recubrimiento;
     const double bw = c.Ancho_Alma, hf = c.Canto_Ala;
     const double as = c.Armadura_Inf / 10000;
@@ -311,7 +311,7 @@ void Calcular_Predeformacion_Flexion(int16_t Tipo) {
 void Calcular_Predeformacion_Confina() {
     auto& c = General::Caso;
     const double ec = Modulo_Hormigon(c.Fck);
-    const double nm = 200000 / ec;
+    const double nm = Modulo_Acero / ec;
     const double D = c.Diametro_Lado, L = c.Lado_Menor;
     double area;
     switch (c.Tipo_Seccion) {

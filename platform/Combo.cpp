@@ -63,10 +63,6 @@ void Combo::setText(const QString& text) {
     lineEdit()->setCursorPosition(0);  // a long text shows its beginning
 }
 
-void Combo::selectText(int start, int length) {
-    if (isEditable()) lineEdit()->setSelection(start, length);
-}
-
 bool Combo::forwards(const QKeyEvent* event) const {
     const int key = event->key();
     if (isModifierKey(key)) return false;

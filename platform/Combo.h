@@ -43,8 +43,6 @@ public:
     QString text() const;
     // Editable only: sets the edit text, no event, the selection stays.
     void setText(const QString& text);
-    // Editable only: selects part of the edit text.
-    void selectText(int start, int length);
 
 signals:
     void selected();

@@ -66,6 +66,10 @@ void Grabadora::Dibujar_Imagen(double x, double y, double w, double h, const Ima
     trazos.push_back({Trazo::Tipo::Imagen, paginas, x, y, x + w, y + h, 0, 0, 0, {}, {}, {}, 0});
 }
 
+void Grabadora::Caja_Dibujo(double x1, double y1, double x2, double y2) {
+    cajas.push_back({paginas, x1, y1, x2, y2});
+}
+
 void Grabadora::Nueva_Pagina() {
     ++paginas;
     trazos.push_back({Trazo::Tipo::Pagina_Nueva, paginas, 0, 0, 0, 0, 0, 0, 0, {}, {}, {}, 0});

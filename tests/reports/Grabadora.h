@@ -23,6 +23,12 @@ struct Trazo {
     uint32_t color = 0;
 };
 
+// The box a drawing was fitted into, on its page.
+struct Caja_Grabada {
+    int pagina = 1;
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+};
+
 class Grabadora : public Superficie {
 public:
     bool Iniciar() override;
@@ -39,6 +45,7 @@ public:
     void Arco(double cx, double cy, double r, double a0, double a1, const Pluma& p,
               uint32_t color) override;
     void Dibujar_Imagen(double x, double y, double w, double h, const Imagen& imagen) override;
+    void Caja_Dibujo(double x1, double y1, double x2, double y2) override;
     void Nueva_Pagina() override;
     bool Terminar() override;
     std::string Error() const override { return error; }
@@ -57,6 +64,7 @@ public:
     bool terminada = false;
     int paginas = 0;
     std::vector<Trazo> trazos;
+    std::vector<Caja_Grabada> cajas;  // the drawings' boxes, in order
 };
 
 }  // namespace Imprimir

@@ -4,12 +4,12 @@
 
 #include "drawing/General_dibujo.h"
 #include "drawing/Registros.h"
-#include "engine/Calculos.h"
 #include "engine/Caracteristicas.h"
 #include "engine/General.h"
 #include "tests/reports/Grabadora.h"
 #include "reports/Imprimir.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -35,6 +35,103 @@ std::function<void()> Dibujo(const std::string& titulo, double color, int* llama
     };
 }
 
+// Width of a text on the recorder.
+double Ancho(const std::string& t, bool negrita = false) {
+    return Grabadora().Medir(t, Fuente{"arial", 10, negrita}).Ancho;
+}
+
+// A text as the page must hold it: regular "arial" 10 in black unless bold.
+struct Esperado {
+    std::string texto;
+    double x = 0, y = 0;
+    bool negrita = false;
+    int pagina = 1;
+};
+
+// A label/value line; with a subscript, the label is its letter.
+struct Fila {
+    std::string etiqueta;
+    std::string valor;
+    std::string subindice = {};
+};
+
+// The frame's title, footer and page text of page n.
+void Marco(std::vector<Esperado>& e, const std::string& titulo, int n) {
+    const double y = 29.7 - LH - 2.0;
+    const std::string pagina = "Página " + std::to_string(n);
+    e.push_back({titulo, 2.0, 2.0, false, n});
+    e.push_back({"ZIVIVUR DE REFUERZO VORLANT®", 2.0, y, false, n});
+    e.push_back({pagina, 19.0 - Ancho(pagina), y, false, n});
+}
+
+void Encabezado(std::vector<Esperado>& e, const std::string& texto, double x, double y) {
+    e.push_back({texto, x, y, true});
+}
+
+// Lines LH apart from y0: label at x, value at xv; a subscript dropped 0.05
+// after its letter, the colon after both.
+void Columna(std::vector<Esperado>& e, double x, double xv, double y0,
+             const std::vector<Fila>& filas) {
+    double y = y0;
+    for (const Fila& f : filas) {
+        e.push_back({f.etiqueta, x, y});
+        if (!f.subindice.empty()) {
+            e.push_back({f.subindice, x + Ancho(f.etiqueta), y + Caida_Subindice});
+            e.push_back({":", x + Ancho(f.etiqueta + f.subindice), y});
+        }
+        e.push_back({f.valor, xv, y});
+        y += LH;
+    }
+}
+
+// Every text of the document but the drawings' captions, in order, against
+// the expected page.
+void Comparar(const Grabadora& g, const std::vector<Esperado>& esperados,
+              const std::vector<std::string>& dibujos) {
+    std::vector<const Trazo*> hechos;
+    for (const Trazo* t : g.Textos())
+        if (std::find(dibujos.begin(), dibujos.end(), t->texto) == dibujos.end())
+            hechos.push_back(t);
+    const std::size_t n = std::max(hechos.size(), esperados.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        if (i >= hechos.size()) {
+            ADD_FAILURE() << "not printed: \"" << esperados[i].texto << "\"";
+            continue;
+        }
+        const Trazo& h = *hechos[i];
+        if (i >= esperados.size()) {
+            ADD_FAILURE() << "printed besides: \"" << h.texto << "\" at (" << h.x1 << ", "
+                          << h.y1 << ")";
+            continue;
+        }
+        const Esperado& e = esperados[i];
+        SCOPED_TRACE("text " + std::to_string(i) + ", \"" + e.texto + "\"");
+        EXPECT_EQ(h.texto, e.texto);
+        EXPECT_NEAR(h.x1, e.x, 1e-9);
+        EXPECT_NEAR(h.y1, e.y, 1e-9);
+        EXPECT_EQ(h.fuente.Negrita, e.negrita);
+        EXPECT_EQ(h.fuente.Nombre, "arial");
+        EXPECT_EQ(h.fuente.Tamano, 10);
+        EXPECT_EQ(h.color, 0u);
+        EXPECT_EQ(h.pagina, e.pagina);
+    }
+}
+
+// The boxes the drawings were fitted into, in order of printing.
+void Comparar_Cajas(const Grabadora& g, const std::vector<Caja_Grabada>& esperadas) {
+    ASSERT_EQ(g.cajas.size(), esperadas.size());
+    for (std::size_t i = 0; i < esperadas.size(); ++i) {
+        SCOPED_TRACE("drawing " + std::to_string(i + 1));
+        const Caja_Grabada& h = g.cajas[i];
+        const Caja_Grabada& e = esperadas[i];
+        EXPECT_EQ(h.pagina, e.pagina);
+        EXPECT_NEAR(h.x1, e.x1, 1e-9);
+        EXPECT_NEAR(h.y1, e.y1, 1e-9);
+        EXPECT_NEAR(h.x2, e.x2, 1e-9);
+        EXPECT_NEAR(h.y2, e.y2, 1e-9);
+    }
+}
+
 class Informes : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -54,17 +151,18 @@ protected:
     static Foto_Flexion Flexion(int tipo) {
         Foto_Flexion f;
         f.Tipo = tipo;
+        // Box texts printed again with their patterns.
         f.TX_MU = "312,4";
-        f.TX_MUSR = "250,0";
-        f.TX_EPS0 = "0,4";  // printed again with its pattern
+        f.TX_MUSR = "250";
+        f.TX_EPS0 = "0,4";
         f.TX_MRB = "280,1";
-        f.TX_MLIMCR = "400,9";
+        f.TX_MLIMCR = "400,94";
         f.TX_PIVOTE = " B ";
-        f.TX_FN = "0,123";
-        f.TX_EPSC = "3,50";
-        f.TX_EPSSI = "10,00";
+        f.TX_FN = "0,1234";
+        f.TX_EPSC = "3,5";
+        f.TX_EPSSI = "10";
         f.TX_EPSSS = "1,25";
-        f.TX_EPSR = "8,10";
+        f.TX_EPSR = "8,1";
         f.LB_TIPO = "  Refuerzo tipo VORLANT 20 - Núm. capas:  2 ";
         f.IM_LOGO = {2, 1, {0xFFFF0000u, 0xFF0000FFu}};
         return f;
@@ -75,19 +173,6 @@ protected:
                                             Dibujo("SECCION", 255, &llamadas[1]),
                                             Dibujo("ARMADURA", 65280, &llamadas[2]),
                                             Dibujo("CAPAS", 255, &llamadas[3])});
-    }
-
-    // Label at (x, y) and its value at (xv, y).
-    static void Linea(const Grabadora& g, const std::string& etiqueta, double x, double y,
-                      const std::string& valor, double xv) {
-        const Trazo* e = g.Buscar(etiqueta);
-        ASSERT_NE(e, nullptr) << etiqueta;
-        EXPECT_NEAR(e->x1, x, 1e-9) << etiqueta;
-        EXPECT_NEAR(e->y1, y, 1e-9) << etiqueta;
-        const Trazo* v = g.Buscar(valor);
-        ASSERT_NE(v, nullptr) << etiqueta << " -> " << valor;
-        EXPECT_NEAR(v->x1, xv, 1e-9) << valor;
-        EXPECT_NEAR(v->y1, y, 1e-9) << valor;
     }
 
     Numeros num = Numeros_Con_Separador(",");
@@ -132,46 +217,96 @@ TEST_F(Informes, PageFrame) {
     EXPECT_EQ(h.Buscar("REFUERZO A FLEXION EN SECCIONES RECTANGULARES")->x1, 2.0);
 }
 
-TEST_F(Informes, FlexureDataAndResults) {
-    Grabadora g;
-    ASSERT_EQ(Flexion(g, Flexion(1)).estado, Estado::Impreso);
-    const Trazo* h = g.Buscar("DATOS GENERALES");
-    ASSERT_NE(h, nullptr);
-    EXPECT_TRUE(h->fuente.Negrita);
-    EXPECT_EQ(h->y1, 4.0);
-    Linea(g, "Ancho:", 2.0, 5.0, "0,400 m", 6.5);
-    Linea(g, "Canto:", 2.0, 5.0 + LH, "0,600 m", 6.5);
-    Linea(g, "Armadura inferior:", 2.0, 5.0 + 3 * LH, "12,50 cm²", 6.5);
-    Linea(g, "Coef. seg. VORLANT®:", 2.0, 5.0 + 9 * LH, "1,40", 6.5);
-    Linea(g, "Mom. flector solicitante:", 2.0, 5.0 + 12 * LH, "230000,00 mkN", 6.5);
-    EXPECT_FALSE(g.Buscar("Mom. flector solicitante:")->fuente.Negrita);
-    // f, subscript ck dropped 0.05, the colon after the width of "fck".
-    const double yf = 5.0 + 5 * LH;
-    auto textos = g.Textos();
-    std::vector<const Trazo*> fck;
-    for (std::size_t i = 0; i + 2 < textos.size(); ++i)
-        if (textos[i]->texto == "f" && textos[i + 1]->texto == "ck")
-            fck = {textos[i], textos[i + 1], textos[i + 2], textos[i + 3]};
-    ASSERT_EQ(fck.size(), 4u);
-    EXPECT_DOUBLE_EQ(fck[0]->y1, yf);
-    EXPECT_DOUBLE_EQ(fck[1]->x1, 2.2);
-    EXPECT_DOUBLE_EQ(fck[1]->y1, yf + 0.05);
-    EXPECT_EQ(fck[2]->texto, ":");
-    EXPECT_NEAR(fck[2]->x1, 2.6, 1e-9);
-    EXPECT_DOUBLE_EQ(fck[2]->y1, yf);
-    EXPECT_EQ(fck[3]->texto, "30 N/mm²");
+// Every text of both flexure reports from a case whose inputs all differ.
+TEST_F(Informes, FlexureEveryLine) {
+    auto& c = General::Caso;
+    c.Ancho = 0.4;
+    c.Canto = 0.6;
+    c.Ancho_Alma = 0.25;
+    c.Canto_Ala = 0.12;
+    c.Recubrimiento = 0.045;
+    c.Armadura_Inf = 12.5;
+    c.Armadura_Sup = 4.02;
+    c.Fck = 30;
+    c.Fyk = 500;
+    c.Gamma_Hormigon = 1.5;
+    c.Gamma_Acero = 1.15;
+    c.Gamma_Refuerzo = 1.2;
+    c.Ancho_Refuerzo = 0.3;
+    c.Momento_Actual = 120.75;
+    c.Momento_Solicitante = 230.5;
+    const std::vector<Fila> resultados = {
+        {"Momento último s/r:", "250,0 mkN"},
+        {"Predeformación inicial:", "0,40 ‰"},
+        {"M", "280,1 mkN", "RB"},
+        {"M", "400,9 mkN", "lím"},
+        {"Pivote:", "B"},
+        {"Prof. fibra neutra:", "0,123 m"},
+        {"Def. hormigón:", "3,50‰"},
+        {"Def. armadura inferior:", "10,00‰"},
+        {"Def. armadura superior:", "1,25‰"},
+        {"Def. refuerzo:", "8,10‰"},
+        {"Momento último c/r:", "312,4 mkN"},
+    };
+    for (int tipo : {1, 2}) {
+        SCOPED_TRACE(tipo == 2 ? "T" : "rectangular");
+        std::vector<Fila> datos = {
+            {"Ancho:", "0,400 m"},
+            {"Canto:", "0,600 m"},
+            {"Recubrimiento:", "0,045 m"},
+            {"Armadura inferior:", "12,50 cm²"},
+            {"Armadura superior:", "4,02 cm²"},
+            {"f", "30 N/mm²", "ck"},
+            {"f", "500 N/mm²", "yk"},
+            {"Coef. seg. hormigón:", "1,50"},
+            {"Coef. seg. acero:", "1,15"},
+            {"Coef. seg. VORLANT®:", "1,20"},
+            {"Ancho del refuerzo:", "0,300 m"},
+            {"Momento actual:", "120,75 mkN"},
+            {"Mom. flector solicitante:", "230,50 mkN"},
+        };
+        if (tipo == 2)
+            datos.insert(datos.begin() + 2,
+                         {{"Ancho del alma:", "0,250 m"}, {"Canto del ala:", "0,120 m"}});
+        const std::string titulo = tipo == 2 ? "REFUERZO A FLEXION EN SECCIONES EN T"
+                                             : "REFUERZO A FLEXION EN SECCIONES RECTANGULARES";
+        std::vector<Esperado> e;
+        Marco(e, titulo, 1);
+        Encabezado(e, "DATOS GENERALES", 2.0, 4.0);
+        Columna(e, 2.0, 6.5, 5.0, datos);
+        Encabezado(e, "RESULTADOS DE LA SECCION", 10.5, 4.0);
+        e.push_back({"Refuerzo tipo VORLANT 20 - Núm. capas:  2", 10.5, 5.0});
+        Columna(e, 10.5, 15.0, 6.0, resultados);
+        Marco(e, titulo, 2);
 
-    const Trazo* caso = g.Buscar("Refuerzo tipo VORLANT 20 - Núm. capas:  2");
-    ASSERT_NE(caso, nullptr);
-    EXPECT_EQ(caso->x1, 10.5);
-    EXPECT_EQ(caso->y1, 5.0);
-    Linea(g, "Momento último s/r:", 10.5, 6.0, "250,0 mkN", 15.0);
-    Linea(g, "Predeformación inicial:", 10.5, 6.0 + LH, "0,40 ‰", 15.0);
-    ASSERT_NE(g.Buscar("lím"), nullptr);
-    Linea(g, "Pivote:", 10.5, 6.0 + 4 * LH, "B", 15.0);
-    Linea(g, "Prof. fibra neutra:", 10.5, 6.0 + 5 * LH, "0,123 m", 15.0);
-    Linea(g, "Def. hormigón:", 10.5, 6.0 + 6 * LH, "3,50‰", 15.0);
-    Linea(g, "Momento último c/r:", 10.5, 6.0 + 10 * LH, "312,4 mkN", 15.0);
+        Grabadora g;
+        ASSERT_EQ(Flexion(g, Flexion(tipo)).estado, Estado::Impreso);
+        Comparar(g, e, {"DEF", "SECCION", "ARMADURA", "CAPAS"});
+        // Page 1 from 2.0 below the top of the last result line to 7.0 above
+        // the bottom: strain diagram right, section left; page 2 split at 15.
+        const double yR = 6.0 + 10 * LH;
+        Comparar_Cajas(g, {{1, 10.5, 2.0 + yR, 19.0, 29.7 - 7.0},
+                           {1, 2.0, 2.0 + yR, 10.5, 29.7 - 7.0},
+                           {2, 2.0, 2.0, 19.0, 29.7 - 15.0},
+                           {2, 2.0, 15.0, 19.0, 29.7 - 2.0}});
+
+        // With the notice the page holds the frame, the data and the notice
+        // centred on the sheet 2.0 below the top of the last data line.
+        const std::string aviso = " NO SE PUEDE REFORZAR LA SECCION ";
+        std::vector<Esperado> a;
+        Marco(a, titulo, 1);
+        Encabezado(a, "DATOS GENERALES", 2.0, 4.0);
+        Columna(a, 2.0, 6.5, 5.0, datos);
+        const double yD = 5.0 + static_cast<double>(datos.size() - 1) * LH;
+        a.push_back({aviso, (21.0 - Ancho(aviso)) / 2, yD + 2.0});
+        Foto_Flexion f = Flexion(tipo);
+        f.LB_INFO_Visible = true;
+        f.LB_INFO = aviso;
+        Grabadora h;
+        ASSERT_EQ(Flexion(h, f).estado, Estado::Impreso);
+        Comparar(h, a, {});
+        EXPECT_TRUE(h.cajas.empty());
+    }
 }
 
 TEST_F(Informes, FlexureDrawingsAndSecondPage) {
@@ -246,16 +381,6 @@ TEST_F(Informes, FlexureNoticeIsOnePage) {
     }
 }
 
-TEST_F(Informes, TFlexureAddsTwoDataLines) {
-    Grabadora g;
-    ASSERT_EQ(Flexion(g, Flexion(2)).estado, Estado::Impreso);
-    ASSERT_NE(g.Buscar("REFUERZO A FLEXION EN SECCIONES EN T"), nullptr);
-    Linea(g, "Ancho del alma:", 2.0, 5.0 + 2 * LH, "0,250 m", 6.5);
-    Linea(g, "Canto del ala:", 2.0, 5.0 + 3 * LH, "0,120 m", 6.5);
-    Linea(g, "Mom. flector solicitante:", 2.0, 5.0 + 14 * LH, "230000,00 mkN", 6.5);
-    Linea(g, "Momento último s/r:", 10.5, 6.0, "250,0 mkN", 15.0);
-}
-
 TEST_F(Informes, RefusalAndFailures) {
     Foto_Flexion f = Flexion(1);
     f.TX_MU = "---";
@@ -281,7 +406,9 @@ TEST_F(Informes, RefusalAndFailures) {
     EXPECT_EQ(Imprimir_Caracteristicas(fin2, {}, num).estado, Estado::Fallo);
 }
 
-TEST_F(Informes, ConfinementColumns) {
+// Every text of the confinement report for the three kinds of column; the
+// right column and the results never move.
+TEST_F(Informes, ConfinementEveryLine) {
     struct Caso {
         int indice;
         int16_t tipo;
@@ -293,56 +420,75 @@ TEST_F(Informes, ConfinementColumns) {
     Caracteristicas::Poner_Defectos_Confina();
     c.Diametro_Lado = 0.5;
     c.Lado_Menor = 0.4;
+    c.Fck = 25;
     c.Axil_Actual = 1200;
     c.Incremento_Necesario = 1.3;
+    c.Coef_Poisson = 0.5;
     c.Coef_Forma = 0.333;
+    c.Gamma_Hormigon = 1.5;
+    c.Gamma_Acero = 1.15;
+    c.Gamma_Refuerzo = 1.2;
     Foto_Confina f;
-    f.TX_WC = "0,196350";
+    // Box texts printed again with their patterns.
+    f.TX_WC = "0,19635";
     f.TX_WR = "0,000651";
     f.TX_WWD = "0,003316";
     f.TX_EPS0 = "0,12";
-    f.TX_EPSR = "4,29";
-    f.TX_SIGMAR = "986,3";
-    f.TX_TENSCONF = "0,107";
-    f.TX_RESU = "1,38";
+    f.TX_EPSR = "4,3";
+    f.TX_SIGMAR = "986,31";
+    f.TX_TENSCONF = "0,1074";
+    f.TX_RESU = "1,4";
     f.LB_TIPO = " Refuerzo tipo VORLANT 30 - Núm. capas:  3";
+    const std::vector<Fila> auxiliares = {
+        {"Coeficiente de Poisson:", "0,50"},
+        {"Coeficiente de forma:", "0,333"},
+        {"Coef. seg. hormigón:", "1,50"},
+        {"Coef. seg. acero:", "1,15"},
+        {"Coef. seg. VORLANT®:", "1,20"},
+    };
+    const std::vector<Fila> resultados = {
+        {"Vol. hormigón confinado:", "0,196350 m³/m"},
+        {"Vol. de refuerzo:", "0,000651 m³/m"},
+        {"Cuantía volumétrica:", "0,003316"},
+        {"Predeformación inicial:", "0,12‰"},
+        {"Def. refuerzo:", "4,30‰"},
+        {"Tensión en refuerzo:", "986,3 N/mm²"},
+        {"Tensión de confinamiento:", "0,107"},
+        {"Incremento de resistencia:", "1,40"},
+    };
+    const double yA = 5.0 + 4 * LH;
     for (const Caso& k : {Caso{0, 1, "CIRCULAR", "Diámetro:", false},
                           Caso{1, 2, "CUADRADA", "Lado:", false},
                           Caso{2, 3, "RECTANGULAR", "Lado mayor:", true}}) {
         SCOPED_TRACE(k.nombre);
         c.Tipo_Seccion = k.tipo;
         f.CO_SECCION = k.indice;
-        int n[4] = {};
+        std::vector<Fila> datos = {{"Tipo de sección:", k.nombre}, {k.lado, "0,500 m"}};
+        if (k.menor) datos.push_back({"Lado menor:", "0,400 m"});
+        datos.insert(datos.end(), {{"f", "25 N/mm²", "ck"},
+                                   {"Axil actual:", "1200,00 kN"},
+                                   {"Incr. de resistencia:", "1,30"}});
+        std::vector<Esperado> e;
+        Marco(e, "REFUERZO A CONFINAMIENTO", 1);
+        Encabezado(e, "DATOS GENERALES", 2.0, 4.0);
+        Columna(e, 2.0, 6.5, 5.0, datos);
+        Encabezado(e, "DATOS AUXILIARES", 10.5, 4.0);
+        Columna(e, 10.5, 15.0, 5.0, auxiliares);
+        Encabezado(e, "RESULTADOS DE LA SECCION", 10.5, yA + 1.5);
+        e.push_back({"Refuerzo tipo VORLANT 30 - Núm. capas:  3", 10.5, yA + 2.5});
+        Columna(e, 10.5, 15.0, yA + 3.5, resultados);
+
+        int n[2] = {};
         Grabadora g;
         ASSERT_EQ(Imprimir_Confina(g, f, num, {Dibujo("DIAGRAMA", 255, &n[0]),
                                                Dibujo("COLUMNA", 0, &n[1])})
                       .estado,
                   Estado::Impreso);
         EXPECT_EQ(g.paginas, 1);
-        ASSERT_NE(g.Buscar("REFUERZO A CONFINAMIENTO"), nullptr);
-        Linea(g, "Tipo de sección:", 2.0, 5.0, k.nombre, 6.5);
-        Linea(g, k.lado, 2.0, 5.0 + LH, "0,500 m", 6.5);
-        if (k.menor) {
-            Linea(g, "Lado menor:", 2.0, 5.0 + 2 * LH, "0,400 m", 6.5);
-        } else {
-            EXPECT_EQ(g.Buscar("Lado menor:"), nullptr);
-        }
-        const double y4 = 5.0 + (k.menor ? 3 : 2) * LH;
-        EXPECT_DOUBLE_EQ(g.Buscar("f")->y1, y4);
-        Linea(g, "Axil actual:", 2.0, y4 + LH, "1200,00 kN", 6.5);
-        Linea(g, "Incr. de resistencia:", 2.0, y4 + 2 * LH, "1,30", 6.5);
-        // The right column and the results never move.
-        Linea(g, "Coeficiente de Poisson:", 10.5, 5.0, "0,50", 15.0);
-        Linea(g, "Coeficiente de forma:", 10.5, 5.0 + LH, "0,333", 15.0);
-        const double yA = 5.0 + 4 * LH;
-        EXPECT_DOUBLE_EQ(g.Buscar("RESULTADOS DE LA SECCION")->y1, yA + 1.5);
-        Linea(g, "Refuerzo tipo VORLANT 30 - Núm. capas:  3", 10.5, yA + 2.5,
-              "Refuerzo tipo VORLANT 30 - Núm. capas:  3", 10.5);
-        Linea(g, "Vol. hormigón confinado:", 10.5, yA + 3.5, "0,196350 m³/m", 15.0);
-        Linea(g, "Cuantía volumétrica:", 10.5, yA + 3.5 + 2 * LH, "0,003316", 15.0);
-        Linea(g, "Predeformación inicial:", 10.5, yA + 3.5 + 3 * LH, "0,12‰", 15.0);
-        Linea(g, "Tensión en refuerzo:", 10.5, yA + 3.5 + 5 * LH, "986,3 N/mm²", 15.0);
-        Linea(g, "Incremento de resistencia:", 10.5, yA + 3.5 + 7 * LH, "1,38", 15.0);
+        Comparar(g, e, {"DIAGRAMA", "COLUMNA"});
+        // Diagram across the lower page from 14.0, then the section in the
+        // left half from 7.0 to 14.0 above the bottom.
+        Comparar_Cajas(g, {{1, 2.0, 14.0, 19.0, 29.7 - 2.0}, {1, 2.0, 7.0, 10.5, 29.7 - 14.0}});
         // Diagram across the lower page, then the section in the left half.
         const Trazo* d = g.Buscar("DIAGRAMA");
         const Trazo* s = g.Buscar("COLUMNA");
@@ -355,26 +501,62 @@ TEST_F(Informes, ConfinementColumns) {
     }
 }
 
-TEST_F(Informes, CharacteristicsTable) {
+// Every text of the characteristics report, the design-strain table cell by
+// cell, and the table's ruling.
+TEST_F(Informes, CharacteristicsEveryLine) {
     auto& c = General::Caso;
-    Caracteristicas::Cargar_Refuerzo(3);
-    Calculos::Calcular_Km();
+    c.Espesor_Refuerzo = 0.131;
+    c.Modulo_Refuerzo = 240000;
+    c.Def_Ultima_Refuerzo = 0.0155;
+    c.Gamma_Refuerzo = 1.2;
+    c.Num_Capas_Max = 5;
+    const double km[] = {0.9, 0.8571, 0.7826, 0.7143, 0.6667};
+    const double def[] = {0.00931, 0.00873, 0.00812, 0.00759, 0.00694};
+    c.Km.Crear(5);
+    c.Def_Calculo_Refuerzo.Crear(5);
+    for (int n = 1; n <= 5; ++n) {
+        c.Km(n) = km[n - 1];
+        c.Def_Calculo_Refuerzo(n) = def[n - 1];
+    }
+    // Layers, Km, design strain in per mil, modulus x design strain.
+    const std::vector<std::vector<std::string>> tabla = {
+        {"Núm. de capas", "Km", "Def. cálculo (‰)", "Tensión (N/mm²)"},
+        {"1", "0,900", "9,31", "2234,4"},
+        {"2", "0,857", "8,73", "2095,2"},
+        {"3", "0,783", "8,12", "1948,8"},
+        {"4", "0,714", "7,59", "1821,6"},
+        {"5", "0,667", "6,94", "1665,6"},
+    };
     General_dibujo::Dibujo.Lista_Elementos.Anadir(General_dibujo::Registro_Linea(0, 0, 0.01, 440));
     Foto_Carac f;
     f.OP_V20 = false;
     f.OP_VMM = true;
+
+    const double yL = 5.0 + 4 * LH;
+    const double yT = yL + 2.5;
+    std::vector<Esperado> e;
+    Marco(e, "CARACTERISTICAS MECANICAS DEL REFUERZO", 1);
+    Encabezado(e, "DATOS GENERALES", 2.0, 4.0);
+    Columna(e, 2.0, 6.5, 5.0,
+            {{"Tipo de refuerzo:", "VORLANT MM"},
+             {"Espesor:", "0,131 mm"},
+             {"Módulo de Young:", "240000 N/mm²"},
+             {"Deformación última:", "15,50‰"},
+             {"Coef. seg. VORLANT®:", "1,20"}});
+    Encabezado(e, "DEFORMACION DE CALCULO", 2.0, yL + 1.5);
+    for (std::size_t n = 0; n < tabla.size(); ++n)
+        for (std::size_t k = 0; k < 4; ++k) {
+            const std::string& t = tabla[n][k];
+            const bool cabecera = n == 0;
+            e.push_back({t, 2.0 + 3.5 * static_cast<double>(k) + (3.5 - Ancho(t, cabecera)) / 2,
+                         yT + 0.8 * static_cast<double>(n) + (0.8 - LH) / 2, cabecera});
+        }
+
     Grabadora g;
     ASSERT_EQ(Imprimir_Caracteristicas(g, f, num).estado, Estado::Impreso);
     EXPECT_EQ(g.paginas, 1);
-    ASSERT_NE(g.Buscar("CARACTERISTICAS MECANICAS DEL REFUERZO"), nullptr);
-    ASSERT_NE(g.Buscar("Página 1"), nullptr);
-    Linea(g, "Tipo de refuerzo:", 2.0, 5.0, "VORLANT MM", 6.5);
-    Linea(g, "Espesor:", 2.0, 5.0 + LH, "0,163 mm", 6.5);
-    Linea(g, "Módulo de Young:", 2.0, 5.0 + 2 * LH, "440000 N/mm²", 6.5);
-    Linea(g, "Deformación última:", 2.0, 5.0 + 3 * LH, "5,50‰", 6.5);
-    const double yL = 5.0 + 4 * LH;
-    EXPECT_DOUBLE_EQ(g.Buscar("DEFORMACION DE CALCULO")->y1, yL + 1.5);
-    const double yT = yL + 2.5;
+    Comparar(g, e, {});
+    Comparar_Cajas(g, {{1, 2.0, 14.0, 19.0, 29.7 - 2.0}});
 
     // Ruling: after the frame's two rules, 7 horizontals then 5 verticals.
     auto lineas = g.De_Tipo(Tipo::Linea);
@@ -385,23 +567,6 @@ TEST_F(Informes, CharacteristicsTable) {
         EXPECT_DOUBLE_EQ(lineas[2 + i]->x2, 16.0);
     }
     for (int j = 0; j < 5; ++j) EXPECT_NEAR(lineas[9 + j]->x1, 2.0 + 3.5 * j, 1e-9);
-
-    // Header cells bold and centred; the data cells centred in their row.
-    const Trazo* h = g.Buscar("Def. cálculo (‰)");
-    ASSERT_NE(h, nullptr);
-    EXPECT_TRUE(h->fuente.Negrita);
-    EXPECT_NEAR(h->x1, 2.0 + 7.0 + (3.5 - 16 * 0.22) / 2, 1e-9);
-    EXPECT_NEAR(h->y1, yT + (0.8 - LH) / 2, 1e-9);
-    for (int n = 1; n <= 5; ++n) {
-        const Trazo* t = g.Buscar(std::to_string(n));
-        ASSERT_NE(t, nullptr) << n;
-        EXPECT_NEAR(t->x1, 2.0 + (3.5 - 0.2) / 2, 1e-9);
-        EXPECT_NEAR(t->y1, yT + 0.8 * n + (0.8 - LH) / 2, 1e-9);
-    }
-    const double def1 = c.Def_Calculo_Refuerzo(1);
-    ASSERT_NE(g.Buscar(num.Formatear(c.Km(1), 3)), nullptr);
-    ASSERT_NE(g.Buscar(num.Formatear(def1 * 1000, 2)), nullptr);
-    ASSERT_NE(g.Buscar(num.Formatear(440000 * def1, 1)), nullptr);
 }
 
 TEST_F(Informes, NumbersHaveNoGroupingAndReadBack) {

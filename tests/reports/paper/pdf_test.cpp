@@ -389,6 +389,14 @@ TEST_F(Pdf, NamesAndPermissionsOfTheFileWritten) {
 
 // ---- Snapshots -----------------------------------------------------------
 
+// A result box of a window, the snapshot's field it fills and its text.
+template <class F>
+struct Caja {
+    platform::ReadOnlyBox* caja;
+    std::string F::*campo;
+    const char* texto;
+};
+
 void Poner_Logo(QLabel& logo) {
     QPixmap pm(336, 173);
     pm.fill(Qt::red);
@@ -398,20 +406,28 @@ void Poner_Logo(QLabel& logo) {
 TEST(Foto, TWindowHandsWhatItShows) {
     Marco marco;
     FM_FLEXIONT v(marco);
-    for (platform::ReadOnlyBox* b : {v.TX_MU, v.TX_MRB, v.TX_MLIMCR, v.TX_PIVOTE, v.TX_FN,
-                                     v.TX_EPSC, v.TX_EPSSI, v.TX_EPSSS, v.TX_EPSR})
-        b->setText("---");
-    v.TX_MUSR->setText("250,0");
-    v.TX_EPS0->setText("0,40");
+    // Each result box with a text of its own: a box read for another fails.
+    const Caja<Foto_Flexion> cajas[] = {
+        {v.TX_MU, &Foto_Flexion::TX_MU, "---"},
+        {v.TX_MUSR, &Foto_Flexion::TX_MUSR, "250,0"},
+        {v.TX_EPS0, &Foto_Flexion::TX_EPS0, "0,40"},
+        {v.TX_MRB, &Foto_Flexion::TX_MRB, "280,1"},
+        {v.TX_MLIMCR, &Foto_Flexion::TX_MLIMCR, "400,9"},
+        {v.TX_PIVOTE, &Foto_Flexion::TX_PIVOTE, "B"},
+        {v.TX_FN, &Foto_Flexion::TX_FN, "0,123"},
+        {v.TX_EPSC, &Foto_Flexion::TX_EPSC, "3,50"},
+        {v.TX_EPSSI, &Foto_Flexion::TX_EPSSI, "10,00"},
+        {v.TX_EPSSS, &Foto_Flexion::TX_EPSSS, "1,25"},
+        {v.TX_EPSR, &Foto_Flexion::TX_EPSR, "8,10"},
+    };
+    for (const auto& c : cajas) c.caja->setText(QString::fromUtf8(c.texto));
     v.LB_TIPO->setText(QString::fromUtf8("Refuerzo tipo VORLANT 30 - Núm. capas:  4"));
     v.LB_INFO->showNotice(" NO SE PUEDE REFORZAR LA SECCION ", Qt::red);
     Poner_Logo(*v.IM_LOGO);
     // The window is not on screen: the notice still counts as shown.
     const Foto_Flexion f = std::get<Foto_Flexion>(v.Foto_Informe());
     EXPECT_EQ(f.Tipo, 2);
-    EXPECT_EQ(f.TX_MU, "---");
-    EXPECT_EQ(f.TX_MUSR, "250,0");
-    EXPECT_EQ(f.TX_EPS0, "0,40");
+    for (const auto& c : cajas) EXPECT_EQ(f.*c.campo, c.texto);
     EXPECT_EQ(f.LB_TIPO, "Refuerzo tipo VORLANT 30 - Núm. capas:  4");
     EXPECT_TRUE(f.LB_INFO_Visible);
     EXPECT_EQ(f.LB_INFO, " NO SE PUEDE REFORZAR LA SECCION ");
@@ -429,13 +445,21 @@ TEST(Foto, ConfinementAndCharacteristicsWindows) {
     FM_CONFINA v(marco);
     v.Form_Load();
     v.CO_SECCION->select(1);
-    v.TX_WC->setText("0,196350");
-    v.TX_RESU->setText("1,38");
+    const Caja<Foto_Confina> cajas[] = {
+        {v.TX_WC, &Foto_Confina::TX_WC, "0,196350"},
+        {v.TX_WR, &Foto_Confina::TX_WR, "0,000651"},
+        {v.TX_WWD, &Foto_Confina::TX_WWD, "0,003316"},
+        {v.TX_EPS0, &Foto_Confina::TX_EPS0, "0,12"},
+        {v.TX_EPSR, &Foto_Confina::TX_EPSR, "4,29"},
+        {v.TX_SIGMAR, &Foto_Confina::TX_SIGMAR, "986,3"},
+        {v.TX_TENSCONF, &Foto_Confina::TX_TENSCONF, "0,107"},
+        {v.TX_RESU, &Foto_Confina::TX_RESU, "1,38"},
+    };
+    for (const auto& c : cajas) c.caja->setText(QString::fromUtf8(c.texto));
     v.LB_TIPO->setText(QString::fromUtf8("Refuerzo tipo VORLANT MM - Núm. capas:  1"));
     const Foto_Confina f = std::get<Foto_Confina>(v.Foto_Informe());
     EXPECT_EQ(f.CO_SECCION, 1);
-    EXPECT_EQ(f.TX_WC, "0,196350");
-    EXPECT_EQ(f.TX_RESU, "1,38");
+    for (const auto& c : cajas) EXPECT_EQ(f.*c.campo, c.texto);
     EXPECT_EQ(f.LB_TIPO, "Refuerzo tipo VORLANT MM - Núm. capas:  1");
     EXPECT_FALSE(f.IM_LOGO.Vacia());
 
