@@ -13,7 +13,8 @@ inline QString Nombre_Leido(QObject* control) {
     QAccessibleInterface* i = QAccessible::queryAccessibleInterface(control);
     if (!i) return {};
     if (i->role() != QAccessible::ComboBox) return i->text(QAccessible::Name);
-    for (const auto& [etiqueta, relacion] : i->relations(QAccessible::Label))
-        if (qobject_cast<QLabel*>(etiqueta->object())) return etiqueta->text(QAccessible::Name);
+    for (const auto& relacion : i->relations(QAccessible::Label))
+        if (qobject_cast<QLabel*>(relacion.first->object()))
+            return relacion.first->text(QAccessible::Name);
     return {};
 }
