@@ -1,5 +1,6 @@
 #include "app/FM_CONFIG_IMPR.h"
 
+#include "platform/Controls.h"
 #include "platform/Printers.h"
 
 #include <QComboBox>
@@ -42,6 +43,7 @@ FM_CONFIG_IMPR::FM_CONFIG_IMPR(QWidget* parent)
     CO_IMPRESORA->setObjectName(QStringLiteral("CO_IMPRESORA"));
     CO_IMPRESORA->setEditable(false);
     CO_IMPRESORA->setGeometry(12, 34, 300, 24);
+    platform::nameByLabel(LB_IMPRESORA, CO_IMPRESORA);
 
     CM_SELECCIONAR = new QPushButton(QStringLiteral("&Seleccionar"), this);
     CM_SELECCIONAR->setObjectName(QStringLiteral("CM_SELECCIONAR"));

@@ -224,6 +224,7 @@ Barra_Herramientas::Barra_Herramientas(QWidget* parent) : QToolBar(parent) {
         a->setEnabled(b.activo);
         if (QWidget* w = widgetForAction(a)) {
             w->setObjectName(clave);
+            w->setAccessibleName(a->toolTip());  // a picture only
             w->setStyle(estiloCompacto());
             w->setFocusPolicy(Qt::NoFocus);
         }

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QTextDocumentFragment>
 
 #include <cmath>
 
@@ -70,6 +71,37 @@ void NoticeLabel::showNotice(const QString& text, const QColor& background) {
 
 QColor NoticeLabel::background() const { return palette().color(QPalette::Window); }
 QColor NoticeLabel::foreground() const { return palette().color(QPalette::WindowText); }
+
+QString readableText(const QLabel& label) {
+    const QString text = label.text();
+    const Qt::TextFormat format = label.textFormat();
+    if (format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text)))
+        return QTextDocumentFragment::fromHtml(text).toPlainText().simplified();
+    // "&&" shows one "&"; a single "&" marks the access key.
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && ++i == text.size()) break;
+        plain += text[i];
+    }
+    return plain.simplified();
+}
+
+void nameByLabel(QLabel* label, QWidget* control) {
+    label->setBuddy(control);
+    control->setAccessibleName(readableText(*label));
+}
+
+void nameByLabel(QLabel* label, std::span<QWidget* const> controls) {
+    if (controls.size() == 1) {
+        nameByLabel(label, controls.front());
+        return;
+    }
+    const QString text = readableText(*label);
+    const QStringList parts = text.split(QStringLiteral(" - "));
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        controls[i]->setAccessibleName(
+            qsizetype(controls.size()) == parts.size() ? parts[qsizetype(i)] : text);
+}
 
 bool isModifierKey(int key) {
     switch (key) {

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <span>
+
 namespace platform {
 
 // A twip is 1/1440 inch at the screen's logical DPI, the DPI the fonts are
@@ -30,6 +32,22 @@ public:
 
 // Turns an existing line edit into a read-only box: grey background, black text.
 void makeReadOnly(QLineEdit* edit);
+
+// A label's text as a screen reader should say it: markup and the access
+// key's "&" removed, blanks simplified ("f<sub>ck</sub>" reads "fck").
+QString readableText(const QLabel& label);
+
+// Links a caption label to the control it names: the label becomes the
+// control's buddy (a screen reader finds the label through it; over AT-SPI
+// a combo box is named by its value and known by this label) and the
+// control's accessible name is the label's readable text. The label's
+// looks stay as they are.
+void nameByLabel(QLabel* label, QWidget* control);
+// A label over the controls of one row, their names parted by " - "
+// ("Ancho - Ancho alma"): each control takes its part as its name. One
+// control is named as above; with a count that does not match the parts,
+// each takes the whole text.
+void nameByLabel(QLabel* label, std::span<QWidget* const> controls);
 
 // A modifier key on its own (Shift, Ctrl, Alt, AltGr, Meta, Super, Hyper):
 // not yet a key press of the user's.

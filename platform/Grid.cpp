@@ -7,10 +7,39 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
 namespace {
+
+// Contrast ratio of two colours by their relative luminance, 1 to 21.
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+               0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The current cell's frame stands out from the cell under any palette: in
+// the cell's text colour, or black or white where that one would not.
+QColor frameColour(const QStyleOptionViewItem& option, const QModelIndex& index) {
+    constexpr double kVisible = 3.0;
+    auto colour = [&index](int role, const QColor& otherwise) {
+        const QBrush brush = index.data(role).value<QBrush>();
+        return brush.style() == Qt::NoBrush ? otherwise : brush.color();
+    };
+    const QColor cell = colour(Qt::BackgroundRole, option.palette.color(QPalette::Base));
+    const QColor text = colour(Qt::ForegroundRole, option.palette.color(QPalette::Text));
+    if (contrast(text, cell) >= kVisible) return text;
+    const QColor black(Qt::black), white(Qt::white);
+    return contrast(black, cell) >= contrast(white, cell) ? black : white;
+}
 
 // Draws a frame inside the current cell, with or without the focus: the
 // grid has no selection, so this frame is what shows the cell on show.
@@ -26,7 +55,7 @@ public:
         const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
         if (!view || view->currentIndex() != index) return;
         painter->save();
-        QPen pen(Qt::black, kCurrentCellFrame);
+        QPen pen(frameColour(option, index), kCurrentCellFrame);
         pen.setJoinStyle(Qt::MiterJoin);
         painter->setPen(pen);
         painter->setBrush(Qt::NoBrush);

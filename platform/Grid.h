@@ -9,8 +9,9 @@
 //  - setRows/setCols resize without any event; a current row or column left
 //    outside the grid becomes the last one, silently.
 // Use setRows/setCols/row/col, not QTableWidget's own current-cell and
-// row-count calls. Cell texts are centred; the current cell carries a black
-// frame kCurrentCellFrame pixels wide inside its borders.
+// row-count calls. Cell texts are centred; the current cell carries a frame
+// kCurrentCellFrame pixels wide inside its borders, in the cell's text
+// colour (black or white where that colour would not stand out).
 #pragma once
 
 #include <QColor>

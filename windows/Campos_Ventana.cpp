@@ -105,6 +105,7 @@ QLabel* Poner_Caja_Resultado(QWidget* marco, const Caja_Resultado& c, int y, int
     c.caja->setObjectName(QString::fromUtf8(c.nombre));
     c.caja->setToolTip(QString::fromUtf8(c.ayuda));
     c.caja->setGeometry(xCaja, y, wCaja, platform::pixels(20));
+    platform::nameByLabel(l, c.caja);
     auto* u = new QLabel(QString::fromUtf8(c.unidad), marco);
     u->setGeometry(xUnidad, y, wUnidad, platform::pixels(20));
     return l;

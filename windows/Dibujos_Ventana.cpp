@@ -98,6 +98,7 @@ QPushButton* Boton_Orden(QWidget* padre, const char* nombre, const char* ayuda,
     auto* boton = new QPushButton(padre);
     boton->setObjectName(QString::fromUtf8(nombre));
     boton->setToolTip(QString::fromUtf8(ayuda));
+    boton->setAccessibleName(boton->toolTip());  // it shows a picture only
     boton->setIcon(icono);
     boton->setIconSize(QSize(32, 32));
     boton->setGeometry(twips(x), twips(y), twips(615), twips(615));

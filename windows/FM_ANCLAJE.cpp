@@ -116,6 +116,7 @@ FM_ANCLAJE::FM_ANCLAJE(QWidget* parent) : QDialog(parent) {
 
     FG_ANCLAJE = new platform::Grid(this);
     FG_ANCLAJE->setObjectName(QStringLiteral("FG_ANCLAJE"));
+    FG_ANCLAJE->setAccessibleName(windowTitle().simplified());
     FG_ANCLAJE->setGeometry(twips(120), twips(120), twips(5895), twips(1900));
 
     Image1 = new QLabel(this);

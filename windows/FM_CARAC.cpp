@@ -66,6 +66,7 @@ FM_CARAC::FM_CARAC(windows::FrameHooks& hooks, QWidget* parent) : DesignWindow(h
         c.caja->setGeometry(twips(1800), twips(c.y), twips(1095), twips(285));
         c.caja->setFocusPolicy(Qt::NoFocus);
         c.caja->setAlignment(Qt::AlignRight);
+        platform::nameByLabel(l, c.caja);
         auto* u = new QLabel(Q(c.unidad), FR_VORLANT);
         u->setGeometry(twips(2960), twips(c.y), twips(800), twips(285));
     }
@@ -77,6 +78,7 @@ FM_CARAC::FM_CARAC(windows::FrameHooks& hooks, QWidget* parent) : DesignWindow(h
 
     FG_EPSD = new platform::Grid(FR_VORLANT);
     FG_EPSD->setObjectName(QStringLiteral("FG_EPSD"));
+    platform::nameByLabel(titulo, FG_EPSD);
     FG_EPSD->setGeometry(twips(240), twips(2640), twips(3375), twips(1900));
     QFont pequena = FG_EPSD->font();
     pequena.setPointSize(7);

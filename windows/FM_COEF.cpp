@@ -72,12 +72,13 @@ FM_COEF::FM_COEF(QWidget* parent) : QDialog(parent) {
     };
     int i = 0;
     for (const auto& fila : filas) {
-        etiqueta(Q(fila.texto), 120, fila.y, fila.ancho, 255);
+        QLabel* rotulo = etiqueta(Q(fila.texto), 120, fila.y, fila.ancho, 255);
         etiqueta(Q("γ"), 3360, fila.y, 135, 255);
         etiqueta(Q(fila.sub), 3480, fila.y + 120, 135, 255);
         fila.campo = new QLineEdit(this);
         fila.campo->setObjectName(Q(fila.nombre));
         fila.campo->setGeometry(twips(3720), twips(fila.y), twips(735), twips(285));
+        platform::nameByLabel(rotulo, fila.campo);
         campos_[static_cast<std::size_t>(i++)] = fila.campo;
     }
     QLabel* nota = etiqueta(Q("NOTA: "), 120, 1320, 615, 255);

@@ -100,6 +100,7 @@ FM_CONFINA::FM_CONFINA(windows::FrameHooks& hooks, QWidget* parent)
     FR_TABLA->setGeometry(twips(240), twips(4320), twips(6735), twips(2895));
     FG_CONFINA = new platform::Grid(FR_TABLA);
     FG_CONFINA->setObjectName(QStringLiteral("FG_CONFINA"));
+    FG_CONFINA->setAccessibleName(FR_TABLA->title());
     FG_CONFINA->setGeometry(twips(480), twips(480), twips(5895), twips(1900));
     FG_CONFINA->setRowHeightAll(twips(300));
     FG_CONFINA->setRows(2);
@@ -143,22 +144,25 @@ void FM_CONFINA::Crear_Datos() {
         campo->setGeometry(xCampo, twips(y), wCampo, hCampo);
     };
 
-    etiqueta(Q("Tipo de sección"), pixels(8), twips(375), xCampo - pixels(10));
+    QLabel* rotulo = etiqueta(Q("Tipo de sección"), pixels(8), twips(375), xCampo - pixels(10));
     CO_SECCION = new platform::Combo(platform::Combo::Style::List, FR_DATOS);
     CO_SECCION->setObjectName(QStringLiteral("CO_SECCION"));
     CO_SECCION->setGeometry(xCampo, twips(360), twips(1575), twips(315));
+    platform::nameByLabel(rotulo, CO_SECCION);
 
-    etiqueta(Q("Diámetro/Lado"), pixels(8), twips(720), xCampo - pixels(10));
+    rotulo = etiqueta(Q("Diámetro/Lado"), pixels(8), twips(720), xCampo - pixels(10));
     linea(TX_DIAM, "TX_DIAM", 720);
+    platform::nameByLabel(rotulo, TX_DIAM);
     etiqueta(Q("m"), xUnidad, twips(720), pixels(20));
 
     LB_LM = etiqueta(Q("Lado menor"), pixels(8), twips(1080), xCampo - pixels(10));
     LB_LM->setObjectName(QStringLiteral("LB_LM"));
     linea(TX_LADOMENOR, "TX_LADOMENOR", 1080);
+    platform::nameByLabel(LB_LM, TX_LADOMENOR);
     LB_LMU = etiqueta(Q("m"), xUnidad, twips(1080), pixels(20));
     LB_LMU->setObjectName(QStringLiteral("LB_LMU"));
 
-    etiqueta(Q("f<sub>ck</sub>"), pixels(8), twips(1440), xCampo - pixels(10));
+    rotulo = etiqueta(Q("f<sub>ck</sub>"), pixels(8), twips(1440), xCampo - pixels(10));
     CM_GAMMA1 = new QPushButton(Q("γ"), FR_DATOS);
     CM_GAMMA1->setObjectName(QStringLiteral("CM_GAMMA1"));
     CM_GAMMA1->setGeometry(xCampo, twips(1440), twips(375), twips(315));
@@ -166,14 +170,17 @@ void FM_CONFINA::Crear_Datos() {
     CO_FCK = new platform::Combo(platform::Combo::Style::Editable, FR_DATOS);
     CO_FCK->setObjectName(QStringLiteral("CO_FCK"));
     CO_FCK->setGeometry(twips(2280), twips(1440), twips(615), twips(315));
+    platform::nameByLabel(rotulo, CO_FCK);
     etiqueta(Q("N/mm²"), xUnidad, twips(1440), pixels(40));
 
-    etiqueta(Q("Axil actual"), pixels(8), twips(1800), xCampo - pixels(10));
+    rotulo = etiqueta(Q("Axil actual"), pixels(8), twips(1800), xCampo - pixels(10));
     linea(TX_NCP, "TX_NCP", 1800);
+    platform::nameByLabel(rotulo, TX_NCP);
     etiqueta(Q("kN"), xUnidad, twips(1800), pixels(30));
 
-    etiqueta(Q("Incr. de resistencia"), pixels(8), twips(2160), xCampo - pixels(10));
+    rotulo = etiqueta(Q("Incr. de resistencia"), pixels(8), twips(2160), xCampo - pixels(10));
     linea(TX_INCR, "TX_INCR", 2160);
+    platform::nameByLabel(rotulo, TX_INCR);
 
     connect(CM_GAMMA1, &QPushButton::clicked, this, [this] { CM_GAMMA1_Click(); });
     connect(CO_SECCION, &platform::Combo::selected, this, [this] { CO_SECCION_Click(); });
@@ -205,6 +212,7 @@ void FM_CONFINA::Crear_Valores() {
         b = new platform::ReadOnlyBox(FR_VALORES);
         b->setObjectName(Q(nombre));
         b->setGeometry(twips(1800), twips(y), twips(1095), twips(285));
+        platform::nameByLabel(l, b);
         // Out of the tab order; a click selects, so the text can be copied.
         b->setFocusPolicy(Qt::ClickFocus);
     };

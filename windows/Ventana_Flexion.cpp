@@ -26,6 +26,7 @@
 
 #include <cmath>
 #include <functional>
+#include <vector>
 
 namespace windows {
 
@@ -120,6 +121,7 @@ void Ventana_Flexion::Crear_Controles() {
     FR_TABLA->setGeometry(twips(240), twips(4560), twips(6615), twips(3135));
     FG_FLEXION = new platform::Grid(FR_TABLA);
     FG_FLEXION->setObjectName(QStringLiteral("FG_FLEXION"));
+    FG_FLEXION->setAccessibleName(FR_TABLA->title());
     FG_FLEXION->setGeometry(twips(360), twips(480), twips(5895), twips(1900));
     FG_FLEXION->setRowHeightAll(twips(300));
     FG_FLEXION->setColWidth(0, twips(1000));
@@ -156,14 +158,17 @@ void Ventana_Flexion::Crear_Datos() {
         l->setGeometry(x, yy, w, alto);
         return l;
     };
+    std::vector<QWidget*> campos_fila;  // the fields of the row being made, which its label names
     auto linea = [&](QLineEdit*& campo, const char* nombre, int x, int w) {
         campo = new QLineEdit(FR_DATOS);
+        campos_fila.push_back(campo);
         campo->setObjectName(Q(nombre));
         campo->setGeometry(x, y, w, alto);
         return campo;
     };
     auto lista = [&](platform::Combo*& campo, const char* nombre) {
         campo = new platform::Combo(platform::Combo::Style::Editable, FR_DATOS);
+        campos_fila.push_back(campo);
         campo->setObjectName(Q(nombre));
         campo->setGeometry(xCampo, y, wCampo, alto + pixels(2));
         return campo;
@@ -178,8 +183,10 @@ void Ventana_Flexion::Crear_Datos() {
     // A row: label, its field or fields, the unit; then the next row.
     auto fila = [&](const char* rotulo, const std::function<void()>& campos, const char* unidad,
                     int xU, int wU) {
-        etiqueta(Q(rotulo), xLabel, y, wLabel);
+        QLabel* l = etiqueta(Q(rotulo), xLabel, y, wLabel);
+        campos_fila.clear();
         campos();
+        platform::nameByLabel(l, campos_fila);
         etiqueta(Q(unidad), xU, y, wU);
         y += paso;
     };

@@ -91,6 +91,8 @@ QMap<QString, int> Paginas_Anclas(const QTextDocument& doc) {
 // its text and the page given for that topic.
 void Maquetar(QTextDocument& doc, const QString& html, QPdfWriter& pdf,
               const QMap<QString, int>& paginas) {
+    // The help's colours for paper, not the viewer's.
+    doc.setMetaInformation(QTextDocument::CssMedia, QStringLiteral("print"));
     doc.setHtml(html);
     doc.documentLayout()->setPaintDevice(&pdf);
     QTextFrameFormat marco = doc.rootFrame()->frameFormat();

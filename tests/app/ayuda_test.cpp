@@ -3,10 +3,12 @@
 #include "app/Ayuda.h"
 #include "app/FM_AYUDA.h"
 #include "marco_test_support.h"
+#include "../common/contraste.h"
 #include "platform/DesktopHandler.h"
 #include "platform/Launcher.h"
 #include "tests/platform_fakes/Fakes.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -19,9 +21,14 @@
 #include <QTextBrowser>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
 #include <QThread>
 #include <QWindow>
 
+#include <optional>
 #include <utility>
 
 using namespace marco_test;
@@ -237,6 +244,58 @@ TEST_F(Ayuda_Marco, MissingHelpOrGuideIsNamed) {
               std::string::npos);
 }
 
+// What stands out on the help page: its headings, the header cells of its
+// tables and its note, each as a block of the viewer's document.
+std::vector<std::pair<QString, QTextBlock>> Bloques_Resaltados(const QTextDocument& doc) {
+    std::vector<std::pair<QString, QTextBlock>> bloques;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        if (b.blockFormat().headingLevel() > 0) bloques.emplace_back("heading " + b.text(), b);
+        if (b.text().startsWith(QStringLiteral("Se recomienda no modificar")))
+            bloques.emplace_back("note", b);
+        QTextCursor c(b);
+        QTextTable* t = c.currentTable();
+        if (t && t->cellAt(c).row() == 0) bloques.emplace_back("table header " + b.text(), b);
+    }
+    return bloques;
+}
+
+// Under the default light palette and a dark one, every heading, table
+// header and note of the help page, as the viewer shows it, reads on what
+// is behind it.
+TEST(Ayuda, HeadingsTableHeadersAndNoteReadUnderLightAndDarkPalettes) {
+    for (const bool oscura : {false, true}) {
+        SCOPED_TRACE(oscura ? "dark palette" : "light palette");
+        std::optional<Paleta_Oscura> paleta;
+        if (oscura) paleta.emplace();
+        auto visor = std::make_unique<FM_AYUDA>();
+        visor->resize(600, 460);
+        visor->Mostrar_Tema(QStringLiteral(KESTRAM_CARPETA_AYUDA "/vorlant.html"), 0);
+        QTextBrowser* texto = visor->TX_AYUDA;
+        const auto bloques = Bloques_Resaltados(*texto->document());
+        const auto cuantos = [&bloques](const char* clase) {
+            return std::count_if(bloques.begin(), bloques.end(), [clase](const auto& b) {
+                return b.first.startsWith(QLatin1String(clase));
+            });
+        };
+        ASSERT_GE(cuantos("heading"), 9);
+        ASSERT_GE(cuantos("table header"), 3);
+        ASSERT_EQ(cuantos("note"), 1);
+        for (const auto& [que, bloque] : bloques) {
+            SCOPED_TRACE(que.toStdString());
+            const QRectF caja = texto->document()->documentLayout()->blockBoundingRect(bloque);
+            texto->verticalScrollBar()->setValue(int(caja.top()) - 10);
+            const QPoint desplazado(texto->horizontalScrollBar()->value(),
+                                    texto->verticalScrollBar()->value());
+            const QRect r = caja.toAlignedRect().translated(-desplazado);
+            const QImage img = texto->viewport()->grab().toImage();
+            ASSERT_TRUE(img.rect().contains(r)) << r.y() << " " << r.height();
+            const Muestra m = Leer(img, r);
+            EXPECT_GE(m.contraste(), kContrasteMinimo)
+                << m.texto.name().toStdString() << " on " << m.fondo.name().toStdString();
+        }
+    }
+}
+
 // What a reader program of the poppler tools prints about the guide;
 // nothing when it is not installed.
 std::optional<QString> Leer_Guia(const QString& programa, QStringList opciones,
@@ -280,6 +339,52 @@ TEST(Guia, MadeFromTheHelpFileWithThePagesOfItsTopics) {
         Leer_Guia(QStringLiteral("pdfinfo"), {QStringLiteral("-url")});
     ASSERT_TRUE(enlaces) << "pdfinfo not installed";
     EXPECT_FALSE(enlaces->contains(QLatin1Char('#'))) << enlaces->toStdString();
+}
+
+// On paper the guide keeps the help's colours of its own, whatever the
+// viewer shows: dark blue headings, tinted table headers, a grey note. Each
+// read on the first word of the guide that reads so, on its page as drawn.
+TEST(Guia, KeepsItsColoursOnPaper) {
+    const QString guia = QStringLiteral(KESTRAM_CARPETA_AYUDA "/guia_vorlant.pdf");
+    const std::optional<QString> palabras =
+        Leer_Guia(QStringLiteral("pdftotext"), {QStringLiteral("-bbox")}, {QStringLiteral("-")});
+    if (!palabras) GTEST_SKIP() << "pdftotext not installed";
+    const struct {
+        const char* palabra;
+        bool fondo;  // the colour behind the word, else its ink
+        QRgb color;
+    } casos[] = {
+        {"Temas", false, qRgb(0x00, 0x30, 0x7a)},       // "Temas de ayuda"
+        {"Menú", true, qRgb(0xd8, 0xe0, 0xf0)},         // a header cell
+        {"recomienda", false, qRgb(0x44, 0x44, 0x44)},  // the note
+    };
+    const QStringList paginas = palabras->split(QStringLiteral("<page "));
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.palabra);
+        const QRegularExpression palabra(
+            QStringLiteral("xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                           "yMax=\"([\\d.]+)\">") +
+            QString::fromUtf8(caso.palabra) + QStringLiteral("</word>"));
+        int pagina = 0;
+        QRegularExpressionMatch m;
+        while (++pagina < paginas.size() && !(m = palabra.match(paginas[pagina])).hasMatch()) {
+        }
+        ASSERT_TRUE(m.hasMatch());
+        // 144 dots per inch: two pixels a point.
+        QTemporaryDir dir;
+        QProcess p;
+        p.start(QStringLiteral("pdftoppm"),
+                {"-r", "144", "-f", QString::number(pagina), "-l", QString::number(pagina),
+                 "-singlefile", "-png", guia, dir.filePath("hoja")});
+        ASSERT_TRUE(p.waitForFinished(30000));
+        const QImage hoja(dir.filePath("hoja.png"));
+        ASSERT_FALSE(hoja.isNull()) << "pdftoppm not installed";
+        const QRect caja(QPoint(int(m.captured(1).toDouble() * 2), int(m.captured(2).toDouble() * 2)),
+                         QPoint(int(m.captured(3).toDouble() * 2), int(m.captured(4).toDouble() * 2)));
+        const Muestra leida = Leer(hoja, caja);
+        EXPECT_EQ((caso.fondo ? leida.fondo : leida.texto).name().toStdString(),
+                  QColor(caso.color).name().toStdString());
+    }
 }
 
 // The guide tool run on the help source with the given SOURCE_DATE_EPOCH

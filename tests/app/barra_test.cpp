@@ -4,6 +4,7 @@
 #include "app/FM_PRESENTACION.h"
 #include "app/TB_BARRA.h"
 #include "marco_test_support.h"
+#include "tests/common/lector.h"
 #include "tests/platform_fakes/Fakes.h"
 
 #include <QAction>
@@ -70,6 +71,8 @@ TEST_F(Marco, ToolbarHasItsFifteenPositionsInOrder) {
         }
         EXPECT_EQ(a->objectName(), filas[i].clave);
         EXPECT_EQ(a->toolTip(), QString::fromUtf8(filas[i].ayuda));
+        // A picture only: a screen reader reads its tip.
+        EXPECT_EQ(Nombre_Leido(barra->widgetForAction(a)).toStdString(), filas[i].ayuda);
         EXPECT_EQ(a->isEnabled(), filas[i].activo);
         EXPECT_TRUE(a->text().isEmpty());
         EXPECT_FALSE(a->icon().isNull());

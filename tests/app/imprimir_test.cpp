@@ -16,6 +16,7 @@
 #include "platform/Printers.h"
 #include "platform/Screen.h"
 #include "reports/Imprimir.h"
+#include "tests/common/lector.h"
 #include "tests/common/planificador.h"
 #include "tests/common/relevo.h"
 #include "windows/DesignWindow.h"
@@ -429,6 +430,7 @@ TEST_F(Imprimir_Cmd, PrinterDialogListsPreselectsAndSelects) {
             EXPECT_EQ(f.CO_IMPRESORA->currentIndex(), c.preseleccion);
             EXPECT_TRUE(f.CO_IMPRESORA->isEnabled());
             EXPECT_FALSE(f.CO_IMPRESORA->isEditable());
+            EXPECT_EQ(Nombre_Leido(f.CO_IMPRESORA), "Seleccione impresora por defecto");
             const QByteArray copia = qgetenv("KESTRAM_INFORMES");
             if (!copia.isEmpty())
                 f.grab().save(QString::fromLocal8Bit(copia) + QStringLiteral("/config_impr_%1.png").arg(c.items.size()));

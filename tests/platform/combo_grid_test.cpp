@@ -1,6 +1,7 @@
 // Combo and grid: the program's selections and moves raise the user's event.
 #include "platform/Combo.h"
 #include "platform/Grid.h"
+#include "../common/contraste.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 using platform::Combo;
@@ -254,6 +256,47 @@ TEST(Grid, TextsAndColours) {
     EXPECT_EQ(grid.cellText(7, 7), "");
     EXPECT_EQ(grid.cellBackground(1, 2), QColor(255, 255, 0));
     EXPECT_EQ(grid.item(1, 2)->textAlignment(), int(Qt::AlignCenter));
+}
+
+// The current cell's frame stands out from the cell, 3:1 at least, under
+// the light and a dark palette: on a plain cell, on the yellow and white of
+// the result grids, on a dark colour, and on one whose own text colour reads
+// poorly on it (white on bright green). The cells keep their colours.
+TEST(Grid, CurrentCellFrameStandsOutFromTheCellUnderAnyPalette) {
+    const std::optional<QColor> fondos[] = {
+        std::nullopt, QColor(255, 255, 0), QColor(255, 255, 255), QColor(0, 0, 128),
+        QColor(0, 200, 0),
+    };
+    const int n = int(std::size(fondos));
+    for (const bool oscura : {false, true}) {
+        SCOPED_TRACE(oscura ? "dark palette" : "light palette");
+        std::optional<Paleta_Oscura> paleta;
+        if (oscura) paleta.emplace();
+        Grid grid;
+        grid.setRows(2);
+        grid.setCols(n + 1);
+        grid.setRowHeightAll(24);
+        for (int j = 1; j <= n; ++j) {
+            grid.setColWidth(j, 40);
+            if (fondos[j - 1]) grid.setCellBackground(1, j, *fondos[j - 1]);
+        }
+        grid.resize(60 + 40 * n, 80);
+        grid.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+        for (int j = 1; j <= n; ++j) {
+            SCOPED_TRACE("column " + std::to_string(j));
+            grid.setRow(1);
+            grid.setCol(j);
+            const QImage img = grid.viewport()->grab().toImage();
+            const QRect r = grid.visualItemRect(grid.item(1, j));
+            const int f = platform::kCurrentCellFrame;
+            const QColor celda = Leer(img, r.adjusted(f + 2, f + 2, -f - 2, -f - 2)).fondo;
+            const QColor marco = Leer(img, QRect(r.left(), r.top() + f, f, r.height() - 2 * f)).fondo;
+            EXPECT_EQ(celda, fondos[j - 1].value_or(grid.palette().color(QPalette::Base)));
+            EXPECT_GE(Contraste(marco, celda), 3.0)
+                << marco.name().toStdString() << " on " << celda.name().toStdString();
+        }
+    }
 }
 
 }  // namespace
