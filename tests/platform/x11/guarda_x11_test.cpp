@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -132,10 +133,16 @@ TEST_F(Guarda_X11, ComesBackFromWhatOthersAsk) {
 // A move the user chooses (a pager's, or a drag of the title bar) is the
 // window's place from then on: it stays there, and comes back there.
 TEST_F(Guarda_X11, TheUsersMoveIsItsPlace) {
-    const QPoint nuevo = lugar - QPoint(70, 50);
-    x.mover(Id(), nuevo.x(), nuevo.y());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Fuera().topLeft() == nuevo; }, 10000)) << Donde();
-    lugar = nuevo;
+    // A place whole in device pixels at the scales of the runs (1.5, 1.75);
+    // the pager asks in device pixels.
+    const QPoint nuevo((lugar.x() - 70) / 4 * 4, (lugar.y() - 50) / 4 * 4);
+    const qreal f = ventana->devicePixelRatioF();
+    x.mover(Id(), static_cast<int>(std::lround(nuevo.x() * f)),
+            static_cast<int>(std::lround(nuevo.y() * f)));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return (Fuera().topLeft() - nuevo).manhattanLength() <= 2 && En_Reposo(); }, 10000))
+        << Donde();
+    lugar = Fuera().topLeft();
     x.pantalla_completa_si(Id());
     static_cast<void>(QTest::qWaitFor([&] { return x.pantalla_completa(Id()); }, 2000));
     EXPECT_TRUE(De_Vuelta()) << Donde();
