@@ -14,6 +14,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
+#include "platform/WindowKeeper.h"
 #include "windows/FM_CARAC.h"
 #include "windows/FM_CONFINA.h"
 #include "windows/FM_FLEXION.h"
@@ -32,7 +33,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -152,7 +152,9 @@ MDI_PRINCIPAL::MDI_PRINCIPAL(QWidget* parent)
         area_->removeSubWindow(prueba);
         delete prueba;
     }
-    minimo_ = minimumSizeHint();
+    // The outer size it keeps, with room for the bars and the largest window.
+    guarda_ = std::make_unique<platform::WindowKeeper>(*this, QSize(kAnchoTwips, kAltoTwips),
+                                                       minimumSizeHint());
     Poner_Fondo(QSize());
     MDIForm_Resize();
     // Ctrl+A opens a file wherever the focus is (Abrir_Con_Teclas).
@@ -316,191 +318,20 @@ bool MDI_PRINCIPAL::MDIForm_Load() {
 
 void MDI_PRINCIPAL::Mostrar() {
     winId();  // the platform window exists, so its frame margins are known
-    MDIForm_Resize();
-    Centrar();
-    centrar_ = true;
+    guarda_->centre();
     show();
     if (presentacion_) presentacion_->raise();
 }
 
-// The window manager's frame: the one it draws, or the one it last drew
-// while it has taken it away (full screen and the moment after).
-QMargins MDI_PRINCIPAL::Marco() const {
-    if (const QWindow* w = windowHandle(); w && !w->frameMargins().isNull())
-        marco_ = w->frameMargins();
-    return marco_;
-}
+QSize MDI_PRINCIPAL::Tamano_Cliente() const { return guarda_->clientSize(); }
 
-bool MDI_PRINCIPAL::Sin_Marco() const {
-    const QWindow* w = windowHandle();
-    return w && w->frameMargins().isNull() && !marco_.isNull();
-}
-
-QSize MDI_PRINCIPAL::Tamano_Cliente() const {
-    const QMargins marco = Marco();
-    const QSize fuera(platform::twips(kAnchoTwips), platform::twips(kAltoTwips));
-    return (fuera - QSize(marco.left() + marco.right(), marco.top() + marco.bottom()))
-        .expandedTo(minimo_);
-}
-
-QSize MDI_PRINCIPAL::Tamano_Objetivo() const {
-    return impuesto_.isValid() ? impuesto_ : Tamano_Cliente();
-}
-
-// Keeps the outer size (frame included) at 12000 x 9000 twips, or the
-// client size the bars and the largest design window need, and the window
-// out of the maximised and full-screen states; a minimised window is left
-// alone.
-void MDI_PRINCIPAL::MDIForm_Resize() {
-    if (windowState() & Qt::WindowMinimized) return;
-    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
-        setWindowState(Qt::WindowNoState);
-    const QSize cliente = Tamano_Objetivo();
-    setFixedSize(cliente);
-    // The base size is the size itself: a window manager that rounds to
-    // the size increment (the toolkit sets one at fractional scales) keeps
-    // it exactly.
-    setBaseSize(cliente);
-    if (size() != cliente)
-        resize(cliente);
-    else if (windowHandle() && windowHandle()->size() != cliente)
-        windowHandle()->resize(cliente);  // the window has another size than the widget knows
-}
-
-// Puts the frame's outer top-left corner at its place, by the client's
-// position: where the window manager's frame, or while it has taken it
-// away the one it last drew, puts the client; the frame then comes back
-// around it at the place. While the frame is on show, through its platform
-// window: the widget's own geometry may lag behind the window's after a
-// window manager moved it, and a move to where the widget thinks it is
-// would do nothing.
-void MDI_PRINCIPAL::Ir_Al_Lugar() {
-    const QMargins m = Marco();
-    const QPoint cliente = lugar_ + QPoint(m.left(), m.top());
-    if (QWindow* w = windowHandle(); w && isVisible())
-        w->setPosition(cliente);
-    else
-        move(cliente - (geometry().topLeft() - pos()));
-}
-
-// After a size or a state it did not choose (a window manager's full
-// screen, a program's resize request) the frame comes back to its size and
-// its place; the moves the window manager makes on the way are not the
-// user's. Bounded: a window manager that keeps refusing gets at most twenty
-// attempts every two seconds; then the frame takes the size it is held at
-// (a tiling manager), so that the whole window is painted, until the
-// window manager gives it another, or the place it is held at.
-void MDI_PRINCIPAL::Volver() {
-    volver_ = false;
-    if (!isVisible() || (windowState() & Qt::WindowMinimized)) return;
-    // The window's size as the window system last told it (the widget's
-    // may lag behind it).
-    const QSize real = windowHandle() ? windowHandle()->size() : size();
-    if (impuesto_.isValid() && real != impuesto_) impuesto_ = QSize();
-    const bool mal = real != Tamano_Objetivo() ||
-                     (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
-    if (!mal && (impuesto_.isValid() || platform::frameOf(*this).topLeft() == lugar_)) {
-        correcciones_ = 0;
-        volviendo_ = false;
-        return;
-    }
-    if (!rafaga_.isValid() || rafaga_.elapsed() > 2000) {
-        rafaga_.start();
-        correcciones_ = 0;
-    }
-    if (++correcciones_ > 20) {
-        volviendo_ = false;
-        if (mal) {
-            impuesto_ = real;
-            MDIForm_Resize();
-        } else {
-            lugar_ = platform::frameOf(*this).topLeft();
-        }
-        return;
-    }
-    volviendo_ = true;
-    if (mal) MDIForm_Resize();
-    Ir_Al_Lugar();
-}
-
-void MDI_PRINCIPAL::Pedir_Vuelta() {
-    if (volver_) return;
-    volver_ = true;
-    QTimer::singleShot(0, this, &MDI_PRINCIPAL::Volver);
-}
-
-void MDI_PRINCIPAL::resizeEvent(QResizeEvent* e) {
-    QMainWindow::resizeEvent(e);
-    // Only a size from outside; the frame's own sizing needs no answer.
-    if (!e->spontaneous() || !isVisible()) return;
-    Pedir_Vuelta();
-}
-
-// The size the X server gives the window. A window manager that refuses a
-// size answers with the one it keeps, which the toolkit passes on to the
-// widget only when it differs from the last size it reported: without this
-// look the frame would paint only the size it asked for.
-bool MDI_PRINCIPAL::nativeEvent(const QByteArray& tipo, void* mensaje, qintptr* resultado) {
-    if (const std::optional<QSize> s = platform::configuredSize(tipo, mensaje); s && isVisible()) {
-        const qreal f = devicePixelRatioF();
-        if (std::abs(s->width() - std::lround(width() * f)) > 1 ||
-            std::abs(s->height() - std::lround(height() * f)) > 1)
-            Pedir_Vuelta();
-    }
-    return QMainWindow::nativeEvent(tipo, mensaje, resultado);
-}
-
-// A move of the frame at its size, in the normal state, with the window
-// manager's frame drawn and no return under way, is the user's (or the
-// window manager's placing): the frame's place from now on. Any other move
-// is the window manager framing the window, taking its frame away, taking
-// it to full screen or bringing it back.
-void MDI_PRINCIPAL::moveEvent(QMoveEvent* e) {
-    QMainWindow::moveEvent(e);
-    if (!isVisible() || volver_ || (windowState() & Qt::WindowMinimized)) return;
-    const Qt::WindowStates otros = Qt::WindowMaximized | Qt::WindowFullScreen;
-    if (!volviendo_ && !(windowState() & otros) && size() == Tamano_Cliente() &&
-        !impuesto_.isValid() && !Sin_Marco()) {
-        lugar_ = platform::frameOf(*this).topLeft();
-        return;
-    }
-    if (e->spontaneous()) Pedir_Vuelta();
-}
-
-void MDI_PRINCIPAL::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    MDIForm_Resize();
-    // A window manager adds its frame after the window is mapped.
-    QTimer::singleShot(0, this, &MDI_PRINCIPAL::MDIForm_Resize);
-}
-
-void MDI_PRINCIPAL::changeEvent(QEvent* e) {
-    QMainWindow::changeEvent(e);
-    // Queued: not inside the state change itself.
-    if (e->type() == QEvent::WindowStateChange) Pedir_Vuelta();
-}
-
-void MDI_PRINCIPAL::Centrar() {
-    if (QScreen* s = QGuiApplication::primaryScreen()) {
-        const QRect r = s->geometry();
-        const QSize fuera = Tamano_Cliente().grownBy(Marco());
-        lugar_ = QPoint(r.x() + (r.width() - fuera.width()) / 2,
-                        r.y() + (r.height() - fuera.height()) / 2);
-        Ir_Al_Lugar();
-    }
-}
+// Keeps the outer size at 12000 x 9000 twips (or what the bars and the
+// largest window need) in the normal state; a minimised frame is left alone.
+void MDI_PRINCIPAL::MDIForm_Resize() { guarda_->keepSize(); }
 
 bool MDI_PRINCIPAL::event(QEvent* e) {
-    if (e->type() == QEvent::WindowActivate) {
-        // A window manager tells the frame's margins only once it has
-        // framed the window: the outer size and the centring are redone.
-        MDIForm_Resize();
-        if (centrar_) {
-            centrar_ = false;
-            Centrar();
-        }
-        MDIForm_Activate();
-    }
+    // The keeper has redone the outer size and the centring already.
+    if (e->type() == QEvent::WindowActivate) MDIForm_Activate();
     return QMainWindow::event(e);
 }
 

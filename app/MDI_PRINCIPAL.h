@@ -7,17 +7,21 @@
 #include "windows/DesignWindow.h"
 
 #include <QMainWindow>
-#include <QElapsedTimer>
 #include <QPointer>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 class Barra_Herramientas;
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+
+namespace platform {
+class WindowKeeper;
+}
 
 class MDI_PRINCIPAL : public QMainWindow, public windows::FrameHooks {
     Q_OBJECT
@@ -131,12 +135,7 @@ signals:
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
-    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
-    void showEvent(QShowEvent* e) override;
-    void moveEvent(QMoveEvent* e) override;
-    void resizeEvent(QResizeEvent* e) override;
-    bool nativeEvent(const QByteArray& tipo, void* mensaje, qintptr* resultado) override;
 
 private:
     void Orden(const QString& clave, std::function<void()> paso);
@@ -148,13 +147,6 @@ private:
     void Presentacion_Delante();
     void MDIForm_Click();
     void MDIForm_Resize();
-    void Volver();
-    void Pedir_Vuelta();
-    void Ir_Al_Lugar();
-    QMargins Marco() const;
-    bool Sin_Marco() const;
-    QSize Tamano_Objetivo() const;
-    void Centrar();
     void Nuevo_Caso(windows::DesignKind kind);
     void Mostrar_Ventana(windows::DesignKind kind);
     bool Descargar_Ventana(bool diferido = false);
@@ -173,17 +165,9 @@ private:
     QPointer<FM_PRESENTACION> presentacion_;
     bool descargando_ = false;  // the frame itself is closing the child
     bool terminando_ = false;
-    bool centrar_ = false;  // centre again at the first activation
     bool presentacionOtraVez_ = false;  // the splash came again over the frame
-    QSize minimo_;  // the client size the bars and the largest window need
+    std::unique_ptr<platform::WindowKeeper> guarda_;
     QSize lienzoFondo_;  // the layout of the background picture in force
-    mutable QMargins marco_;  // the window manager's frame, when last known
-    QPoint lugar_;  // the frame's place (outer top-left corner)
-    bool volver_ = false;  // a correction of size and place is queued
-    bool volviendo_ = false;  // coming back to size and place, not there yet
-    int correcciones_ = 0;  // corrections that found a wrong size, this burst
-    QElapsedTimer rafaga_;  // since the first correction of the burst
-    QSize impuesto_;  // the size a window manager keeps against the frame's
     bool pulsadoLibre_ = false;  // left button went down on the free area
     bool abrirPendiente_ = false;  // Ctrl+A pressed, open command not run yet
     QObject* filtroTeclas_ = nullptr;

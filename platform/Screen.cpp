@@ -55,6 +55,10 @@ QRect centredFrame(const QWidget& window, const QWidget& sobre, const QMargins& 
 }
 
 const char* const kCentrado = "platform_centrado";
+// A window manager places a window once or twice; a dialog it keeps moving
+// would be chased for ever: a few moves, early only (later ones are the user's).
+constexpr int kMovidasCentrado = 3;
+constexpr int kPlazoCentradoMs = 2000;
 
 // Once the window manager has framed the window (its exposure, or a move
 // the window manager made, with the frame margins known) its frame is
@@ -98,7 +102,7 @@ private:
         const QPoint desvio =
             centredFrame(*window_, *sobre_, marco).topLeft() - frameOf(*window_).topLeft();
         if (desvio.manhattanLength() <= 1) return;
-        if (movidas_ >= 3 || desde_.elapsed() > 2000) {
+        if (movidas_ >= kMovidasCentrado || desde_.elapsed() > kPlazoCentradoMs) {
             deleteLater();
             return;
         }
