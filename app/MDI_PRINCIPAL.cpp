@@ -303,13 +303,20 @@ bool MDI_PRINCIPAL::MDIForm_Load() {
     winId();
     windowHandle()->installEventFilter(this);  // its first exposure (Presentacion_Delante)
     presentacion_ = new FM_PRESENTACION(this);
-    // Once the splash is gone the frame takes the keys again: after its
-    // destruction, not from inside it (a Wayland client still has the
-    // splash as its focus window then, and the toolkit crashes).
+    // Once the splash is gone the frame takes the keys again, unless a
+    // window opened meanwhile has them: after its destruction, not from
+    // inside it (a Wayland client still has the splash as its focus window
+    // then, and the toolkit crashes).
     connect(
         presentacion_, &QObject::destroyed, this,
         [this] {
-            if (isVisible() && !isMinimized()) activateWindow();
+            if (!isVisible() || isMinimized()) return;
+            for (const QWidget* w : QApplication::topLevelWidgets()) {
+                const Qt::WindowType tipo = w->windowType();
+                if (w != this && w->isVisible() && (tipo == Qt::Window || tipo == Qt::Dialog))
+                    return;
+            }
+            activateWindow();
         },
         Qt::QueuedConnection);
     presentacion_->Form_Load();
