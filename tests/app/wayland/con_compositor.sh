@@ -70,6 +70,8 @@ buscar_socket || saltar "no socket after 10 s"
 export XDG_RUNTIME_DIR="$dir/cliente"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export HOME="$dir"
+# Under LeakSanitizer, what the platforms' system libraries keep is theirs.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(dirname "$0")/lsan.supp"
 if [ "$compositor" = weston-xwayland ]; then
   for _ in $(seq 200); do
     grep -q "xserver listening on display" "$dir/log" && break
