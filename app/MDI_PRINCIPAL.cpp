@@ -305,10 +305,22 @@ bool MDI_PRINCIPAL::MDIForm_Load() {
     winId();
     windowHandle()->installEventFilter(this);  // its first exposure (Presentacion_Delante)
     presentacion_ = new FM_PRESENTACION(this);
-    // Once the splash is gone the frame takes the keys again.
-    connect(presentacion_, &QObject::destroyed, this, [this] {
-        if (isVisible() && !isMinimized()) activateWindow();
-    });
+    // Once the splash is gone the frame takes the keys again, unless a
+    // window opened meanwhile has them: after its destruction, not from
+    // inside it (a Wayland client still has the splash as its focus window
+    // then, and the toolkit crashes).
+    connect(
+        presentacion_, &QObject::destroyed, this,
+        [this] {
+            if (!isVisible() || isMinimized()) return;
+            for (const QWidget* w : QApplication::topLevelWidgets()) {
+                const Qt::WindowType tipo = w->windowType();
+                if (w != this && w->isVisible() && (tipo == Qt::Window || tipo == Qt::Dialog))
+                    return;
+            }
+            activateWindow();
+        },
+        Qt::QueuedConnection);
     presentacion_->Form_Load();
     presentacion_->show();
 
@@ -347,12 +359,15 @@ void MDI_PRINCIPAL::MDIForm_Activate() {
 // A Wayland compositor (also for the X windows of XWayland) lets no program
 // raise a window, and keeps the splash over the frame only when the frame
 // was on screen when the splash came: once the frame is on screen the
-// splash comes again, and takes the keys.
+// splash comes again, and takes the keys. An X client of XWayland is not
+// always told the Wayland socket; XWayland names its screens XWAYLAND0...
 void MDI_PRINCIPAL::Presentacion_Delante() {
     if (presentacionOtraVez_) return;
     presentacionOtraVez_ = true;
+    const QScreen* pantalla = screen();
     const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ||
-                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+                         qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+                         (pantalla && pantalla->name().startsWith(QLatin1String("XWAYLAND")));
     if (!wayland || !General::Caso.Presentacion_Visible || !presentacion_ ||
         !presentacion_->isVisible())
         return;

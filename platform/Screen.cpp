@@ -61,10 +61,11 @@ constexpr int kMovidasCentrado = 3;
 constexpr int kPlazoCentradoMs = 2000;
 
 // Once the window manager has framed the window (its exposure, or a move
-// the window manager made, with the frame margins known) its frame is
-// measured against the place asked for and moved by what it is off: a
-// window manager may take the place asked for as the client's, shift it by
-// its border, or place the window itself a moment later. At most three
+// the window manager made) its frame is measured against the place asked
+// for and moved by what it is off: a window manager may take the place
+// asked for as the client's, shift it by its border, or place the window
+// itself a moment later. A window manager that draws no frame has placed
+// the window all the same: it is measured without one. At most three
 // moves, within two seconds of the first exposure (later moves are the
 // user's); gone when the window hides.
 class Centrado : public QObject {
@@ -96,8 +97,7 @@ private:
 
     void revisar() {
         if (!window_ || !sobre_ || !ventanaQt_ || !ventanaQt_->isExposed()) return;
-        const QMargins marco = ventanaQt_->frameMargins();
-        if (marco.isNull()) return;  // not framed yet, or no frame at all
+        const QMargins marco = ventanaQt_->frameMargins();  // none: no frame drawn
         if (!desde_.isValid()) desde_.start();
         const QPoint desvio =
             centredFrame(*window_, *sobre_, marco).topLeft() - frameOf(*window_).topLeft();
@@ -115,7 +115,7 @@ private:
     QPointer<const QWidget> sobre_;
     QPointer<QWindow> ventanaQt_;
     int movidas_ = 0;
-    QElapsedTimer desde_;  // since the first exposure with a frame
+    QElapsedTimer desde_;  // since the first exposure
 };
 
 }  // namespace

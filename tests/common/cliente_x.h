@@ -179,6 +179,9 @@ public:
         return s;
     }
 
+    // The window manager has taken the window into a frame of its own.
+    bool enmarcada(xcb_window_t w) { return marco(w) != w; }
+
 private:
     xcb_window_t raiz() { return xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root; }
     // The window's ancestor that is a child of the root: the window

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a test program on its own X server (Xvfb) under a window manager:
 #   con_gestor.sh WM PROGRAM [ARGS...]
-# WM is openbox, icewm, xfwm4, i3 or none; KESTRAM_XVFB_SCREEN sets the screen
+# WM is openbox, icewm, xfwm4, i3, none or the path of a window manager
+# program (the tests' own); KESTRAM_XVFB_SCREEN sets the screen
 # (default 1280x1024x24). The server picks a free display itself, so
 # tests run side by side; the server and the window manager, with every
 # process it started (its own process group), are stopped when the program
