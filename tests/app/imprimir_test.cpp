@@ -486,6 +486,11 @@ struct Impresoras_Espia : platform::PrinterService {
 
 constexpr const char* kTituloRect = "REFUERZO A FLEXION EN SECCIONES RECTANGULARES";
 
+// The short bound most scheduler tests set, and what a command may take past
+// its bound on a machine with every core busy.
+constexpr int kLimiteCorto = 3000;
+constexpr int kMargen = 1500;
+
 class Imprimir_Cups : public Imprimir_Cmd {
 protected:
     void SetUp() override {
@@ -527,6 +532,13 @@ protected:
     }
     std::string Mensaje() const {
         return mensajes.fake.shown.empty() ? std::string() : mensajes.fake.shown[0].text;
+    }
+    // The scheduler's newest job; id 0 when it has none.
+    prueba::Planificador::Trabajo Ultimo_Trabajo() {
+        const auto v = cups.Trabajos();
+        const auto it = std::max_element(v.begin(), v.end(),
+                                         [](const auto& a, const auto& b) { return a.id < b.id; });
+        return it == v.end() ? prueba::Planificador::Trabajo{} : *it;
     }
     std::string Ppd(const char* nombre, double izq, double sup) {
         return cups.Ppd(nombre, izq, sup, izq, sup).toStdString();
@@ -876,52 +888,56 @@ TEST_F(Imprimir_Cups, APasswordIsNeverAskedOnTheTerminal) {
     EXPECT_TRUE(cups.Esperar_Trabajos().empty());
 }
 
-// A job the scheduler has not taken whole when the bound runs out: the
-// document lost on the way, or the scheduler's answer to it lost. One
-// message within the bound, and the job cancelled, so that nothing of it
-// prints later; where the job had already been printed when it came to
-// cancelling it, the print counts as done, with no message. The cases of a
-// stopped queue and of the document lost can only end in the message.
+// A job whose document or answer is lost on the way. The document lost:
+// one message within the bound, and the job cancelled, so that nothing of
+// it prints later. The answer to the whole document lost: the program asks
+// the scheduler on a fresh connection, and a job that holds the document
+// counts as printed, with no message (a retry would print it twice), be
+// the queue printing or stopped.
 TEST_F(Imprimir_Cups, AJobNotTakenWholeWithinTheBoundIsCancelled) {
     using Retener = prueba::Relevo::Retener;
     ASSERT_TRUE(cups.Cola("Cola", "guardar:" + cups.Salida("cola.pdf"), {"-m", "raw"}))
         << cups.Fallo();
     ASSERT_TRUE(cups.Cola("Parada", "guardar:" + cups.Salida("parada.pdf"), {"-m", "raw"}));
     ASSERT_TRUE(cups.Orden("/usr/sbin/cupsdisable", {"Parada"})) << cups.Fallo();
-    constexpr int kLimite = 3000;
-    espia.real = platform::CupsPrinterService(kLimite);
+    espia.real = platform::CupsPrinterService(kLimiteCorto);
     prueba::Relevo& red = Por_Relevo();
     struct Caso {
         const char* nombre;
         Retener retener;
         const char* cola;
-        bool puede_imprimirse;
+        ipp_jstate_t estado;  // the job's afterwards; cancelled: with the message
     };
-    for (const Caso& k : {Caso{"document lost", Retener::Documento, "Cola", false},
-                          Caso{"answer lost, queue stopped", Retener::Respuesta, "Parada", false},
-                          Caso{"answer lost", Retener::Respuesta, "Cola", true}}) {
+    for (const Caso& k : {Caso{"document lost", Retener::Documento, "Cola", IPP_JSTATE_CANCELED},
+                          Caso{"answer lost, queue stopped", Retener::Respuesta, "Parada",
+                               IPP_JSTATE_PENDING},
+                          Caso{"answer lost", Retener::Respuesta, "Cola", IPP_JSTATE_COMPLETED}}) {
         SCOPED_TRACE(k.nombre);
         red.Poner_Retener(k.retener);
         platform::setCurrentPrinter(k.cola);
         const qint64 ms = Imprimir();
         red.Poner_Retener(Retener::Nada);
-        EXPECT_LT(ms, kLimite + 1500);
-        // The newest job, this print's.
-        const auto trabajos = cups.Esperar_Trabajos();
-        ASSERT_FALSE(trabajos.empty());
-        const auto& t = *std::max_element(
-            trabajos.begin(), trabajos.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
+        EXPECT_LT(ms, kLimiteCorto + kMargen);
+        // The newest job, this print's, once it has come to its state.
+        prueba::Planificador::Trabajo t;
+        prueba::Sondear(30000, [&] {
+            t = Ultimo_Trabajo();
+            return t.estado == k.estado;
+        });
         EXPECT_EQ(t.cola, k.cola);
+        EXPECT_EQ(t.estado, k.estado);
         const QString salida = cups.Salida(QString::fromLatin1(k.cola).toLower() + ".pdf");
-        if (k.puede_imprimirse && mensajes.fake.shown.empty()) {
-            EXPECT_EQ(t.estado, IPP_JSTATE_COMPLETED);
-            EXPECT_TRUE(cups.Esperar_Salida(salida));
-        } else {
+        if (k.estado == IPP_JSTATE_CANCELED) {
             ASSERT_EQ(mensajes.fake.shown.size(), 1u);
             EXPECT_EQ(Mensaje(), std::string("No se ha podido imprimir el informe.\n") +
                                      platform::kPrintingSystemSilent);
-            EXPECT_EQ(t.estado, IPP_JSTATE_CANCELED);
             EXPECT_FALSE(QFileInfo::exists(salida));
+        } else {
+            EXPECT_TRUE(mensajes.fake.shown.empty()) << Mensaje();
+            EXPECT_EQ(t.documentos, 1);
+            if (k.estado == IPP_JSTATE_COMPLETED) {
+                EXPECT_TRUE(cups.Esperar_Salida(salida));
+            }
         }
         EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     }
@@ -994,7 +1010,7 @@ TEST_F(Imprimir_Cups, APrintCommandWaitsAtMostTheBoundInAll) {
     const QString salida = cups.Salida("lenta.pdf");
     ASSERT_TRUE(cups.Cola("Lenta", "guardar:" + salida, {"-m", "raw"})) << cups.Fallo();
     ASSERT_TRUE(cups.Orden("/usr/sbin/lpadmin", {"-d", "Lenta"}));
-    constexpr int kLimite = 3000;
+    constexpr int kLimite = kLimiteCorto;
     espia.real = platform::CupsPrinterService(kLimite);
     prueba::Relevo& red = Por_Relevo();
     struct Caso {
@@ -1020,8 +1036,7 @@ TEST_F(Imprimir_Cups, APrintCommandWaitsAtMostTheBoundInAll) {
             EXPECT_TRUE(cups.Esperar_Salida(salida));
             EXPECT_EQ(red.Conexiones() - antes, 3);
         } else {
-            // libcups may wait one second of its own for a first reply.
-            EXPECT_LT(ms, kLimite + 1500);
+            EXPECT_LT(ms, kLimite + kMargen);
             EXPECT_GE(red.Conexiones() - antes, 2);
             ASSERT_EQ(mensajes.fake.shown.size(), 1u);
             EXPECT_EQ(Mensaje(), std::string("No se ha podido imprimir el informe.\n") +
