@@ -1263,4 +1263,41 @@ TEST_F(Imprimir_Cups, TheProgramsOwnBoundIsNineSeconds) {
                              platform::kPrintingSystemSilent);
 }
 
+// A print server that was named but cannot be reached is no machine without
+// printers: Ctrl+I and the dialog say so (no file dialog of "Archivo PDF").
+TEST_F(Imprimir_Cups, ANamedServerThatCannotBeReachedIsToldSo) {
+    prueba::Relevo& red = Por_Relevo();
+    red.Parar();  // nothing listens on its port any more
+    const std::string texto = "No se puede conectar con el servidor de impresión «" +
+                              std::string(cupsServer()) + "».";
+    platform::resetCurrentPrinter();
+    const qint64 ms = Imprimir();
+    EXPECT_LT(ms, kMargen);
+    EXPECT_EQ(Mensaje(), "No se ha podido imprimir el informe.\n" + texto);
+    EXPECT_TRUE(dialogos.fake.asked.empty());
+    platform::ScopedModalScript guion;
+    guion.push([](QDialog& d) { static_cast<FM_CONFIG_IMPR&>(d).CM_SALIR->click(); });
+    mensajes.fake.clear();
+    principal->mnuPrincipalConfigurar_Click();
+    EXPECT_EQ(Mensaje(), "No se ha podido leer la lista de impresoras.\n" + texto);
+}
+
+// A scheduler that takes no more jobs of the user for now says so, and the
+// message tells it in those words, not as a code.
+TEST_F(Imprimir_Cups, AJobLimitIsToldInWords) {
+    prueba::Planificador limitado;  // in force while it lives
+    limitado.Mas_Configuracion = "MaxJobsPerUser 1\n";
+    ASSERT_TRUE(limitado.Arrancar()) << limitado.Fallo();
+    ASSERT_TRUE(limitado.Cola("Llena", "guardar:" + limitado.Salida("llena.pdf"), {"-m", "raw"}))
+        << limitado.Fallo();
+    ASSERT_TRUE(limitado.Orden("/usr/sbin/cupsdisable", {"Llena"})) << limitado.Fallo();
+    platform::setCurrentPrinter("Llena");
+    Imprimir();  // waits on the stopped queue
+    EXPECT_TRUE(mensajes.fake.shown.empty()) << Mensaje();
+    Imprimir();
+    EXPECT_EQ(Mensaje(), "No se ha podido imprimir el informe.\nLa impresora «Llena» no admite "
+                         "más trabajos por ahora.");
+    EXPECT_EQ(limitado.Trabajos().size(), 1u);
+}
+
 }  // namespace
