@@ -1,8 +1,9 @@
 // The printers the program can print on: the system's printers, in the
 // system's order, followed by "Archivo PDF" (a PDF file on disk), so a
 // machine without a printer still prints. The program's current printer is
-// the system's default until the user selects another; it lasts for the
-// run and never changes the system's default. Tests install a fake list.
+// the user's or the system's default until the user selects another; the
+// choice lasts for the run (or until its printer goes) and never changes the
+// system's default. Tests install a fake list.
 //
 // Every exchange with the printing system is bounded in time, and so is each
 // user command in all: a system that does not answer gives an error text,
