@@ -1141,9 +1141,10 @@ TEST_F(Imprimir_Cups, AnswersThatMisbehaveEndWithinTheBoundWithTheTruth) {
 }
 
 // With no printer chosen the report goes where lp would send it: LPDEST,
-// else PRINTER (but "lp"), before the scheduler's default. One that names a
-// queue the scheduler does not have is reported, and nothing prints; the
-// printer dialog then says so and preselects nothing.
+// else PRINTER (but "lp"), else the user's lpoptions, before the
+// scheduler's default. One that names a queue the scheduler does not have
+// is reported, and nothing prints; the printer dialog then says so and
+// preselects nothing.
 TEST_F(Imprimir_Cups, TheUsersDefaultIsTakenAsLpTakesIt) {
     ASSERT_TRUE(cups.Cola("Aaa", "guardar:" + cups.Salida("aaa.pdf"), {"-m", "raw"})) << cups.Fallo();
     ASSERT_TRUE(cups.Cola("Normal", "guardar:" + cups.Salida("normal.pdf"), {"-m", "raw"}));
@@ -1154,25 +1155,37 @@ TEST_F(Imprimir_Cups, TheUsersDefaultIsTakenAsLpTakesIt) {
         bool habia;
     };
     Variable vars[] = {{"LPDEST", qgetenv("LPDEST"), qEnvironmentVariableIsSet("LPDEST")},
-                       {"PRINTER", qgetenv("PRINTER"), qEnvironmentVariableIsSet("PRINTER")}};
+                       {"PRINTER", qgetenv("PRINTER"), qEnvironmentVariableIsSet("PRINTER")},
+                       {"HOME", qgetenv("HOME"), qEnvironmentVariableIsSet("HOME")}};
     struct Devolver {
         Variable* v;
         ~Devolver() {
-            for (int i = 0; i < 2; ++i)
+            for (int i = 0; i < 3; ++i)
                 v[i].habia ? qputenv(v[i].nombre, v[i].antes) : qunsetenv(v[i].nombre);
         }
     } devolver{vars};
+    QTemporaryDir casa;  // the user's lpoptions live here
+    ASSERT_TRUE(casa.isValid() && QDir(casa.path()).mkpath(".cups"));
+    qputenv("HOME", QFile::encodeName(casa.path()));
     struct Caso {
         const char* lpdest;
         const char* printer;
+        const char* lpoptions;
         const char* cola;  // where it prints; nullptr: the message
     };
-    for (const Caso& k : {Caso{"Aaa", "Normal", "Aaa"}, Caso{"", "Aaa/copia", "Aaa"},
-                          Caso{"", "lp", "Normal"}, Caso{"Nadie", "", nullptr},
-                          Caso{"", "Nadie", nullptr}}) {
-        SCOPED_TRACE(std::string(k.lpdest) + "|" + k.printer);
+    for (const Caso& k : {Caso{"Aaa", "Normal", "", "Aaa"}, Caso{"", "Aaa/copia", "", "Aaa"},
+                          Caso{"", "lp", "", "Normal"},
+                          Caso{"", "", "Dest Normal\nDefault Aaa/dos sides=one-sided\n", "Aaa"},
+                          Caso{"Normal", "", "Default Aaa\n", "Normal"},
+                          Caso{"Nadie", "", "", nullptr}, Caso{"", "Nadie", "", nullptr},
+                          Caso{"", "", "Default Nadie\n", nullptr}}) {
+        SCOPED_TRACE(std::string(k.lpdest) + "|" + k.printer + "|" + k.lpoptions);
         qputenv("LPDEST", k.lpdest);
         qputenv("PRINTER", k.printer);
+        QFile opciones(casa.filePath(".cups/lpoptions"));
+        ASSERT_TRUE(opciones.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        opciones.write(k.lpoptions);
+        opciones.close();
         platform::resetCurrentPrinter();
         for (const char* q : {"aaa.pdf", "normal.pdf"}) QFile::remove(cups.Salida(q));
         Imprimir();
