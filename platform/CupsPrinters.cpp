@@ -37,8 +37,8 @@ constexpr milliseconds kWorkerGrace{250};
 // How often the waiting thread repaints and looks at the clock.
 constexpr milliseconds kWaitSlice{10};
 
-// The process the toolkit's event loop belongs to: a child forked from it
-// (which owns none of the loop's state) waits without pumping events.
+// The process the program started as; a child forked from it owns neither
+// the toolkit's event loop nor its threads.
 const pid_t kOwnPid = ::getpid();
 
 // libcups asks this for a password instead of reading one from a terminal;
@@ -98,6 +98,13 @@ struct Settings {
 bool runBounded(Clock::time_point end, const Settings& settings,
                 std::function<void(const std::shared_ptr<Watch>&)> work) {
     auto watch = std::make_shared<Watch>();
+    if (::getpid() != kOwnPid) {
+        // A forked child owns none of the threads' state it was forked
+        // with: it runs the exchange itself, bounded by libcups' waits.
+        settings.apply();
+        work(watch);
+        return true;
+    }
     std::thread([watch, settings, work = std::move(work)] {
         settings.apply();
         work(watch);
@@ -108,7 +115,7 @@ bool runBounded(Clock::time_point end, const Settings& settings,
 
     BusyScope busy;
     QCoreApplication* app = QCoreApplication::instance();
-    const bool pump = app && QThread::currentThread() == app->thread() && ::getpid() == kOwnPid;
+    const bool pump = app && QThread::currentThread() == app->thread();
     std::unique_lock<std::mutex> lock(watch->m);
     for (;;) {
         if (watch->done) return true;
