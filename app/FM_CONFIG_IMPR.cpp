@@ -67,7 +67,8 @@ void FM_CONFIG_IMPR::Form_Load() {
     const std::vector<std::string>& lista = eleccion.offered;
     const std::string& actual = eleccion.current;
     Error_Lista = eleccion.error;
-    int p = 0;
+    Aviso = eleccion.notice;
+    int p = -1;
     CO_IMPRESORA->blockSignals(true);
     CO_IMPRESORA->clear();
     for (const std::string& nombre : lista) {

@@ -1,6 +1,7 @@
 // FM_CONFIG_IMPR: picks the program's printer among those the platform
-// lists. "Seleccionar" makes the printer whose name is shown current and
-// keeps the dialog open; "Salir" closes it.
+// lists. It preselects the printer the next print will use (none when no
+// print can be made now). "Seleccionar" makes the printer whose name is
+// shown current and keeps the dialog open; "Salir" closes it.
 #pragma once
 
 #include <QDialog>
@@ -28,4 +29,8 @@ public:
     // Why the list is incomplete after Form_Load (the printing system did
     // not answer); "" when it is whole.
     std::string Error_Lista;
+    // What the user must know of the printer in force after Form_Load (the
+    // one chosen earlier has gone, the default does not exist); "" when
+    // nothing.
+    std::string Aviso;
 };

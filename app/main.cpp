@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     platform::setFileDialogs(&dialogos);
     platform::QtLauncher lanzador;
     platform::setLauncher(&lanzador);
-    platform::CupsPrinterService impresoras;
+    platform::CupsPrinterService impresoras;  // bounded at kPrintingBoundMs
     platform::setPrinters(&impresoras);
 
     std::unique_ptr<MDI_PRINCIPAL> principal;

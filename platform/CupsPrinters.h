@@ -1,10 +1,14 @@
 // The printers of the machine's CUPS scheduler, reached on connections of
-// the program's own. A call waits at most `limitMs` in all, and so do all
-// the calls of one command (between beginCommand and endCommand) together;
-// past that it gives up with "El sistema de impresión no responde.". The
-// server is the one libcups is set to (CUPS_SERVER, the client
-// configuration, or the local scheduler). No call ever asks for a password:
-// a printer that wants one fails at once.
+// the program's own. A call waits at most `limitMs` in all on the clock, and
+// so do all the calls of one command (between beginCommand and endCommand)
+// together; past that it gives up with "El sistema de impresión no
+// responde.". The exchange runs on a thread of its own while the caller's
+// window keeps painting and no other command starts; at the deadline its
+// socket is shut, so neither an answer that trickles in nor a name lookup
+// that never ends stretches the wait. The server is the one libcups is set
+// to on the calling thread (CUPS_SERVER, the client configuration, or the
+// local scheduler). No call ever asks for a password: a printer that wants
+// one fails at once.
 #pragma once
 
 #include "platform/Printers.h"
@@ -13,11 +17,13 @@
 
 namespace platform {
 
+// The bound of one command in all, as the program installs it: with the
+// moment a worker is given to come back, within the 10 s the user is told.
+inline constexpr int kPrintingBoundMs = 9000;
+
 class CupsPrinterService : public PrinterService {
 public:
-    // libcups itself may wait up to one second more for the first reply to a
-    // request, so the default keeps a command within 10 s in all.
-    explicit CupsPrinterService(int limitMs = 9000) : limitMs_(limitMs) {}
+    explicit CupsPrinterService(int limitMs = kPrintingBoundMs) : limitMs_(limitMs) {}
 
     PrinterListing listPrinters() override;
     std::string a4Margins(const std::string& printer, PageMargins& margins) override;

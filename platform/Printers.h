@@ -1,8 +1,9 @@
 // The printers the program can print on: the system's printers, in the
 // system's order, followed by "Archivo PDF" (a PDF file on disk), so a
 // machine without a printer still prints. The program's current printer is
-// the system's default until the user selects another; it lasts for the
-// run and never changes the system's default. Tests install a fake list.
+// the user's or the system's default until the user selects another; the
+// choice lasts for the run (or until its printer goes) and never changes the
+// system's default. Tests install a fake list.
 //
 // Every exchange with the printing system is bounded in time, and so is each
 // user command in all: a system that does not answer gives an error text,
@@ -19,7 +20,10 @@ inline constexpr const char* kPdfPrinter = "Archivo PDF";
 // One listing of the system's printers.
 struct PrinterListing {
     std::vector<std::string> names;  // device names, in the system's order
-    std::string defaultName;         // "" when there is none
+    // The default a print with no printer chosen goes to (the user's own,
+    // else the system's); it may name a printer the system does not have.
+    // "" when there is none.
+    std::string defaultName;
     std::string error;               // "" when the system answered
 };
 
@@ -68,17 +72,23 @@ private:
     PrinterService* service_;
 };
 
-// The printers offered to the user and the current one, from one listing.
+// The printers offered to the user and the one the next print will use,
+// from one listing.
 struct PrinterChoice {
     std::vector<std::string> offered;  // the system's, then "Archivo PDF"
-    std::string current;
+    std::string current;               // "" when no print can be made now
     std::string error;                 // the listing's; offered is then partial
+    // What changed or is wrong with the printer in force (the one chosen
+    // earlier has gone, and is dropped; the default is not among the
+    // printers); "" when nothing.
+    std::string notice;
 };
 PrinterChoice printerChoice();
 
 // The program's current printer: the one selected in this run, else the
-// system's default, else the first printer, else "Archivo PDF". When the
-// system must be asked and does not answer, error (if given) tells so.
+// user's or the system's default (as the service tells it), else the first
+// printer, else "Archivo PDF". "" when the system must be asked and does not
+// answer, or names a default it does not have: error (if given) tells why.
 std::string currentPrinter(std::string* error = nullptr);
 void setCurrentPrinter(const std::string& name);
 void resetCurrentPrinter();  // back to the system's default
@@ -86,6 +96,11 @@ void resetCurrentPrinter();  // back to the system's default
 // The texts of the printing system's failures.
 std::string printerUnavailableText(const std::string& printer);
 extern const char* const kPrintingSystemSilent;
+extern const char* const kConnectionLost;
+extern const char* const kEncryptionFailed;
+// The whole document was sent but the scheduler's answer was lost, and what
+// became of the job could not be learnt in time: it may have been printed.
+extern const char* const kJobFateUnknown;
 
 // The hourglass over the whole application while it lives; restored on
 // every path out of the scope. release() restores it early (before a

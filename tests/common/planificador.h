@@ -103,7 +103,7 @@ public:
                              "  <Limit Create-Job Print-Job Print-URI Send-Document>\n"
                              "    AuthType Basic\n    Require user nadie\n    Order deny,allow\n"
                              "  </Limit>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
-                             "</Policy>\n";
+                             "</Policy>\n" + Mas_Configuracion;
         const QString files = "FileDevice Yes\nServerRoot " + d + "\nRequestRoot " + d +
                               "/spool\nCacheDir " + d + "/cache\nStateDir " + d +
                               "/state\nTempDir " + d + "/tmp\nServerBin " + d +
@@ -153,6 +153,10 @@ public:
         }
         return Fallar("cupsd does not answer: " + Leer("log/error_log"));
     }
+
+    // Lines added to the scheduler's configuration (limits, …), set before
+    // Arrancar.
+    QString Mas_Configuracion;
 
     const std::string& Fallo() const { return fallo_; }
     QString Carpeta() const { return dir_.path(); }

@@ -11,7 +11,12 @@
 //    document is lost on the way);
 //  - Respuesta: once it has answered with a job id, nothing more the
 //    scheduler sends on that connection arrives (the document's answer is
-//    lost).
+//    lost);
+//  - Poner_Falla: the answer to a request of the chosen IPP operations (and
+//    everything the scheduler sends after it on that connection) trickles
+//    in one byte every goteo_ms, is held back for good, is lost with the
+//    connection closed, or arrives garbled. An interim "100 Continue" goes
+//    through unchanged.
 #pragma once
 
 #include <arpa/inet.h>
@@ -26,7 +31,9 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
+#include <algorithm>
 #include <list>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -36,6 +43,7 @@ namespace prueba {
 class Relevo {
 public:
     enum class Retener { Nada, Documento, Respuesta };
+    enum class Falla { Nada, Goteo, Retener, Cortar, Estropear };
 
     explicit Relevo(std::string socket) : socket_(std::move(socket)) {}
     ~Relevo() { Parar(); }
@@ -67,6 +75,13 @@ public:
     // Take effect on the connections opened afterwards.
     void Poner_Retraso(int ms) { retraso_ms_ = ms; }
     void Poner_Retener(Retener r) { retener_ = static_cast<int>(r); }
+    void Poner_Falla(std::vector<int> operaciones, Falla f, int goteo_ms = 60) {
+        std::lock_guard<std::mutex> l(falla_m_);
+        falla_ops_ = std::move(operaciones);
+        falla_ = f;
+        goteo_ms_ = goteo_ms;
+    }
+    void Quitar_Falla() { Poner_Falla({}, Falla::Nada); }
 
     // Connections the program opened so far.
     int Conexiones() const { return conexiones_; }
@@ -98,7 +113,79 @@ private:
         std::string al_cliente, al_servidor;  // bytes waiting to be written
         std::string visto;  // the tail of what the scheduler sent, to find the id across reads
         bool cerrar = false;
+        // Poner_Falla, as it was when the connection opened.
+        std::vector<int> falla_ops;
+        Falla falla = Falla::Nada;
+        int goteo_ms = 0;
+        bool tocada = false;     // a chosen request was seen: its answer misbehaves
+        std::string pedido;      // what the program sent, from the last request on
+        std::string afectado;    // the answer held by the misbehaviour
+        Reloj::time_point proximo;  // the next trickled byte
     };
+
+    // Finds the IPP requests in what the program sent and marks the
+    // connection once one of the chosen operations is among them.
+    static void Buscar_Pedidos(Par& p) {
+        for (;;) {
+            const auto h = p.pedido.find("POST ");
+            if (h == std::string::npos) {
+                if (p.pedido.size() > 4) p.pedido.erase(0, p.pedido.size() - 4);
+                return;
+            }
+            p.pedido.erase(0, h);
+            const auto e = p.pedido.find("\r\n\r\n");
+            if (e == std::string::npos) return;
+            const std::string cabecera = p.pedido.substr(0, e);
+            std::size_t b = e + 4;
+            if (cabecera.find("chunked") != std::string::npos) {
+                const auto l = p.pedido.find("\r\n", b);
+                if (l == std::string::npos) return;
+                b = l + 2;
+            }
+            if (p.pedido.size() < b + 4) return;
+            const int op = (static_cast<unsigned char>(p.pedido[b + 2]) << 8) |
+                           static_cast<unsigned char>(p.pedido[b + 3]);
+            if (cabecera.find("application/ipp") != std::string::npos &&
+                std::find(p.falla_ops.begin(), p.falla_ops.end(), op) != p.falla_ops.end())
+                p.tocada = true;
+            p.pedido.erase(0, b + 4);
+        }
+    }
+
+    // Lets out of the held answer what the misbehaviour lets out now.
+    static void Soltar(Par& p) {
+        // An interim answer first, unchanged.
+        static const std::string interino = "HTTP/1.1 100";
+        while (p.afectado.compare(0, interino.size(), interino) == 0) {
+            const auto e = p.afectado.find("\r\n\r\n");
+            if (e == std::string::npos) return;
+            p.al_cliente += p.afectado.substr(0, e + 4);
+            p.afectado.erase(0, e + 4);
+        }
+        if (p.afectado.empty()) return;
+        if (p.afectado.size() < interino.size() &&
+            interino.compare(0, p.afectado.size(), p.afectado) == 0)
+            return;  // perhaps the start of an interim answer
+        switch (p.falla) {
+        case Falla::Goteo:
+            if (Reloj::now() >= p.proximo) {
+                p.al_cliente += p.afectado[0];
+                p.afectado.erase(0, 1);
+                p.proximo = Reloj::now() + std::chrono::milliseconds(p.goteo_ms);
+            }
+            break;
+        case Falla::Cortar: p.cerrar = true; break;
+        case Falla::Estropear:
+            // Lines of garbage: the program reads them as a broken answer,
+            // not as one still coming.
+            for (char& c : p.afectado)
+                if (c != '\r' && c != '\n') c = 'x';
+            p.al_cliente += p.afectado;
+            p.afectado.clear();
+            break;
+        default: break;  // held for good
+        }
+    }
 
     static void Sin_Bloqueo(int fd) { ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK); }
 
@@ -121,6 +208,12 @@ private:
         p.abierta = Reloj::now();
         p.retraso_ms = retraso_ms_;
         p.retener = static_cast<Retener>(retener_.load());
+        {
+            std::lock_guard<std::mutex> l(falla_m_);
+            p.falla_ops = falla_ops_;
+            p.falla = falla_;
+            p.goteo_ms = goteo_ms_;
+        }
         pares_.push_back(std::move(p));
         ++conexiones_;
     }
@@ -180,15 +273,23 @@ private:
                     std::string leido;
                     if (!Leer(p.cliente, leido)) p.cerrar = true;
                     if (!(p.con_trabajo && p.retener == Retener::Documento)) p.al_servidor += leido;
+                    if (p.falla != Falla::Nada && !p.tocada) {
+                        p.pedido += leido;
+                        Buscar_Pedidos(p);
+                    }
                 }
                 if (rs & (POLLIN | POLLHUP | POLLERR)) {
                     std::string leido;
                     if (!Leer(p.servidor, leido)) p.cerrar = true;
-                    if (!(p.con_trabajo && p.retener == Retener::Respuesta)) p.al_cliente += leido;
+                    if (p.tocada)
+                        p.afectado += leido;
+                    else if (!(p.con_trabajo && p.retener == Retener::Respuesta))
+                        p.al_cliente += leido;
                     p.visto += leido;
                     if (Tiene_Trabajo(p.visto)) p.con_trabajo = true;
                     if (p.visto.size() > 16) p.visto.erase(0, p.visto.size() - 16);
                 }
+                if (p.tocada) Soltar(p);
                 if (!Escribir(p.servidor, p.al_servidor)) p.cerrar = true;
                 if (Puede_Responder(p) && !Escribir(p.cliente, p.al_cliente)) p.cerrar = true;
             }
@@ -217,6 +318,10 @@ private:
     std::atomic<int> retener_{0};
     std::atomic<int> conexiones_{0};
     std::atomic<bool> fin_{false};
+    std::mutex falla_m_;
+    std::vector<int> falla_ops_;
+    Falla falla_ = Falla::Nada;
+    int goteo_ms_ = 60;
     std::list<Par> pares_;  // the relay's thread only
     std::thread hilo_;
 };
