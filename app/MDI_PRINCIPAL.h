@@ -6,6 +6,7 @@
 #include "app/FM_PRESENTACION.h"
 #include "windows/DesignWindow.h"
 
+#include <QBrush>
 #include <QMainWindow>
 #include <QElapsedTimer>
 #include <QPointer>
@@ -177,6 +178,8 @@ private:
     bool presentacionOtraVez_ = false;  // the splash came again over the frame
     QSize minimo_;  // the client size the bars and the largest window need
     QSize lienzoFondo_;  // the layout of the background picture in force
+    QSize lienzoAnterior_;  // the layout of the picture before it, kept
+    QBrush fondoAnterior_;
     mutable QMargins marco_;  // the window manager's frame, when last known
     QPoint lugar_;  // the frame's place (outer top-left corner)
     bool volver_ = false;  // a correction of size and place is queued
