@@ -16,7 +16,7 @@ namespace {
 
 // Long antialiased strokes and a gradient over the whole picture: the
 // raster engine splits their spans when it draws on the calling thread.
-void Dibujar(QImage& img) {
+void drawSample(QImage& img) {
     img.fill(QColor(90, 90, 90));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -39,25 +39,25 @@ void Dibujar(QImage& img) {
 
 TEST(Picture, SamePixelsSizeAndFormatAsDrawnOnTheCallingThread) {
     const struct {
-        QSize tamano;
-        QImage::Format formato;
-    } casos[] = {
+        QSize size;
+        QImage::Format format;
+    } cases[] = {
         {{800, 600}, QImage::Format_RGB32},
         {{447, 231}, QImage::Format_RGB32},
         {{447, 231}, QImage::Format_ARGB32_Premultiplied},
         {{333, 101}, QImage::Format_RGB888},  // lines padded to four bytes
         {{1, 1}, QImage::Format_RGB32},
     };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(std::to_string(c.tamano.width()) + "x" + std::to_string(c.tamano.height()) +
-                     " format " + std::to_string(c.formato));
-        QImage aqui(c.tamano, c.formato);
-        Dibujar(aqui);
-        const QImage dibujo = platform::drawPicture(c.tamano, c.formato, Dibujar);
-        EXPECT_EQ(dibujo.size(), c.tamano);
-        EXPECT_EQ(dibujo.format(), c.formato);
-        EXPECT_EQ(dibujo.bytesPerLine(), aqui.bytesPerLine());
-        EXPECT_TRUE(dibujo == aqui);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.size.width()) + "x" + std::to_string(c.size.height()) +
+                     " format " + std::to_string(c.format));
+        QImage here(c.size, c.format);
+        drawSample(here);
+        const QImage drawn = platform::drawPicture(c.size, c.format, drawSample);
+        EXPECT_EQ(drawn.size(), c.size);
+        EXPECT_EQ(drawn.format(), c.format);
+        EXPECT_EQ(drawn.bytesPerLine(), here.bytesPerLine());
+        EXPECT_TRUE(drawn == here);
     }
 }
 
@@ -66,27 +66,27 @@ TEST(Picture, SamePixelsSizeAndFormatAsDrawnOnTheCallingThread) {
 // for instead of waiting on a task queued behind itself.
 TEST(Picture, DrawnOnAPooledThreadAndOnTheCallersWhenItIsOne) {
     QThreadPool* pool = QThreadPool::globalInstance();
-    std::atomic<bool> enElGrupo{false};
+    std::atomic<bool> inPool{false};
     platform::drawPicture(QSize(8, 8), QImage::Format_RGB32, [&](QImage&) {
-        enElGrupo = pool->contains(QThread::currentThread());
+        inPool = pool->contains(QThread::currentThread());
     });
-    EXPECT_TRUE(enElGrupo);
+    EXPECT_TRUE(inPool);
 
-    const int maximo = pool->maxThreadCount();
+    const int maxThreads = pool->maxThreadCount();
     pool->setMaxThreadCount(1);
-    QSemaphore hecho;
-    QThread* llamante = nullptr;
-    QThread* dibujante = nullptr;
+    QSemaphore done;
+    QThread* caller = nullptr;
+    QThread* drawer = nullptr;
     pool->start([&] {
-        llamante = QThread::currentThread();
+        caller = QThread::currentThread();
         platform::drawPicture(QSize(8, 8), QImage::Format_RGB32,
-                              [&](QImage&) { dibujante = QThread::currentThread(); });
-        hecho.release();
+                              [&](QImage&) { drawer = QThread::currentThread(); });
+        done.release();
     });
-    const bool acabado = hecho.tryAcquire(1, 10000);
-    pool->setMaxThreadCount(maximo);
-    ASSERT_TRUE(acabado) << "the pool's only thread waited on itself";
-    EXPECT_EQ(dibujante, llamante);
+    const bool finished = done.tryAcquire(1, 10000);
+    pool->setMaxThreadCount(maxThreads);
+    ASSERT_TRUE(finished) << "the pool's only thread waited on itself";
+    EXPECT_EQ(drawer, caller);
 }
 
 }  // namespace
