@@ -3,6 +3,7 @@
 #include "app/Fuente_Arial.h"
 #include "engine/General.h"
 #include "platform/Controls.h"
+#include "platform/Picture.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -134,8 +135,9 @@ bool FM_PRESENTACION::eventFilter(QObject* watched, QEvent* e) {
     return true;
 }
 
-QPixmap FM_PRESENTACION::Dibujo_Producto() {
-    QPixmap pm(447, 231);
+namespace {
+
+void Pintar_Producto(QImage& pm) {
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient fondo(0, 0, 0, 231);
@@ -154,5 +156,11 @@ QPixmap FM_PRESENTACION::Dibujo_Producto() {
     p.drawText(QRect(0, 86, 447, 60), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
     p.setPen(QPen(QColor(230, 200, 40), 2));
     p.drawRect(QRectF(1, 1, 445, 229));
-    return pm;
+}
+
+}  // namespace
+
+QPixmap FM_PRESENTACION::Dibujo_Producto() {
+    return QPixmap::fromImage(
+        platform::drawPicture(QSize(447, 231), QImage::Format_RGB32, Pintar_Producto));
 }

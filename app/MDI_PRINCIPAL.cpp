@@ -13,6 +13,7 @@
 #include "platform/FieldLeave.h"
 #include "platform/FileDialogs.h"
 #include "platform/Messages.h"
+#include "platform/Picture.h"
 #include "platform/Screen.h"
 #include "platform/WindowKeeper.h"
 #include "windows/FM_CARAC.h"
@@ -58,17 +59,13 @@ QSize Lienzo_Fondo(const QSize& area) {
 // Background of the free client area: a patterned picture with the
 // program's name, at least the frame's size and the free area's (a brush
 // tiles, so the brush is larger than the area).
-QPixmap Dibujo_Fondo(const QColor& espacio, const QSize& area) {
-    QPixmap fondo(area.expandedTo(QSize(platform::twips(MDI_PRINCIPAL::kAnchoTwips),
-                                        platform::twips(MDI_PRINCIPAL::kAltoTwips))));
+void Pintar_Fondo(QImage& fondo, const QColor& espacio, double escala, const QSize& lienzo) {
     fondo.fill(espacio);
     // The pattern covers the whole picture, so no plain band shows whatever
     // the free area's size; the gradient and the name span the free area.
     QPainter p(&fondo);
     p.setRenderHint(QPainter::Antialiasing);
-    const double escala = platform::pixels(798) / 798.0;
     p.scale(escala, escala);
-    const QSize lienzo = Lienzo_Fondo(area);
     const int ancho = std::max(lienzo.width(), static_cast<int>(std::ceil(fondo.width() / escala)));
     const int alto = std::max(lienzo.height(), static_cast<int>(std::ceil(fondo.height() / escala)));
     QLinearGradient g(0, 0, lienzo.width(), lienzo.height());
@@ -85,7 +82,17 @@ QPixmap Dibujo_Fondo(const QColor& espacio, const QSize& area) {
     p.setFont(titulo);
     p.setPen(QColor(255, 255, 255, 60));
     p.drawText(QRect(QPoint(0, 0), lienzo), Qt::AlignCenter, QStringLiteral("KESTRAM - VORLANT®"));
-    return fondo;
+}
+
+QImage Dibujo_Fondo(const QColor& espacio, const QSize& area) {
+    const QSize tamano = area.expandedTo(QSize(platform::twips(MDI_PRINCIPAL::kAnchoTwips),
+                                               platform::twips(MDI_PRINCIPAL::kAltoTwips)));
+    // The scale and the layout are the GUI thread's to read.
+    const double escala = platform::pixels(798) / 798.0;
+    const QSize lienzo = Lienzo_Fondo(area);
+    return platform::drawPicture(tamano, QImage::Format_RGB32, [&](QImage& fondo) {
+        Pintar_Fondo(fondo, espacio, escala, lienzo);
+    });
 }
 
 // The child frame of a design window: fixed, without a maximise button.
@@ -177,12 +184,19 @@ MDI_PRINCIPAL::~MDI_PRINCIPAL() {
 
 // The background picture for a free area of this size; made again only
 // when the area outgrows the picture's layout (a window manager imposing a
-// larger size), so that it never tiles.
+// larger size), so that it never tiles. The picture before is kept: the
+// frame's first sizing passes through a size before the window manager's
+// frame is known, and comes back to the layout of the first picture.
 void MDI_PRINCIPAL::Poner_Fondo(const QSize& area) {
     const QSize lienzo = Lienzo_Fondo(area);
     if (lienzo == lienzoFondo_) return;
+    const QBrush fondo = lienzo == lienzoAnterior_
+                             ? fondoAnterior_
+                             : QBrush(Dibujo_Fondo(area_->palette().color(QPalette::Dark), area));
+    lienzoAnterior_ = lienzoFondo_;
+    fondoAnterior_ = area_->background();
     lienzoFondo_ = lienzo;
-    area_->setBackground(QBrush(Dibujo_Fondo(area_->palette().color(QPalette::Dark), area)));
+    area_->setBackground(fondo);
 }
 
 void MDI_PRINCIPAL::Crear_Menus() {

@@ -6,6 +6,7 @@
 #include "app/FM_PRESENTACION.h"
 #include "windows/DesignWindow.h"
 
+#include <QBrush>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -168,6 +169,8 @@ private:
     bool presentacionOtraVez_ = false;  // the splash came again over the frame
     std::unique_ptr<platform::WindowKeeper> guarda_;
     QSize lienzoFondo_;  // the layout of the background picture in force
+    QSize lienzoAnterior_;  // the layout of the picture before it, kept
+    QBrush fondoAnterior_;
     bool pulsadoLibre_ = false;  // left button went down on the free area
     bool abrirPendiente_ = false;  // Ctrl+A pressed, open command not run yet
     QObject* filtroTeclas_ = nullptr;
