@@ -464,15 +464,18 @@ TEST_F(Archivo, OpenOfARefusedFileOrAnotherNameOrACancelShowsNoWindow) {
         std::optional<std::string> nombre;  // nullopt: cancel
         std::vector<platform::Icon> mensajes;
         bool error;
+        const char* texto;  // the last message, when one is shown
     };
     using I = platform::Icon;
+    const char* const noDatos = "El fichero elegido no es un fichero de datos (.KRF o .KRC).";
+    const char* const noCorrectos = "Los datos almacenados no son correctos.";
     const Caso casos[] = {
-        {"col.KRF", {I::Exclamation, I::Critical}, true},  // the reader's, then ours
-        {"tipo3.krf", {I::Critical}, true},
-        {"col.txt", {}, false},
-        {"kr", {}, false},  // shorter than three characters
-        {"col.krf.bak", {}, false},
-        {std::nullopt, {}, true},
+        {"col.KRF", {I::Exclamation}, true, "Error 62: El fichero termina antes de la línea 10."},
+        {"tipo3.krf", {I::Critical}, true, noCorrectos},
+        {"col.txt", {I::Exclamation}, false, noDatos},
+        {"kr", {I::Exclamation}, false, noDatos},  // shorter than three characters
+        {"col.krf.bak", {I::Exclamation}, false, noDatos},
+        {std::nullopt, {}, true, nullptr},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre.value_or("cancel"));
@@ -492,13 +495,15 @@ TEST_F(Archivo, OpenOfARefusedFileOrAnotherNameOrACancelShowsNoWindow) {
         EXPECT_FALSE(c.Flexion_Abierto || c.FlexionT_Abierto || c.Confina_Abierto);
         EXPECT_EQ(c.Error_Datos, caso.error);
         EXPECT_EQ(c.Nombre_Fichero, caso.nombre ? Ruta(*caso.nombre) : "anterior");
-        EXPECT_EQ(c.Ancho, caso.mensajes.empty() ? 0.9 : 0.4);
         ASSERT_EQ(mensajes.fake.shown.size(), caso.mensajes.size());
         for (std::size_t i = 0; i < caso.mensajes.size(); ++i)
             EXPECT_EQ(mensajes.fake.shown[i].icon, caso.mensajes[i]);
-        if (!caso.mensajes.empty()) {
-            EXPECT_EQ(mensajes.fake.shown.back().text, "Los datos almacenados no son correctos.");
+        if (caso.texto) {
+            ASSERT_FALSE(mensajes.fake.shown.empty());
+            EXPECT_EQ(mensajes.fake.shown.back().text, caso.texto);
         }
+        // A refused data file puts the defaults back; another name reads nothing.
+        EXPECT_EQ(c.Ancho, caso.error && caso.nombre ? 0.4 : 0.9);
     }
 }
 
@@ -643,24 +648,25 @@ TEST_F(ArchivoFlexion, SaveReopenAndRefusalsThroughTheWindow) {
         EXPECT_TRUE(principal->mnuPrincipalGuardar->isEnabled());
     }
 
-    // A refused file: the reader's message, then ours, no window.
+    // A refused file: the reader's message alone, no window.
     Escribir(Ruta("corto.krf"), "1\r\n0.4\r\n");
     Responder("corto.krf");
     principal->mnuPrincipalAbrir_Click();
-    ASSERT_EQ(mensajes.fake.shown.size(), 2u);
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
     EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Exclamation);
-    EXPECT_EQ(mensajes.fake.shown[1].text, "Los datos almacenados no son correctos.");
     EXPECT_EQ(principal->Ventana(), nullptr);
     EXPECT_FALSE(principal->mnuPrincipalGuardar->isEnabled());
 
-    // Another extension, then a cancel: nothing, no window.
+    // Another extension: its message; then a cancel: nothing; no window.
     mensajes.fake.clear();
     Responder("flexion.txt");
     principal->mnuPrincipalAbrir_Click();
     Cancelar();
     principal->mnuPrincipalAbrir_Click();
     EXPECT_EQ(principal->Ventana(), nullptr);
-    EXPECT_TRUE(mensajes.fake.shown.empty());
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, "El fichero elegido no es un fichero de datos (.KRF o .KRC).");
+    mensajes.fake.clear();
 
     // Save with no design window does nothing.
     const std::size_t pedidos = dialogos.asked.size();
