@@ -1,6 +1,5 @@
 #include "platform/FileReplacement.h"
 
-#include <atomic>
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -72,40 +71,7 @@ void removeStaleTemporaries(const std::string& folder) {
     ::closedir(d);
 }
 
-// The temporaries being written, for removeTemporaries(): fixed slots a
-// signal handler may read.
-struct Slot {
-    std::atomic<bool> taken{false};
-    std::atomic<bool> ready{false};
-    char path[PATH_MAX + 1] = {};
-};
-Slot slots[8];
-
-int takeSlot(const std::string& path) {
-    if (path.size() > PATH_MAX) return -1;
-    for (int i = 0; i < 8; ++i) {
-        bool free = false;
-        if (slots[i].taken.compare_exchange_strong(free, true)) {
-            std::memcpy(slots[i].path, path.c_str(), path.size() + 1);
-            slots[i].ready = true;
-            return i;
-        }
-    }
-    return -1;
-}
-
-void freeSlot(int i) {
-    if (i < 0) return;
-    slots[i].ready = false;
-    slots[i].taken = false;
-}
-
 }  // namespace
-
-void removeTemporaries() {
-    for (Slot& slot : slots)
-        if (slot.ready.load()) ::unlink(slot.path);
-}
 
 int FileReplacement::open(const std::string& requested) {
     discard();
@@ -141,7 +107,7 @@ int FileReplacement::open(const std::string& requested) {
             }
             fd_ = fd;
             temp_ = std::move(temp);
-            slot_ = takeSlot(temp_);
+            kept_.keep(temp_);
             return 0;
         }
         if (exists && (errno == EACCES || errno == EPERM)) {
@@ -166,8 +132,7 @@ int FileReplacement::commit() {
         return e;
     }
     committed_ = true;
-    freeSlot(slot_);
-    slot_ = -1;
+    kept_.release();
     // Make the rename itself durable; the file is in place either way.
     const int dir = ::open(parentFolder(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
@@ -181,8 +146,7 @@ void FileReplacement::discard() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
     if (!committed_ && !temp_.empty()) ::unlink(temp_.c_str());
-    freeSlot(slot_);
-    slot_ = -1;
+    kept_.release();
     temp_.clear();
 }
 

@@ -11,6 +11,8 @@
 
 #include <string>
 
+#include "platform/Temporaries.h"
+
 namespace platform {
 
 class FileReplacement {
@@ -49,11 +51,7 @@ private:
     bool folderClosed_ = false;
     bool renameRefused_ = false;
     bool committed_ = false;
-    int slot_ = -1;  // in the table removeTemporaries() clears
+    KeptTemporary kept_;  // the temporary, for an end by a signal
 };
-
-// Removes every temporary file of this run that is still being written.
-// Safe in a signal handler and from any thread.
-void removeTemporaries();
 
 }  // namespace platform

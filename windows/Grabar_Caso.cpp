@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/fichero/fichero.h"
+#include "app/fichero/recuperacion.h"
 #include "engine/General.h"
 #include "platform/Messages.h"
 
@@ -67,6 +68,7 @@ bool Grabar_Caso(DesignKind kind, bool pedirNombre, bool proponerPropio) {
     c.Guardado = true;
     c.Modificado = false;
     c.Sin_Nombre = false;
+    fichero::Borrar_Copia();  // the case is on disk now
     return true;
 }
 

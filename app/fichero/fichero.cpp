@@ -152,21 +152,6 @@ Outcome Escribir(const std::string& file, int16_t kind, const std::vector<double
     return out->commit();
 }
 
-void Grabar(const std::string& file, int16_t kind, const std::vector<double>& valores) {
-    Outcome fallo;
-    try {
-        fallo = Escribir(file, kind, valores);
-    } catch (const std::bad_alloc&) {
-        fallo = Sin_Memoria();
-    } catch (...) {
-        fallo = Fallo_Interno();
-    }
-    if (fallo)
-        Avisar(*fallo);
-    else
-        Recordar(file);
-}
-
 Failure Tipo_No_Valido(int kind) {
     return {failure::kBadKind, "El tipo de sección " + std::to_string(kind) + " no es válido."};
 }
@@ -301,6 +286,14 @@ void Recoger_Flexion(const Textos_Flexion& t, int kind) {
     Guardar_Flexion(kind, v, false);
 }
 
+// Writes the case's file, saying why when it cannot.
+void Grabar(const std::string& file, bool confina, int16_t kind) {
+    if (Outcome fallo = Escribir_Caso(file, confina, kind))
+        Avisar(*fallo);
+    else
+        Recordar(file);
+}
+
 }  // namespace
 
 bool Cambiado_Por_Otro(const std::string& file) {
@@ -314,27 +307,30 @@ std::string Texto_Fallo(const Failure& f) {
     return "Error " + std::to_string(f.number) + ": " + f.description;
 }
 
-void Grabar_Flexion(const std::string& file, int16_t kind) {
-    if (kind != 1 && kind != 2) {
-        Avisar(Tipo_No_Valido(kind));
-        return;
+Outcome Escribir_Caso(const std::string& file, bool confina, int16_t kind) {
+    const auto& c = General::Caso;
+    if (confina) kind = c.Tipo_Seccion;
+    if (confina ? kind < 1 || kind > 3 : kind != 1 && kind != 2) return Tipo_No_Valido(kind);
+    try {
+        std::vector<double> v;
+        if (confina) {
+            v = {c.Diametro_Lado, c.Lado_Menor, c.Fck, c.Gamma_Hormigon, c.Gamma_Acero,
+                 c.Gamma_Refuerzo, c.Axil_Actual, c.Incremento_Necesario};
+        } else {
+            for (const Campo_Flexion& campo : kCampos_Flexion)
+                if (kind == 2 || !campo.solo_t) v.push_back(c.*campo.caso);
+        }
+        return Escribir(file, kind, v);
+    } catch (const std::bad_alloc&) {
+        return Sin_Memoria();
+    } catch (...) {
+        return Fallo_Interno();
     }
-    std::vector<double> v;
-    for (const Campo_Flexion& campo : kCampos_Flexion)
-        if (kind == 2 || !campo.solo_t) v.push_back(General::Caso.*campo.caso);
-    Grabar(file, kind, v);
 }
 
-void Grabar_Confina(const std::string& file) {
-    const auto& c = General::Caso;
-    if (c.Tipo_Seccion < 1 || c.Tipo_Seccion > 3) {
-        Avisar(Tipo_No_Valido(c.Tipo_Seccion));
-        return;
-    }
-    Grabar(file, c.Tipo_Seccion,
-           {c.Diametro_Lado, c.Lado_Menor, c.Fck, c.Gamma_Hormigon, c.Gamma_Acero,
-            c.Gamma_Refuerzo, c.Axil_Actual, c.Incremento_Necesario});
-}
+void Grabar_Flexion(const std::string& file, int16_t kind) { Grabar(file, false, kind); }
+
+void Grabar_Confina(const std::string& file) { Grabar(file, true, 0); }
 
 bool Leer_Flexion(const std::string& file, int16_t& kind) {
     return Leer(file, 15, 13, Defectos_Flexion, [&](double k, const std::vector<double>& x) {

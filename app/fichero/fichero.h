@@ -22,6 +22,10 @@ void Grabar_Flexion(const std::string& file, int16_t kind);
 // Writes the confinement file (9 lines); line 1 is Tipo_Seccion.
 void Grabar_Confina(const std::string& file);
 
+// Writes the case's file as the two above do (kind is ignored for a
+// confinement case), with no message: the failure is returned.
+Outcome Escribir_Caso(const std::string& file, bool confina, int16_t kind);
+
 // Reads a flexure file into the case data (absolute values). kind receives
 // line 1 once it has been read (0 when it is not a small integer); it is
 // meaningful only when Error_Datos stays False. Both readers return true

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "platform/FileReplacement.h"
+#include "platform/Temporaries.h"
 #include "tests/app/fichero/fichero_test_support.h"
 
 namespace {
