@@ -68,14 +68,19 @@ void Ofrecer(MDI_PRINCIPAL& principal) {
 void Pedir_Datos(MDI_PRINCIPAL& principal, QSessionManager& sesion) {
     windows::DesignWindow* w = principal.Ventana();
     if (!w || !windows::Caso_Sin_Grabar(*w)) return;
+    auto& c = General::Caso;
     if (!sesion.allowsInteraction()) {
+        // The case is in the copy: the end of the session asks nothing.
         Guardar_Copia(principal);
+        c.Modificado = false;
+        windows::Sin_Pregunta_Una_Vez();
         return;
     }
     if (!windows::Grabar_Al_Cerrar(*w)) {
         sesion.cancel();  // not saved: the logout must not go on
     } else {
         // Saved or discarded: the window goes without asking again.
+        c.Modificado = false;
         windows::Sin_Pregunta_Una_Vez();
         principal.Cerrar_Ventanas();
     }

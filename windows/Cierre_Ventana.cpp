@@ -28,7 +28,7 @@ bool Grabar_Al_Cerrar(DesignWindow& ventana) {
     auto& c = General::Caso;
     if (sinPregunta) {
         sinPregunta = false;
-        return true;
+        if (!c.Modificado) return true;  // nothing changed since the answer
     }
     if (!Caso_Sin_Grabar(ventana)) return true;
     const auto respuesta =

@@ -18,8 +18,9 @@ bool Caso_Sin_Grabar(const DesignWindow& ventana);
 // once its case is saved or discarded.
 bool Grabar_Al_Cerrar(DesignWindow& ventana);
 
-// The next Grabar_Al_Cerrar closes without its question: the user has
-// already answered it (at a session manager's logout).
+// The next Grabar_Al_Cerrar closes without its question unless the case is
+// modified again meanwhile: the user has already answered it, or the case
+// is in the recovery copy (at a session manager's logout).
 void Sin_Pregunta_Una_Vez();
 
 // The drawing counters back to zero: nothing of the window's drawing is
