@@ -675,3 +675,40 @@ TEST_F(ArchivoFlexion, SaveReopenAndRefusalsThroughTheWindow) {
     EXPECT_EQ(dialogos.asked.size(), pedidos);
     EXPECT_TRUE(mensajes.fake.shown.empty());
 }
+
+// A file another program wrote since it was saved here: the save asks
+// before replacing it; "No" leaves the other program's file and the case
+// unsaved, "Sí" replaces it. A file removed meanwhile is simply written.
+TEST_F(Archivo, SaveAsksBeforeReplacingAnotherProgramsChange) {
+    auto& c = General::Caso;
+    Guardar_Caso(DesignKind::Confina, "col.krc");
+    const std::string ruta = Ruta("col.krc");
+    const std::string ajeno = "1\r\n0.9\r\n0.4\r\n25\r\n1.5\r\n1.15\r\n1.4\r\n0\r\n1\r\n\r\n";
+    Escribir(ruta, ajeno);
+    estado.diametro = 0.7;
+    c.Modificado = true;
+    mensajes.fake.clear();
+    mensajes.fake.answers = {platform::Answer::No};
+    principal->mnuPrincipalGuardar_Click();
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text,
+              "El fichero «col.krc» ha sido modificado por otro programa. ¿Desea reemplazarlo?");
+    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Question);
+    EXPECT_EQ(Leer(ruta), ajeno);
+    EXPECT_TRUE(c.Modificado);
+    EXPECT_TRUE(c.Error_Datos);
+
+    mensajes.fake.answers = {platform::Answer::Yes};
+    principal->mnuPrincipalGuardar_Click();
+    EXPECT_EQ(mensajes.fake.shown.size(), 2u);
+    EXPECT_EQ(Lineas_Exactas(ruta)[1], "0.7\r");
+    EXPECT_FALSE(c.Modificado);
+
+    // Saved here last: no question; removed meanwhile: written, no question.
+    estado.diametro = 0.8;
+    principal->mnuPrincipalGuardar_Click();
+    fs::remove(ruta);
+    principal->mnuPrincipalGuardar_Click();
+    EXPECT_EQ(mensajes.fake.shown.size(), 2u);
+    EXPECT_EQ(Lineas_Exactas(ruta)[1], "0.8\r");
+}
