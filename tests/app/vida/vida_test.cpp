@@ -214,6 +214,22 @@ TEST_F(Vida, EndSignalsKeepAnUnsavedCaseThatTheNextStartOffers) {
     }
 }
 
+// A copy that cannot be read: reported once, moved aside, offered no more.
+TEST_F(Vida, AnUnreadableCopyIsReportedOnceAndMovedAside) {
+    fs::create_directories(estado / "kestram");
+    { std::ofstream(Copia()) << "1\r\n0.4\r\n"; }
+    auto h = Lanzar({{"KESTRAM_CONDUCTOR_RESPUESTAS", "si"}});
+    ASSERT_TRUE(h->linea("LISTO", kArranque));
+    EXPECT_EQ(h->lineas, (std::vector<std::string>{
+                             kOferta, "PREGUNTA Error 62: El fichero termina antes de la línea 3.",
+                             "LISTO - 0 "}));
+    EXPECT_EQ(Entradas(estado / "kestram"), std::vector<std::string>{"copia.krf.ilegible"});
+    EXPECT_LT(Terminar(*h, SIGTERM), kFin);
+    auto otra = Lanzar();
+    ASSERT_TRUE(otra->linea("LISTO", kArranque));
+    EXPECT_EQ(otra->lineas, std::vector<std::string>{"LISTO - 0 "});
+}
+
 // With no unsaved case each signal ends the program at once, writing
 // nothing, and the next start asks nothing.
 TEST_F(Vida, EndSignalsWithoutAnUnsavedCaseLeaveNothing) {
