@@ -38,7 +38,10 @@ public:
     }
     ~Gestor_Sesion() {
         if (sms_) SmsCleanUp(sms_);
-        if (ice_) IceCloseConnection(ice_);
+        if (ice_) {
+            IceSetShutdownNegotiation(ice_, False);
+            IceCloseConnection(ice_);
+        }
         if (escuchas_) IceFreeListenObjs(n_, escuchas_);
     }
 
@@ -62,10 +65,11 @@ public:
             for (int i = 0; i < n_; ++i)
                 if (fds[i].revents & POLLIN) aceptar(escuchas_[i]);
             if (ice_ && (fds.back().revents & (POLLIN | POLLHUP))) {
-                if (IceProcessMessages(ice_, nullptr, nullptr) == IceProcessMessagesIOError) {
-                    sucesos.push_back("cierre");
-                    IceCloseConnection(ice_);
-                    ice_ = nullptr;
+                const IceProcessMessagesStatus r = IceProcessMessages(ice_, nullptr, nullptr);
+                if (r == IceProcessMessagesIOError) IceCloseConnection(ice_);
+                if (r != IceProcessMessagesSuccess) {
+                    if (r == IceProcessMessagesIOError) sucesos.push_back("cierre");
+                    ice_ = nullptr;  // freed by the library once closed
                     sms_ = nullptr;
                 }
             }
@@ -148,8 +152,8 @@ private:
         g->sucesos.push_back("cierre");
         SmsCleanUp(sms);
         g->sms_ = nullptr;
-        IceCloseConnection(g->ice_);
-        g->ice_ = nullptr;
+        IceSetShutdownNegotiation(g->ice_, False);
+        IceCloseConnection(g->ice_);  // done once the message has been processed
     }
     static void propiedades(SmsConn, SmPointer, int n, SmProp** p) {
         for (int i = 0; i < n; ++i) SmFreeProperty(p[i]);

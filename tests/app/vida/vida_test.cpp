@@ -148,6 +148,8 @@ protected:
             {"XDG_RUNTIME_DIR", (dir / "run").string()},
             {"XDG_STATE_HOME", estado.string()},
             {"QT_QPA_PLATFORM", "offscreen"},
+            // Under LeakSanitizer, what the X platform's system libraries keep is theirs.
+            {"LSAN_OPTIONS", std::string("suppressions=") + KESTRAM_SUPRESIONES},
         };
         for (auto& [k, v] : mas) e[k] = v;
         return e;
