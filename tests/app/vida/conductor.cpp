@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -111,8 +112,15 @@ void Responder(std::vector<std::string>& respuestas) {
         if (r == "cancelar") {
             QTimer::singleShot(0, dialogo, &QDialog::reject);
         } else {
-            dialogo->selectFile(QString::fromStdString(r));
-            QTimer::singleShot(0, dialogo, &QDialog::accept);
+            // Once the dialog has put its own proposal in the name field.
+            QTimer::singleShot(0, dialogo, [dialogo, r] {
+                // As a user types it: the folder, then the name in its field.
+                const QFileInfo elegido(QString::fromStdString(r));
+                dialogo->setDirectory(elegido.absolutePath());
+                if (auto* nombre = dialogo->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+                    nombre->setText(elegido.fileName());
+                static_cast<QDialog*>(dialogo)->accept();
+            });
         }
     }
 }
