@@ -624,18 +624,22 @@ void MDI_PRINCIPAL::Abrir_Fichero() {
 
     DesignKind kind = DesignKind::Flexion;
     const std::string fin = Ultimas_Tres(c.Nombre_Fichero);
+    bool avisado = false;  // the reader has said why it refused the file
     if (fin == "KRF") {
         int16_t tipo = 0;
-        fichero::Leer_Flexion(c.Nombre_Fichero, tipo);
+        avisado = fichero::Leer_Flexion(c.Nombre_Fichero, tipo);
         kind = tipo == 2 ? DesignKind::FlexionT : DesignKind::Flexion;
     } else if (fin == "KRC") {
-        fichero::Leer_Confina(c.Nombre_Fichero);
+        avisado = fichero::Leer_Confina(c.Nombre_Fichero);
         kind = DesignKind::Confina;
     } else {
+        platform::showMessage("El fichero elegido no es un fichero de datos (.KRF o .KRC).",
+                              platform::Icon::Exclamation);
         return;
     }
     if (c.Error_Datos) {
-        platform::showMessage("Los datos almacenados no son correctos.", platform::Icon::Critical);
+        if (!avisado)
+            platform::showMessage("Los datos almacenados no son correctos.", platform::Icon::Critical);
         return;
     }
     // The case now is the file's: nothing edited, nothing calculated.

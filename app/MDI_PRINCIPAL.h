@@ -92,6 +92,9 @@ public:
     void Poner_Ventana(windows::DesignKind kind, windows::DesignWindowFactory crear);
     bool Hay_Ventana(windows::DesignKind kind) const { return fabricas_.count(kind) != 0; }
 
+    // Shows the design window of kind for the case data as they are.
+    void Mostrar_Caso(windows::DesignKind kind) { Mostrar_Ventana(kind); }
+
     // The design window on show, or nullptr.
     windows::DesignWindow* Ventana() const { return ventana_; }
     QMdiSubWindow* Subventana() const { return subventana_; }

@@ -3,9 +3,11 @@
 #include "platform/Busy.h"
 #include "platform/Screen.h"
 #include "platform/Services.h"
+#include "platform/Temporaries.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QSettings>
 #include <QStringList>
@@ -23,6 +25,8 @@ void keepSettingsPrivate() {
     if (done) return;
     done = true;
     const QString path = folder.isValid() ? folder.path() : QStringLiteral("/nonexistent");
+    static KeptTemporary kept;
+    if (folder.isValid()) kept.keep(QFile::encodeName(path).toStdString());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
 }

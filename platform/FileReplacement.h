@@ -3,11 +3,15 @@
 // may have still fits), and move over the target only once they are on
 // disk. The new file keeps the permission bits of the file it replaces; a
 // new file gets the user's umask. A link is followed: the file it points to
-// is replaced, not the link. Until a successful commit the target stays as
-// it was, and the temporary file goes with the object.
+// is replaced (or created, when it does not exist yet), not the link. Until
+// a successful commit the target stays as it was, and the temporary file
+// goes with the object. Temporaries that an ended run of the program left
+// in the folder are removed when a new one is made there.
 #pragma once
 
 #include <string>
+
+#include "platform/Temporaries.h"
 
 namespace platform {
 
@@ -34,6 +38,9 @@ public:
     // Syncs the temporary file, closes it and renames it over the target.
     // 0, or the system's error number with the target as it was.
     int commit();
+    // After a failed commit(): the folder refused the rename (a sticky
+    // folder, the file another user's), while the user may write the file.
+    bool renameRefused() const { return renameRefused_; }
     // Closes and removes the temporary file, unless committed.
     void discard();
 
@@ -42,7 +49,9 @@ private:
     std::string temp_;
     int fd_ = -1;
     bool folderClosed_ = false;
+    bool renameRefused_ = false;
     bool committed_ = false;
+    KeptTemporary kept_;  // the temporary, for an end by a signal
 };
 
 }  // namespace platform

@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(cmake g++ make clang qt6-base-dev libgl-dev libgtest-dev
       libbenchmark-dev qt6-translations-l10n fonts-liberation poppler-utils xvfb xauth
       libcups2-dev cups cups-daemon cups-client cups-bsd cups-filters
-      x11-utils openbox icewm xfwm4 dbus-daemon i3-wm libxcb1-dev
+      x11-utils openbox icewm xfwm4 dbus-daemon i3-wm libxcb1-dev libsm-dev libice-dev
       weston xwayland sway qt6-wayland)
 
 sudo=""

@@ -4,7 +4,9 @@
 #include <optional>
 
 #include "app/fichero/fichero.h"
+#include "app/fichero/recuperacion.h"
 #include "engine/General.h"
+#include "platform/Messages.h"
 
 namespace windows {
 
@@ -45,6 +47,18 @@ bool Grabar_Caso(DesignKind kind, bool pedirNombre, bool proponerPropio) {
         ruta = Con_Extension(*elegida, pide.defaultSuffix.c_str());
     }
 
+    // Another program's change to the file is replaced only when the user says so.
+    if (fichero::Cambiado_Por_Otro(ruta)) {
+        const std::size_t barra = ruta.find_last_of('/');
+        const std::string nombre = barra == std::string::npos ? ruta : ruta.substr(barra + 1);
+        if (platform::showMessage("El fichero «" + nombre +
+                                      "» ha sido modificado por otro programa. ¿Desea reemplazarlo?",
+                                  platform::Icon::Question,
+                                  platform::Buttons::YesNo) != platform::Answer::Yes) {
+            c.Error_Datos = true;
+            return false;
+        }
+    }
     if (confina)
         fichero::Grabar_Confina(ruta);
     else
@@ -54,6 +68,7 @@ bool Grabar_Caso(DesignKind kind, bool pedirNombre, bool proponerPropio) {
     c.Guardado = true;
     c.Modificado = false;
     c.Sin_Nombre = false;
+    fichero::Borrar_Copia();  // the case is on disk now
     return true;
 }
 

@@ -22,8 +22,9 @@ std::string Con_Extension(const std::string& ruta, const char* ext);
 // proposing the case's own file when proponerPropio and it has one; without
 // it the file Nombre_Fichero is written again. Nombre_Fichero, Guardado,
 // Modificado and Sin_Nombre change only after a successful write. Returns
-// false, with Error_Datos True, when the dialog is cancelled or the write
-// fails (the writer has shown its message).
+// false, with Error_Datos True, when the dialog is cancelled, the user keeps
+// the change another program made to the file since it was read or written
+// here, or the write fails (the writer has shown its message).
 bool Grabar_Caso(DesignKind kind, bool pedirNombre, bool proponerPropio = false);
 
 }  // namespace windows

@@ -1,7 +1,6 @@
 #include "fichero.h"
 
 #include <charconv>
-#include <initializer_list>
 #include <cmath>
 #include <new>
 #include <optional>
@@ -26,6 +25,34 @@ struct Flexion {
     double Armadura_Inf = 0, Armadura_Sup = 0, Fck = 0, Fyk = 0;
     double Gamma_Hormigon = 0, Gamma_Acero = 0, Gamma_Refuerzo = 0;
     double Ancho_Refuerzo = 0, Momento_Actual = 0, Momento_Solicitante = 0;
+};
+
+// The flexure values in the order of the file's lines after line 1, with
+// the case datum each one is and the field it is typed in (none for the
+// safety coefficients, which only a file holds); the web and flange lines
+// belong to a T section only.
+struct Campo_Flexion {
+    double Flexion::*valor;
+    double General::Datos::*caso;
+    std::string Textos_Flexion::*texto;
+    bool solo_t;
+};
+constexpr Campo_Flexion kCampos_Flexion[] = {
+    {&Flexion::Ancho, &General::Datos::Ancho, &Textos_Flexion::TX_ANCHO, false},
+    {&Flexion::Canto, &General::Datos::Canto, &Textos_Flexion::TX_CANTO, false},
+    {&Flexion::Ancho_Alma, &General::Datos::Ancho_Alma, &Textos_Flexion::TX_ANCHOALMA, true},
+    {&Flexion::Canto_Ala, &General::Datos::Canto_Ala, &Textos_Flexion::TX_CANTOALA, true},
+    {&Flexion::Recubrimiento, &General::Datos::Recubrimiento, &Textos_Flexion::TX_RECUB, false},
+    {&Flexion::Armadura_Inf, &General::Datos::Armadura_Inf, &Textos_Flexion::TX_ASI, false},
+    {&Flexion::Armadura_Sup, &General::Datos::Armadura_Sup, &Textos_Flexion::TX_ASS, false},
+    {&Flexion::Fck, &General::Datos::Fck, &Textos_Flexion::CO_FCK, false},
+    {&Flexion::Fyk, &General::Datos::Fyk, &Textos_Flexion::CO_FYK, false},
+    {&Flexion::Gamma_Hormigon, &General::Datos::Gamma_Hormigon, nullptr, false},
+    {&Flexion::Gamma_Acero, &General::Datos::Gamma_Acero, nullptr, false},
+    {&Flexion::Gamma_Refuerzo, &General::Datos::Gamma_Refuerzo, nullptr, false},
+    {&Flexion::Ancho_Refuerzo, &General::Datos::Ancho_Refuerzo, &Textos_Flexion::CO_ANCHOR, false},
+    {&Flexion::Momento_Actual, &General::Datos::Momento_Actual, &Textos_Flexion::TX_MCP, false},
+    {&Flexion::Momento_Solicitante, &General::Datos::Momento_Solicitante, &Textos_Flexion::TX_MD, false},
 };
 
 struct Confina {
@@ -53,26 +80,9 @@ bool Flexion_Valida(int kind, const Flexion& v) {
 // Stores the flexure inputs of v (kind 1 or 2) into the case data; the
 // safety coefficients only when they came from a file.
 void Guardar_Flexion(int kind, const Flexion& v, bool con_coeficientes) {
-    auto& c = General::Caso;
-    c.Ancho = v.Ancho;
-    c.Canto = v.Canto;
-    if (kind == 2) {
-        c.Ancho_Alma = v.Ancho_Alma;
-        c.Canto_Ala = v.Canto_Ala;
-    }
-    c.Recubrimiento = v.Recubrimiento;
-    c.Armadura_Inf = v.Armadura_Inf;
-    c.Armadura_Sup = v.Armadura_Sup;
-    c.Fck = v.Fck;
-    c.Fyk = v.Fyk;
-    if (con_coeficientes) {
-        c.Gamma_Hormigon = v.Gamma_Hormigon;
-        c.Gamma_Acero = v.Gamma_Acero;
-        c.Gamma_Refuerzo = v.Gamma_Refuerzo;
-    }
-    c.Ancho_Refuerzo = v.Ancho_Refuerzo;
-    c.Momento_Actual = v.Momento_Actual;
-    c.Momento_Solicitante = v.Momento_Solicitante;
+    for (const Campo_Flexion& campo : kCampos_Flexion)
+        if ((kind == 2 || !campo.solo_t) && (con_coeficientes || campo.texto))
+            General::Caso.*campo.caso = v.*campo.valor;
 }
 
 // The tests shared by the confinement reader and collector; rectangular
@@ -95,6 +105,15 @@ void Avisar(const Failure& f) {
     General::Caso.Error_Datos = true;
     platform::showMessage(Texto_Fallo(f), platform::Icon::Exclamation);
 }
+
+// The file last read or written, as it was then.
+struct Conocido {
+    std::string path;
+    std::optional<FileIdentity> identidad;
+};
+Conocido conocido;
+
+void Recordar(const std::string& file) { conocido = {file, fileSystem().identity(file)}; }
 
 Failure Sin_Memoria() { return {failure::kOutOfMemory, "Memoria insuficiente."}; }
 
@@ -131,18 +150,6 @@ Outcome Escribir(const std::string& file, int16_t kind, const std::vector<double
     for (const std::string& linea : lineas)
         if (Outcome f = out->write(linea)) return f;
     return out->commit();
-}
-
-void Grabar(const std::string& file, int16_t kind, const std::vector<double>& valores) {
-    Outcome fallo;
-    try {
-        fallo = Escribir(file, kind, valores);
-    } catch (const std::bad_alloc&) {
-        fallo = Sin_Memoria();
-    } catch (...) {
-        fallo = Fallo_Interno();
-    }
-    if (fallo) Avisar(*fallo);
 }
 
 Failure Tipo_No_Valido(int kind) {
@@ -212,7 +219,7 @@ Outcome Leer_Valores(const std::string& file, std::vector<double>& valores, doub
 // them or says the file is refused. Failures and refusals put the defaults
 // back.
 template <class Almacenar>
-void Leer(const std::string& file, int cuantos_tipo2, int cuantos_otro, void (*defectos)(),
+bool Leer(const std::string& file, int cuantos_tipo2, int cuantos_otro, void (*defectos)(),
           Almacenar almacenar, int16_t* tipo = nullptr) {
     Outcome fallo;
     bool rechazado = false;
@@ -230,7 +237,10 @@ void Leer(const std::string& file, int cuantos_tipo2, int cuantos_otro, void (*d
     if (fallo || rechazado) {
         General::Caso.Error_Datos = true;
         defectos();
+    } else {
+        Recordar(file);
     }
+    return fallo.has_value();
 }
 
 void Defectos_Flexion() { Caracteristicas::Poner_Defectos_Flexion(); }
@@ -247,7 +257,7 @@ void Defectos_Confina() {
 
 // Numeric test of every text in order, then the absolute values; nothing
 // when a text is not a number.
-std::optional<std::vector<double>> Numeros(std::initializer_list<const std::string*> textos) {
+std::optional<std::vector<double>> Numeros(const std::vector<const std::string*>& textos) {
     for (const std::string* t : textos)
         if (!Decimales::Es_Numero(*t)) return std::nullopt;
     std::vector<double> v;
@@ -257,33 +267,18 @@ std::optional<std::vector<double>> Numeros(std::initializer_list<const std::stri
 }
 
 void Recoger_Flexion(const Textos_Flexion& t, int kind) {
-    std::optional<std::vector<double>> n =
-        kind == 2 ? Numeros({&t.TX_ANCHO, &t.TX_CANTO, &t.TX_ANCHOALMA, &t.TX_CANTOALA,
-                             &t.TX_RECUB, &t.TX_ASI, &t.TX_ASS, &t.CO_FCK, &t.CO_FYK,
-                             &t.CO_ANCHOR, &t.TX_MCP, &t.TX_MD})
-                  : Numeros({&t.TX_ANCHO, &t.TX_CANTO, &t.TX_RECUB, &t.TX_ASI, &t.TX_ASS,
-                             &t.CO_FCK, &t.CO_FYK, &t.CO_ANCHOR, &t.TX_MCP, &t.TX_MD});
+    std::vector<const std::string*> textos;
+    for (const Campo_Flexion& campo : kCampos_Flexion)
+        if (campo.texto && (kind == 2 || !campo.solo_t)) textos.push_back(&(t.*campo.texto));
+    std::optional<std::vector<double>> n = Numeros(textos);
     if (!n) {
         General::Caso.Error_Datos = true;
         return;
     }
-    const std::vector<double>& x = *n;
-    std::size_t i = 0;
     Flexion v;
-    v.Ancho = x[i++];
-    v.Canto = x[i++];
-    if (kind == 2) {
-        v.Ancho_Alma = x[i++];
-        v.Canto_Ala = x[i++];
-    }
-    v.Recubrimiento = x[i++];
-    v.Armadura_Inf = x[i++];
-    v.Armadura_Sup = x[i++];
-    v.Fck = x[i++];
-    v.Fyk = x[i++];
-    v.Ancho_Refuerzo = x[i++];
-    v.Momento_Actual = x[i++];
-    v.Momento_Solicitante = x[i++];
+    std::size_t i = 0;
+    for (const Campo_Flexion& campo : kCampos_Flexion)
+        if (campo.texto && (kind == 2 || !campo.solo_t)) v.*campo.valor = (*n)[i++];
     if (!Flexion_Valida(kind, v)) {
         General::Caso.Error_Datos = true;
         return;
@@ -291,62 +286,60 @@ void Recoger_Flexion(const Textos_Flexion& t, int kind) {
     Guardar_Flexion(kind, v, false);
 }
 
+// Writes the case's file, saying why when it cannot.
+void Grabar(const std::string& file, bool confina, int16_t kind) {
+    if (Outcome fallo = Escribir_Caso(file, confina, kind))
+        Avisar(*fallo);
+    else
+        Recordar(file);
+}
+
 }  // namespace
+
+bool Cambiado_Por_Otro(const std::string& file) {
+    if (file != conocido.path || !conocido.identidad) return false;
+    const std::optional<FileIdentity> ahora = fileSystem().identity(file);
+    return ahora && *ahora != *conocido.identidad;
+}
 
 std::string Texto_Fallo(const Failure& f) {
     if (f.number == failure::kOutOfMemory) return "Memoria insuficiente.";
-    if (f.number == failure::kDiskFull) return "Espacio en disco insuficiente.";
     return "Error " + std::to_string(f.number) + ": " + f.description;
 }
 
-void Grabar_Flexion(const std::string& file, int16_t kind) {
-    if (kind != 1 && kind != 2) {
-        Avisar(Tipo_No_Valido(kind));
-        return;
-    }
+Outcome Escribir_Caso(const std::string& file, bool confina, int16_t kind) {
     const auto& c = General::Caso;
-    std::vector<double> v = {c.Ancho, c.Canto};
-    if (kind == 2) v.insert(v.end(), {c.Ancho_Alma, c.Canto_Ala});
-    v.insert(v.end(), {c.Recubrimiento, c.Armadura_Inf, c.Armadura_Sup, c.Fck, c.Fyk,
-                       c.Gamma_Hormigon, c.Gamma_Acero, c.Gamma_Refuerzo, c.Ancho_Refuerzo,
-                       c.Momento_Actual, c.Momento_Solicitante});
-    Grabar(file, kind, v);
+    if (confina) kind = c.Tipo_Seccion;
+    if (confina ? kind < 1 || kind > 3 : kind != 1 && kind != 2) return Tipo_No_Valido(kind);
+    try {
+        std::vector<double> v;
+        if (confina) {
+            v = {c.Diametro_Lado, c.Lado_Menor, c.Fck, c.Gamma_Hormigon, c.Gamma_Acero,
+                 c.Gamma_Refuerzo, c.Axil_Actual, c.Incremento_Necesario};
+        } else {
+            for (const Campo_Flexion& campo : kCampos_Flexion)
+                if (kind == 2 || !campo.solo_t) v.push_back(c.*campo.caso);
+        }
+        return Escribir(file, kind, v);
+    } catch (const std::bad_alloc&) {
+        return Sin_Memoria();
+    } catch (...) {
+        return Fallo_Interno();
+    }
 }
 
-void Grabar_Confina(const std::string& file) {
-    const auto& c = General::Caso;
-    if (c.Tipo_Seccion < 1 || c.Tipo_Seccion > 3) {
-        Avisar(Tipo_No_Valido(c.Tipo_Seccion));
-        return;
-    }
-    Grabar(file, c.Tipo_Seccion,
-           {c.Diametro_Lado, c.Lado_Menor, c.Fck, c.Gamma_Hormigon, c.Gamma_Acero,
-            c.Gamma_Refuerzo, c.Axil_Actual, c.Incremento_Necesario});
-}
+void Grabar_Flexion(const std::string& file, int16_t kind) { Grabar(file, false, kind); }
 
-void Leer_Flexion(const std::string& file, int16_t& kind) {
-    Leer(file, 15, 13, Defectos_Flexion, [&](double k, const std::vector<double>& x) {
+void Grabar_Confina(const std::string& file) { Grabar(file, true, 0); }
+
+bool Leer_Flexion(const std::string& file, int16_t& kind) {
+    return Leer(file, 15, 13, Defectos_Flexion, [&](double k, const std::vector<double>& x) {
         if (k != 1 && k != 2) return Veredicto::Rechazado;
         const int tipo = static_cast<int>(k);
         std::size_t i = 0;
         Flexion v;
-        v.Ancho = std::fabs(x[i++]);
-        v.Canto = std::fabs(x[i++]);
-        if (tipo == 2) {
-            v.Ancho_Alma = std::fabs(x[i++]);
-            v.Canto_Ala = std::fabs(x[i++]);
-        }
-        v.Recubrimiento = std::fabs(x[i++]);
-        v.Armadura_Inf = std::fabs(x[i++]);
-        v.Armadura_Sup = std::fabs(x[i++]);
-        v.Fck = std::fabs(x[i++]);
-        v.Fyk = std::fabs(x[i++]);
-        v.Gamma_Hormigon = std::fabs(x[i++]);
-        v.Gamma_Acero = std::fabs(x[i++]);
-        v.Gamma_Refuerzo = std::fabs(x[i++]);
-        v.Ancho_Refuerzo = std::fabs(x[i++]);
-        v.Momento_Actual = std::fabs(x[i++]);
-        v.Momento_Solicitante = std::fabs(x[i++]);
+        for (const Campo_Flexion& campo : kCampos_Flexion)
+            if (tipo == 2 || !campo.solo_t) v.*campo.valor = std::fabs(x[i++]);
         if (!Flexion_Valida(tipo, v) ||
             !Coeficientes_Validos(v.Gamma_Hormigon, v.Gamma_Acero, v.Gamma_Refuerzo))
             return Veredicto::Rechazado;
@@ -355,8 +348,8 @@ void Leer_Flexion(const std::string& file, int16_t& kind) {
     }, &kind);
 }
 
-void Leer_Confina(const std::string& file) {
-    Leer(file, 8, 8, Defectos_Confina, [](double k, const std::vector<double>& x) {
+bool Leer_Confina(const std::string& file) {
+    return Leer(file, 8, 8, Defectos_Confina, [](double k, const std::vector<double>& x) {
         if (k != 1 && k != 2 && k != 3) return Veredicto::Rechazado;
         Confina v;
         v.Diametro_Lado = std::fabs(x[0]);

@@ -22,13 +22,19 @@ void Grabar_Flexion(const std::string& file, int16_t kind);
 // Writes the confinement file (9 lines); line 1 is Tipo_Seccion.
 void Grabar_Confina(const std::string& file);
 
+// Writes the case's file as the two above do (kind is ignored for a
+// confinement case), with no message: the failure is returned.
+Outcome Escribir_Caso(const std::string& file, bool confina, int16_t kind);
+
 // Reads a flexure file into the case data (absolute values). kind receives
 // line 1 once it has been read (0 when it is not a small integer); it is
-// meaningful only when Error_Datos stays False.
-void Leer_Flexion(const std::string& file, int16_t& kind);
+// meaningful only when Error_Datos stays False. Both readers return true
+// when they showed the message of a run-time failure; a file whose values
+// are refused gives no message of its own.
+bool Leer_Flexion(const std::string& file, int16_t& kind);
 
 // Reads a confinement file into the case data, Tipo_Seccion included.
-void Leer_Confina(const std::string& file);
+bool Leer_Confina(const std::string& file);
 
 // The texts a flexure window shows in its input fields. The rectangular
 // collector ignores TX_ANCHOALMA and TX_CANTOALA.
@@ -64,6 +70,12 @@ struct Textos_Confina {
 void Recoger_Datos_Rect(const Textos_Flexion& textos);
 void Recoger_Datos_T(const Textos_Flexion& textos);
 void Recoger_Datos_Confina(const Textos_Confina& textos);
+
+// True when file is the one the case was last read from or written to and
+// another program has written it since (size, modification time or
+// identity). A file that is gone now, or was never read or written here,
+// gives false.
+bool Cambiado_Por_Otro(const std::string& file);
 
 // The text of the message shown for a run-time failure.
 std::string Texto_Fallo(const Failure& f);

@@ -54,25 +54,6 @@ Outcome writeAll(int fd, std::string_view bytes) {
     return std::nullopt;
 }
 
-class RealOutputFile : public OutputFile {
-public:
-    explicit RealOutputFile(std::unique_ptr<platform::FileReplacement> file)
-        : file_(std::move(file)) {}
-
-    Outcome write(std::string_view bytes) override {
-        if (file_->fd() < 0) return failureFromErrno(EBADF, true);
-        return writeAll(file_->fd(), bytes);
-    }
-
-    Outcome commit() override {
-        if (int error = file_->commit()) return failureFromErrno(error, true);
-        return std::nullopt;
-    }
-
-private:
-    std::unique_ptr<platform::FileReplacement> file_;
-};
-
 // A file written over itself, for a folder that takes no new file: the
 // bytes wait in memory and go to the file only at commit.
 class InPlaceOutputFile : public OutputFile {
@@ -108,6 +89,34 @@ public:
 private:
     std::string target_;
     std::string pending_;
+};
+
+class RealOutputFile : public OutputFile {
+public:
+    explicit RealOutputFile(std::unique_ptr<platform::FileReplacement> file)
+        : file_(std::move(file)) {}
+
+    Outcome write(std::string_view bytes) override {
+        if (file_->fd() < 0) return failureFromErrno(EBADF, true);
+        written_ += bytes;
+        return writeAll(file_->fd(), bytes);
+    }
+
+    // A folder that refuses the move over the file: the file is written
+    // over itself instead.
+    Outcome commit() override {
+        const int error = file_->commit();
+        if (!error) return std::nullopt;
+        if (!file_->renameRefused()) return failureFromErrno(error, true);
+        InPlaceOutputFile inPlace(file_->target());
+        file_->discard();
+        inPlace.write(written_);
+        return inPlace.commit();
+    }
+
+private:
+    std::unique_ptr<platform::FileReplacement> file_;
+    std::string written_;  // a data file is a few hundred bytes
 };
 
 class RealFileSystem : public FileSystem {
@@ -159,6 +168,16 @@ public:
         }
         contents.resize(total);
         return std::nullopt;
+    }
+
+    std::optional<FileIdentity> identity(const std::string& path) override {
+        struct stat st {};
+        if (path.empty() || ::stat(path.c_str(), &st) != 0) return std::nullopt;
+        return FileIdentity{static_cast<unsigned long long>(st.st_dev),
+                            static_cast<unsigned long long>(st.st_ino),
+                            static_cast<long long>(st.st_size),
+                            static_cast<long long>(st.st_mtim.tv_sec),
+                            static_cast<long long>(st.st_mtim.tv_nsec)};
     }
 
 private:

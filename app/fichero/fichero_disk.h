@@ -2,7 +2,8 @@
 // beside its target and moved over the target only once every byte is on
 // disk, so a failed save leaves the old file as it was. In a folder that
 // takes no new file an existing writable file is written over itself, once
-// every byte is ready. Tests replace the file system to inject a failure at
+// every byte is ready; so is a file whose folder refuses the move over it
+// (a sticky folder, the file another user's). Tests replace the file system to inject a failure at
 // a chosen line.
 #pragma once
 
@@ -49,6 +50,14 @@ public:
     virtual Outcome commit() = 0;
 };
 
+// What tells one version of a file from another: a file written since has
+// another size, modification time or identity.
+struct FileIdentity {
+    unsigned long long device = 0, inode = 0;
+    long long size = 0, seconds = 0, nanoseconds = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -56,6 +65,12 @@ public:
     virtual std::unique_ptr<OutputFile> create(const std::string& target, Outcome& failure) = 0;
     // Reads a whole regular file of at most kMaxFileSize bytes.
     virtual Outcome read(const std::string& path, std::string& contents) = 0;
+    // The identity of the file at path (links followed); nothing when there
+    // is none or it cannot be told.
+    virtual std::optional<FileIdentity> identity(const std::string& path) {
+        (void)path;
+        return std::nullopt;
+    }
 };
 
 // The file system in force: the real disk unless a test installed another.

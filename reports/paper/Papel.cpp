@@ -80,6 +80,7 @@ Superficie_Papel::~Superficie_Papel() {
 void Superficie_Papel::Descartar() {
     pdf_.reset();
     temporal_.reset();
+    trabajoGuardado_.release();
     trabajo_.reset();
 }
 
@@ -143,6 +144,7 @@ bool Superficie_Papel::Abrir_Trabajo() {
     }
     trabajo_->close();
     salida_ = trabajo_->fileName();
+    trabajoGuardado_.keep(QFile::encodeName(salida_).toStdString());
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "reports/Imprimir.h"
 #include "reports/Superficie.h"
+#include "platform/Temporaries.h"
 
 #include <QFont>
 #include <QPainter>
@@ -82,6 +83,7 @@ private:
     std::string impresora_;  // printer: the one the job goes to
     std::string titulo_;
     std::unique_ptr<QTemporaryFile> trabajo_;  // printer: the job's document
+    platform::KeptTemporary trabajoGuardado_;  // the job's document, for an end by a signal
     std::unique_ptr<platform::FileReplacement> temporal_;
     double dpi_ = 600;
     double ancho_ = 21.0;

@@ -464,15 +464,18 @@ TEST_F(Archivo, OpenOfARefusedFileOrAnotherNameOrACancelShowsNoWindow) {
         std::optional<std::string> nombre;  // nullopt: cancel
         std::vector<platform::Icon> mensajes;
         bool error;
+        const char* texto;  // the last message, when one is shown
     };
     using I = platform::Icon;
+    const char* const noDatos = "El fichero elegido no es un fichero de datos (.KRF o .KRC).";
+    const char* const noCorrectos = "Los datos almacenados no son correctos.";
     const Caso casos[] = {
-        {"col.KRF", {I::Exclamation, I::Critical}, true},  // the reader's, then ours
-        {"tipo3.krf", {I::Critical}, true},
-        {"col.txt", {}, false},
-        {"kr", {}, false},  // shorter than three characters
-        {"col.krf.bak", {}, false},
-        {std::nullopt, {}, true},
+        {"col.KRF", {I::Exclamation}, true, "Error 62: El fichero termina antes de la línea 10."},
+        {"tipo3.krf", {I::Critical}, true, noCorrectos},
+        {"col.txt", {I::Exclamation}, false, noDatos},
+        {"kr", {I::Exclamation}, false, noDatos},  // shorter than three characters
+        {"col.krf.bak", {I::Exclamation}, false, noDatos},
+        {std::nullopt, {}, true, nullptr},
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.nombre.value_or("cancel"));
@@ -492,13 +495,15 @@ TEST_F(Archivo, OpenOfARefusedFileOrAnotherNameOrACancelShowsNoWindow) {
         EXPECT_FALSE(c.Flexion_Abierto || c.FlexionT_Abierto || c.Confina_Abierto);
         EXPECT_EQ(c.Error_Datos, caso.error);
         EXPECT_EQ(c.Nombre_Fichero, caso.nombre ? Ruta(*caso.nombre) : "anterior");
-        EXPECT_EQ(c.Ancho, caso.mensajes.empty() ? 0.9 : 0.4);
         ASSERT_EQ(mensajes.fake.shown.size(), caso.mensajes.size());
         for (std::size_t i = 0; i < caso.mensajes.size(); ++i)
             EXPECT_EQ(mensajes.fake.shown[i].icon, caso.mensajes[i]);
-        if (!caso.mensajes.empty()) {
-            EXPECT_EQ(mensajes.fake.shown.back().text, "Los datos almacenados no son correctos.");
+        if (caso.texto) {
+            ASSERT_FALSE(mensajes.fake.shown.empty());
+            EXPECT_EQ(mensajes.fake.shown.back().text, caso.texto);
         }
+        // A refused data file puts the defaults back; another name reads nothing.
+        EXPECT_EQ(c.Ancho, caso.error && caso.nombre ? 0.4 : 0.9);
     }
 }
 
@@ -643,24 +648,25 @@ TEST_F(ArchivoFlexion, SaveReopenAndRefusalsThroughTheWindow) {
         EXPECT_TRUE(principal->mnuPrincipalGuardar->isEnabled());
     }
 
-    // A refused file: the reader's message, then ours, no window.
+    // A refused file: the reader's message alone, no window.
     Escribir(Ruta("corto.krf"), "1\r\n0.4\r\n");
     Responder("corto.krf");
     principal->mnuPrincipalAbrir_Click();
-    ASSERT_EQ(mensajes.fake.shown.size(), 2u);
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
     EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Exclamation);
-    EXPECT_EQ(mensajes.fake.shown[1].text, "Los datos almacenados no son correctos.");
     EXPECT_EQ(principal->Ventana(), nullptr);
     EXPECT_FALSE(principal->mnuPrincipalGuardar->isEnabled());
 
-    // Another extension, then a cancel: nothing, no window.
+    // Another extension: its message; then a cancel: nothing; no window.
     mensajes.fake.clear();
     Responder("flexion.txt");
     principal->mnuPrincipalAbrir_Click();
     Cancelar();
     principal->mnuPrincipalAbrir_Click();
     EXPECT_EQ(principal->Ventana(), nullptr);
-    EXPECT_TRUE(mensajes.fake.shown.empty());
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text, "El fichero elegido no es un fichero de datos (.KRF o .KRC).");
+    mensajes.fake.clear();
 
     // Save with no design window does nothing.
     const std::size_t pedidos = dialogos.asked.size();
@@ -668,4 +674,41 @@ TEST_F(ArchivoFlexion, SaveReopenAndRefusalsThroughTheWindow) {
     principal->mnuPrincipalGuardarcomo_Click();
     EXPECT_EQ(dialogos.asked.size(), pedidos);
     EXPECT_TRUE(mensajes.fake.shown.empty());
+}
+
+// A file another program wrote since it was saved here: the save asks
+// before replacing it; "No" leaves the other program's file and the case
+// unsaved, "Sí" replaces it. A file removed meanwhile is simply written.
+TEST_F(Archivo, SaveAsksBeforeReplacingAnotherProgramsChange) {
+    auto& c = General::Caso;
+    Guardar_Caso(DesignKind::Confina, "col.krc");
+    const std::string ruta = Ruta("col.krc");
+    const std::string ajeno = "1\r\n0.9\r\n0.4\r\n25\r\n1.5\r\n1.15\r\n1.4\r\n0\r\n1\r\n\r\n";
+    Escribir(ruta, ajeno);
+    estado.diametro = 0.7;
+    c.Modificado = true;
+    mensajes.fake.clear();
+    mensajes.fake.answers = {platform::Answer::No};
+    principal->mnuPrincipalGuardar_Click();
+    ASSERT_EQ(mensajes.fake.shown.size(), 1u);
+    EXPECT_EQ(mensajes.fake.shown[0].text,
+              "El fichero «col.krc» ha sido modificado por otro programa. ¿Desea reemplazarlo?");
+    EXPECT_EQ(mensajes.fake.shown[0].icon, platform::Icon::Question);
+    EXPECT_EQ(Leer(ruta), ajeno);
+    EXPECT_TRUE(c.Modificado);
+    EXPECT_TRUE(c.Error_Datos);
+
+    mensajes.fake.answers = {platform::Answer::Yes};
+    principal->mnuPrincipalGuardar_Click();
+    EXPECT_EQ(mensajes.fake.shown.size(), 2u);
+    EXPECT_EQ(Lineas_Exactas(ruta)[1], "0.7\r");
+    EXPECT_FALSE(c.Modificado);
+
+    // Saved here last: no question; removed meanwhile: written, no question.
+    estado.diametro = 0.8;
+    principal->mnuPrincipalGuardar_Click();
+    fs::remove(ruta);
+    principal->mnuPrincipalGuardar_Click();
+    EXPECT_EQ(mensajes.fake.shown.size(), 2u);
+    EXPECT_EQ(Lineas_Exactas(ruta)[1], "0.8\r");
 }

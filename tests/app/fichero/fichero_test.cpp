@@ -169,12 +169,12 @@ TEST_F(WriteTest, FailedSaveKeepsTheOldFile) {
         std::string message;
     };
     const Case cases[] = {
-        {"disk full on line 1", 1, false, ENOSPC, "Espacio en disco insuficiente."},
-        {"disk full on line 7", 7, false, ENOSPC, "Espacio en disco insuficiente."},
-        {"disk full on the last line", 14, false, ENOSPC, "Espacio en disco insuficiente."},
+        {"disk full on line 1", 1, false, ENOSPC, "Error 61: Espacio en disco insuficiente."},
+        {"disk full on line 7", 7, false, ENOSPC, "Error 61: Espacio en disco insuficiente."},
+        {"disk full on the last line", 14, false, ENOSPC, "Error 61: Espacio en disco insuficiente."},
         {"write error on line 3", 3, false, EIO, "Error 57: Error de entrada/salida en el dispositivo."},
         {"no memory on line 2", 2, false, ENOMEM, "Memoria insuficiente."},
-        {"disk full on flush", 0, true, ENOSPC, "Espacio en disco insuficiente."},
+        {"disk full on flush", 0, true, ENOSPC, "Error 61: Espacio en disco insuficiente."},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);
