@@ -37,16 +37,18 @@ QImage drawPicture(const QSize& size, QImage::Format format,
                    const std::function<void(QImage&)>& draw) {
     QImage image = newImage(size, format);
     QThreadPool* pool = QThreadPool::globalInstance();
-    if (!pool || pool->maxThreadCount() < 1 || pool->contains(QThread::currentThread())) {
-        draw(image);
-        return image;
-    }
+    // No pooled thread free at once (or already on one): drawn here, so
+    // the caller never waits on other work.
     QSemaphore done;
-    pool->start([&] {
+    const bool started = pool && !pool->contains(QThread::currentThread()) &&
+                         pool->tryStart([&] {
+                             draw(image);
+                             done.release();
+                         });
+    if (started)
+        done.acquire();
+    else
         draw(image);
-        done.release();
-    });
-    done.acquire();
     return image;
 }
 

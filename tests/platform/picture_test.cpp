@@ -89,4 +89,25 @@ TEST(Picture, DrawnOnAPooledThreadAndOnTheCallersWhenItIsOne) {
     EXPECT_EQ(drawer, caller);
 }
 
+// With every pooled thread taken by other work, the picture is drawn by the
+// caller at once rather than after that work.
+TEST(Picture, DrawnByTheCallerWhenThePoolIsTaken) {
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const int maxThreads = pool->maxThreadCount();
+    pool->setMaxThreadCount(1);
+    QSemaphore started, release;
+    pool->start([&] {
+        started.release();
+        release.tryAcquire(1, 10000);  // bounded: a fault must not hang the test
+    });
+    ASSERT_TRUE(started.tryAcquire(1, 10000));
+    QThread* drawer = nullptr;
+    platform::drawPicture(QSize(8, 8), QImage::Format_RGB32,
+                          [&](QImage&) { drawer = QThread::currentThread(); });
+    release.release();
+    pool->waitForDone(10000);
+    pool->setMaxThreadCount(maxThreads);
+    EXPECT_EQ(drawer, QThread::currentThread());
+}
+
 }  // namespace
