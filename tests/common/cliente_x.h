@@ -8,6 +8,7 @@
 
 #include <xcb/xcb.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -177,6 +178,14 @@ public:
         }
         std::free(p);
         return s;
+    }
+
+    // The outer size is `logico` at the scale `escala`, within the one
+    // device pixel that rounding leaves.
+    bool exterior_es(xcb_window_t w, QSize logico, qreal escala) {
+        const QSize s = tamano_exterior(w);
+        return std::abs(s.width() - std::lround(logico.width() * escala)) <= 1 &&
+               std::abs(s.height() - std::lround(logico.height() * escala)) <= 1;
     }
 
     // The window manager has taken the window into a frame of its own.

@@ -161,12 +161,7 @@ TEST_F(Marco_X11, OuterSizeOnTheScreenIs800x600AtTheScale) {
         << "outer " << Marco(principal.get()).width() << " x " << Marco(principal.get()).height();
     const qreal escala = principal->devicePixelRatioF();
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            const QSize s = x.tamano_exterior(Id());
-            return std::abs(s.width() - std::lround(800 * escala)) <= 1 &&
-                   std::abs(s.height() - std::lround(600 * escala)) <= 1;
-        },
-        10000))
+        [&] { return x.exterior_es(Id(), QSize(800, 600), escala); }, 10000))
         << "outer " << x.tamano_exterior(Id()).width() << " x "
         << x.tamano_exterior(Id()).height() << " at scale " << escala;
 }

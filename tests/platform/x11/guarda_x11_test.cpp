@@ -90,12 +90,7 @@ TEST_F(Guarda_X11, OuterSizeAndPlaceAtStart) {
     EXPECT_EQ(Fuera().size(), QSize(800, 600));
     const qreal escala = ventana->devicePixelRatioF();
     EXPECT_TRUE(QTest::qWaitFor(
-        [&] {
-            const QSize s = x.tamano_exterior(Id());
-            return std::abs(s.width() - std::lround(800 * escala)) <= 1 &&
-                   std::abs(s.height() - std::lround(600 * escala)) <= 1;
-        },
-        10000))
+        [&] { return x.exterior_es(Id(), QSize(800, 600), escala); }, 10000))
         << "outer " << x.tamano_exterior(Id()).width() << " x " << x.tamano_exterior(Id()).height();
 }
 
