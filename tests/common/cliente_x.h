@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 // A second client of the X server, as a pager or another program is.
@@ -186,6 +187,23 @@ public:
         const QSize s = tamano_exterior(w);
         return std::abs(s.width() - std::lround(logico.width() * escala)) <= 1 &&
                std::abs(s.height() - std::lround(logico.height() * escala)) <= 1;
+    }
+
+    // A number on a window (a CARDINAL property), set and read back; the
+    // value is on the server once this returns.
+    void poner_numero(xcb_window_t w, const char* nombre, uint32_t valor) {
+        xcb_change_property(c_, XCB_PROP_MODE_REPLACE, w, atomo(nombre), XCB_ATOM_CARDINAL, 32, 1,
+                            &valor);
+        std::free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr));
+    }
+    std::optional<uint32_t> numero(xcb_window_t w, const char* nombre) {
+        auto* p = xcb_get_property_reply(
+            c_, xcb_get_property(c_, 0, w, atomo(nombre), XCB_ATOM_CARDINAL, 0, 1), nullptr);
+        std::optional<uint32_t> v;
+        if (p && xcb_get_property_value_length(p) == 4)
+            v = *static_cast<const uint32_t*>(xcb_get_property_value(p));
+        std::free(p);
+        return v;
     }
 
     // The window manager has taken the window into a frame of its own.

@@ -5,8 +5,17 @@
 // centre whatever the window asked, any other window where it asked, and
 // then grants every move and resize the program asks for. It runs until
 // the X server goes or it is killed.
+//
+// A transient window that carries _KESTRAM_TERCO (CARDINAL, milliseconds)
+// when it is mapped is stubborn: every move asked for it is refused, and
+// that many milliseconds later (0: at once) it is put back at the screen's
+// centre; the moves asked for it once mapped are counted in its
+// _KESTRAM_MOVIDAS (CARDINAL).
+#include <poll.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,6 +26,15 @@ namespace {
 xcb_connection_t* c;
 xcb_screen_t* pantalla;
 std::map<xcb_window_t, xcb_window_t> marcos;  // client -> frame
+
+using Reloj = std::chrono::steady_clock;
+struct Terca {
+    std::chrono::milliseconds vuelta;  // after a refused move, back to the centre
+    uint32_t movidas = 0;
+    bool pendiente = false;
+    Reloj::time_point cuando;
+};
+std::map<xcb_window_t, Terca> tercas;  // stubborn clients
 
 xcb_atom_t Atomo(const char* nombre) {
     auto* r = xcb_intern_atom_reply(
@@ -30,6 +48,15 @@ bool Transitoria(xcb_window_t w) {
     auto* p = xcb_get_property_reply(
         c, xcb_get_property(c, 0, w, XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 0, 1), nullptr);
     const bool si = p && xcb_get_property_value_length(p) == 4;
+    std::free(p);
+    return si;
+}
+
+bool Cardinal(xcb_window_t w, xcb_atom_t a, uint32_t& valor) {
+    auto* p = xcb_get_property_reply(c, xcb_get_property(c, 0, w, a, XCB_ATOM_CARDINAL, 0, 1),
+                                     nullptr);
+    const bool si = p && xcb_get_property_value_length(p) == 4;
+    if (si) valor = *static_cast<const uint32_t*>(xcb_get_property_value(p));
     std::free(p);
     return si;
 }
@@ -57,6 +84,9 @@ void Enmarcar(xcb_window_t w) {
     if (Transitoria(w)) {
         x = static_cast<int16_t>(pantalla->width_in_pixels / 2);
         y = static_cast<int16_t>(pantalla->height_in_pixels / 2);
+        uint32_t ms = 0;
+        if (Cardinal(w, Atomo("_KESTRAM_TERCO"), ms))
+            tercas[w] = Terca{std::chrono::milliseconds(ms), 0, false, {}};
     }
     const xcb_window_t marco = xcb_generate_id(c);
     const uint32_t valores[] = {XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT |
@@ -81,6 +111,42 @@ void Soltar(xcb_window_t w, bool existe) {
     if (existe) xcb_reparent_window(c, w, pantalla->root, 0, 0);
     xcb_destroy_window(c, it->second);
     marcos.erase(it);
+    tercas.erase(w);
+}
+
+// A stubborn client's frame put back at the screen's centre, one pixel to
+// the right after every other move: the client sees each put-back as a move
+// of its window, also one that comes at once.
+void Devolver(xcb_window_t w, uint32_t movidas) {
+    const auto it = marcos.find(w);
+    if (it == marcos.end()) return;
+    auto* g = xcb_get_geometry_reply(c, xcb_get_geometry(c, it->second), nullptr);
+    if (!g) return;
+    const uint16_t ancho = g->width, alto = g->height;
+    std::free(g);
+    const auto x = static_cast<int16_t>(pantalla->width_in_pixels / 2 + movidas % 2);
+    const auto y = static_cast<int16_t>(pantalla->height_in_pixels / 2);
+    const uint32_t lugar[] = {static_cast<uint32_t>(x), static_cast<uint32_t>(y)};
+    xcb_configure_window(c, it->second, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, lugar);
+    Avisar(w, x, y, ancho, alto);
+}
+
+// Puts back the stubborn clients whose time has come; the milliseconds to
+// the next one, or -1: none waits.
+int Devolver_Debidas() {
+    const Reloj::time_point ahora = Reloj::now();
+    int espera = -1;
+    for (auto& [w, t] : tercas) {
+        if (!t.pendiente) continue;
+        if (t.cuando <= ahora) {
+            t.pendiente = false;
+            Devolver(w, t.movidas);
+            continue;
+        }
+        const auto ms = std::chrono::ceil<std::chrono::milliseconds>(t.cuando - ahora).count();
+        espera = espera < 0 ? static_cast<int>(ms) : std::min(espera, static_cast<int>(ms));
+    }
+    return espera;
 }
 
 void Configurar(const xcb_configure_request_event_t& e) {
@@ -108,8 +174,13 @@ void Configurar(const xcb_configure_request_event_t& e) {
     int16_t x = g->x, y = g->y;
     uint16_t ancho = g->width, alto = g->height;
     std::free(g);
-    if (e.value_mask & XCB_CONFIG_WINDOW_X) x = e.x;
-    if (e.value_mask & XCB_CONFIG_WINDOW_Y) y = e.y;
+    const auto t = tercas.find(e.window);
+    const bool mover = e.value_mask & (XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y);
+    // A stubborn client's move is refused (its size is not).
+    if (t == tercas.end()) {
+        if (e.value_mask & XCB_CONFIG_WINDOW_X) x = e.x;
+        if (e.value_mask & XCB_CONFIG_WINDOW_Y) y = e.y;
+    }
     if (e.value_mask & XCB_CONFIG_WINDOW_WIDTH) ancho = e.width;
     if (e.value_mask & XCB_CONFIG_WINDOW_HEIGHT) alto = e.height;
     const uint32_t marco[] = {static_cast<uint32_t>(x), static_cast<uint32_t>(y), ancho, alto};
@@ -120,6 +191,12 @@ void Configurar(const xcb_configure_request_event_t& e) {
     const uint32_t cliente[] = {ancho, alto};
     xcb_configure_window(c, e.window, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT, cliente);
     Avisar(e.window, x, y, ancho, alto);
+    if (t == tercas.end() || !mover) return;
+    ++t->second.movidas;
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, e.window, Atomo("_KESTRAM_MOVIDAS"),
+                        XCB_ATOM_CARDINAL, 32, 1, &t->second.movidas);
+    t->second.pendiente = true;
+    t->second.cuando = Reloj::now() + t->second.vuelta;
 }
 
 }  // namespace
@@ -153,7 +230,18 @@ int main() {
                         1, &aviso);
     xcb_flush(c);
 
-    while (xcb_generic_event_t* ev = xcb_wait_for_event(c)) {
+    for (;;) {
+        const int espera = Devolver_Debidas();
+        xcb_flush(c);
+        xcb_generic_event_t* ev = xcb_poll_for_event(c);
+        if (!ev) {
+            if (xcb_connection_has_error(c)) break;
+            // Nothing read and nothing queued: until the server says
+            // something or a stubborn client is due.
+            pollfd fd{xcb_get_file_descriptor(c), POLLIN, 0};
+            poll(&fd, 1, espera);
+            continue;
+        }
         switch (ev->response_type & 0x7f) {
         case XCB_MAP_REQUEST: {
             const auto* e = reinterpret_cast<xcb_map_request_event_t*>(ev);
