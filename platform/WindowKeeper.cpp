@@ -211,7 +211,18 @@ bool WindowKeeper::eventFilter(QObject* watched, QEvent* e) {
         // Only a size from outside; the keeper's own sizing needs no answer.
         if (e->spontaneous() && window_.isVisible()) askReturn();
         break;
-    case QEvent::Move: moved(e->spontaneous()); break;
+    case QEvent::Move:
+        // The window manager has framed the window: its margins are known
+        // now, and a manager that gives no activation (or gives it before
+        // the frame) must not leave the window centred without its frame.
+        if (centreAgain_ && window_.windowHandle() &&
+            !window_.windowHandle()->frameMargins().isNull()) {
+            centreAgain_ = false;
+            centreNow();
+            break;
+        }
+        moved(e->spontaneous());
+        break;
     case QEvent::WindowStateChange: askReturn(); break;
     case QEvent::Show:
         keepSize();
