@@ -1315,7 +1315,6 @@ TEST_F(Imprimir_Cups, AJobLimitIsToldInWords) {
     EXPECT_EQ(limitado.Trabajos().size(), 1u);
 }
 
-
 // A print server that takes no request in the clear: every request gets
 // "426 Upgrade Required" (as a scheduler that requires encryption answers),
 // the upgrade asked for is granted, and the handshake that follows gets
