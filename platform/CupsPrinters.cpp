@@ -241,9 +241,12 @@ public:
         if (!http_) return "No se puede conectar con el sistema de impresión.";
         const ipp_status_t status = cupsLastError();
         // libcups tells a secure connection it could not set up as an
-        // unavailable service.
+        // unavailable service with no HTTP answer behind it (a busy
+        // scheduler's comes with one).
+        const http_status_t http = httpGetStatus(http_);
         if (status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE &&
-            (httpGetStatus(http_) == HTTP_STATUS_UPGRADE_REQUIRED || encryptionFailed()))
+            (http == HTTP_STATUS_UPGRADE_REQUIRED || http == HTTP_STATUS_ERROR ||
+             encryptionFailed()))
             return kEncryptionFailed;
         return refusal(status, printer);
     }

@@ -1315,4 +1315,182 @@ TEST_F(Imprimir_Cups, AJobLimitIsToldInWords) {
     EXPECT_EQ(limitado.Trabajos().size(), 1u);
 }
 
+// A print server that takes no request in the clear: every request gets
+// "426 Upgrade Required" (as a scheduler that requires encryption answers),
+// the upgrade asked for is granted, and the handshake that follows gets
+// garbage and the connection closed.
+class Exige_Cifrado {
+public:
+    bool Arrancar() {
+        escucha_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t n = sizeof a;
+        if (escucha_ < 0 || ::bind(escucha_, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 ||
+            ::listen(escucha_, 16) != 0 ||
+            ::getsockname(escucha_, reinterpret_cast<sockaddr*>(&a), &n) != 0)
+            return false;
+        servidor_ = "127.0.0.1:" + std::to_string(ntohs(a.sin_port));
+        hilo_ = std::thread([this] { Bucle(); });
+        return true;
+    }
+    ~Exige_Cifrado() {
+        fin_ = true;
+        if (hilo_.joinable()) hilo_.join();
+        if (escucha_ >= 0) ::close(escucha_);
+    }
+    const std::string& Servidor() const { return servidor_; }
+
+private:
+    void Bucle() {
+        while (!fin_) {
+            pollfd p{escucha_, POLLIN, 0};
+            if (::poll(&p, 1, 50) <= 0) continue;
+            const int c = ::accept4(escucha_, nullptr, nullptr, SOCK_CLOEXEC);
+            if (c < 0) continue;
+            Atender(c);
+            ::close(c);
+        }
+    }
+    // One connection, until it closes, the handshake begins, or 2 s pass.
+    void Atender(int c) {
+        static const std::string k426 =
+            "HTTP/1.1 426 Upgrade Required\r\nConnection: Upgrade\r\n"
+            "Upgrade: TLS/1.2,TLS/1.1,TLS/1.0\r\nContent-Length: 0\r\n\r\n";
+        static const std::string k101 =
+            "HTTP/1.1 101 Switching Protocols\r\nConnection: Upgrade\r\n"
+            "Upgrade: TLS/1.2,TLS/1.1,TLS/1.0\r\n\r\n";
+        std::string visto;
+        const auto fin = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+        while (!fin_ && std::chrono::steady_clock::now() < fin) {
+            pollfd p{c, POLLIN, 0};
+            if (::poll(&p, 1, 50) <= 0) continue;
+            char b[4096];
+            const ssize_t r = ::read(c, b, sizeof b);
+            if (r <= 0) return;
+            if (visto.empty() && b[0] == 0x16) {  // a TLS ClientHello
+                const char basura[] = "\x15\x03\x01\x00\x02\x02\x28 no es TLS";
+                [[maybe_unused]] const ssize_t w = ::write(c, basura, sizeof basura - 1);
+                return;
+            }
+            visto.append(b, static_cast<std::size_t>(r));
+            for (auto e = visto.find("\r\n\r\n"); e != std::string::npos;
+                 e = visto.find("\r\n\r\n")) {
+                const bool subir = visto.rfind("OPTIONS ", 0) == 0;  // the upgrade itself
+                visto.erase(0, e + 4);
+                const std::string& r = subir ? k101 : k426;
+                if (::write(c, r.data(), r.size()) < 0) return;
+            }
+        }
+    }
+    int escucha_ = -1;
+    std::string servidor_;
+    std::atomic<bool> fin_{false};
+    std::thread hilo_;
+};
+
+// A server that asks for encryption the program cannot set up is told as
+// such, at once, at Ctrl+I and in the printer dialog; nothing is printed.
+TEST_F(Imprimir_Cups, EncryptionThatCannotBeSetUpIsToldSo) {
+    Exige_Cifrado servidor;
+    ASSERT_TRUE(servidor.Arrancar());
+    if (!relevo) puerto_ = ippPort();
+    relevo.emplace(cups.Socket().toStdString());  // TearDown gives the scheduler back
+    cupsSetServer(servidor.Servidor().c_str());
+    platform::setCurrentPrinter("Cualquiera");
+    const qint64 ms = Imprimir();
+    EXPECT_LT(ms, kMargen);
+    EXPECT_EQ(Mensaje(), std::string("No se ha podido imprimir el informe.\n") +
+                             platform::kEncryptionFailed);
+    EXPECT_TRUE(dialogos.fake.asked.empty());
+    platform::ScopedModalScript guion;
+    guion.push([](QDialog& d) { static_cast<FM_CONFIG_IMPR&>(d).CM_SALIR->click(); });
+    mensajes.fake.clear();
+    QElapsedTimer t;
+    t.start();
+    principal->mnuPrincipalConfigurar_Click();
+    EXPECT_LT(t.elapsed(), kMargen);
+    EXPECT_EQ(Mensaje(), std::string("No se ha podido leer la lista de impresoras.\n") +
+                             platform::kEncryptionFailed);
+}
+
+// A print server named by a host whose name server never answers: the
+// lookup holds no socket the program could shut, yet Ctrl+I and the dialog
+// end at the bound with the message, and nothing is printed. The check runs
+// in a copy of this test started in a mount namespace of its own, where
+// /etc/resolv.conf names a loopback name server that only swallows queries.
+TEST_F(Imprimir_Cups, ANameServerThatNeverAnswersEndsAtTheBound) {
+    const char* const kDentro = "KESTRAM_PRUEBA_DNS_MUDO";
+    if (qEnvironmentVariableIsSet(kDentro)) {
+        cupsSetServer("impresion.kestram-prueba");
+        platform::setCurrentPrinter("Cualquiera");
+        const qint64 ms = Imprimir();
+        EXPECT_LT(ms, 1000 + kMargen);
+        EXPECT_EQ(Mensaje(), std::string("No se ha podido imprimir el informe.\n") +
+                                 platform::kPrintingSystemSilent);
+        EXPECT_TRUE(dialogos.fake.asked.empty());
+        platform::ScopedModalScript guion;
+        guion.push([](QDialog& d) { static_cast<FM_CONFIG_IMPR&>(d).CM_SALIR->click(); });
+        mensajes.fake.clear();
+        QElapsedTimer t;
+        t.start();
+        principal->mnuPrincipalConfigurar_Click();
+        EXPECT_LT(t.elapsed(), 1000 + kMargen);
+        EXPECT_EQ(Mensaje(), std::string("No se ha podido leer la lista de impresoras.\n") +
+                                 platform::kPrintingSystemSilent);
+        cupsSetServer(cups.Socket().toLocal8Bit().constData());
+        EXPECT_TRUE(cups.Trabajos().empty());
+        return;
+    }
+    if (QProcess::execute("unshare", {"--mount", "true"}) != 0)
+        GTEST_SKIP() << "no mount namespace may be made here";
+    // The name server: a UDP socket on a free loopback address, never read.
+    const int dns = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(dns, 0);
+    std::string direccion;
+    for (const char* d : {"127.0.0.1", "127.0.0.54", "127.0.0.77"}) {
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_port = htons(53);
+        ::inet_pton(AF_INET, d, &a.sin_addr);
+        if (::bind(dns, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
+            direccion = d;
+            break;
+        }
+    }
+    if (direccion.empty()) {
+        ::close(dns);
+        GTEST_SKIP() << "no loopback address has port 53 free";
+    }
+    QTemporaryDir dir;
+    auto escribir = [&dir](const char* nombre, const std::string& texto) {
+        QFile f(dir.filePath(nombre));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(texto.data(), static_cast<qint64>(texto.size()));
+        return f.fileName();
+    };
+    const QString resolv =
+        escribir("resolv.conf", "nameserver " + direccion + "\noptions timeout:10 attempts:1\n");
+    const QString nss = escribir("nsswitch.conf", "hosts: files dns\n");
+    QProcess copia;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(kDentro, "1");
+    copia.setProcessEnvironment(env);
+    copia.setProcessChannelMode(QProcess::MergedChannels);
+    copia.start("unshare",
+                {"--mount", "--", "sh", "-c",
+                 "mount --bind \"$1\" /etc/resolv.conf && mount --bind \"$2\" /etc/nsswitch.conf "
+                 "|| exit 77; exec \"$3\" "
+                 "--gtest_filter=Imprimir_Cups.ANameServerThatNeverAnswersEndsAtTheBound",
+                 "sh", resolv, nss, QCoreApplication::applicationFilePath()});
+    const bool fin = copia.waitForFinished(60000);
+    ::close(dns);
+    const QString salida = QString::fromLocal8Bit(copia.readAll());
+    ASSERT_TRUE(fin) << salida.toStdString();
+    if (copia.exitCode() == 77) GTEST_SKIP() << "files may not be mounted here";
+    EXPECT_EQ(copia.exitCode(), 0) << salida.toStdString();
+    EXPECT_TRUE(salida.contains("[  PASSED  ] 1 test")) << salida.toStdString();
+}
+
 }  // namespace
