@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -161,10 +162,13 @@ int main(int argc, char** argv) {
         QObject::connect(respondedor, &QTimer::timeout, [&respuestas] { Responder(respuestas); });
         respondedor->start(20);
         // Once the start's own steps are over (the offer of a recovered
-        // case answered).
+        // case answered, and what its answer opened): no box on show, and
+        // not inside a box's own loop, where this timer may fire just after
+        // the box was answered and before the step goes on.
         auto* listo = new QTimer(&principal);
         QObject::connect(listo, &QTimer::timeout, &principal, [&principal, listo] {
-            if (QApplication::activeModalWidget()) return;
+            if (QApplication::activeModalWidget() || QThread::currentThread()->loopLevel() > 1)
+                return;
             listo->stop();
             Empezar(principal);
         });
