@@ -35,7 +35,7 @@ bool Existe(const std::string& ruta) {
 
 std::string Carpeta_Recuperacion() {
     const char* estado = std::getenv("XDG_STATE_HOME");
-    // The base directory specification: a relative path is to be ignored.
+    // A relative XDG_STATE_HOME is ignored, as the desktop rules say.
     if (estado && estado[0] == '/') return std::string(estado) + "/kestram";
     const char* home = std::getenv("HOME");
     if (home && home[0] == '/') return std::string(home) + "/.local/state/kestram";

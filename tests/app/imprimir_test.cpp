@@ -538,6 +538,22 @@ protected:
     std::string Mensaje() const {
         return mensajes.fake.shown.empty() ? std::string() : mensajes.fake.shown[0].text;
     }
+    // Ctrl+I with a chosen printer, then the printer dialog left with Salir:
+    // each within `limite` ms, with the failure `razon` and no file asked for.
+    void Falla_Imprimir_Y_Dialogo(qint64 limite, const char* razon) {
+        platform::setCurrentPrinter("Cualquiera");
+        EXPECT_LT(Imprimir(), limite);
+        EXPECT_EQ(Mensaje(), std::string("No se ha podido imprimir el informe.\n") + razon);
+        EXPECT_TRUE(dialogos.fake.asked.empty());
+        platform::ScopedModalScript guion;
+        guion.push([](QDialog& d) { static_cast<FM_CONFIG_IMPR&>(d).CM_SALIR->click(); });
+        mensajes.fake.clear();
+        QElapsedTimer t;
+        t.start();
+        principal->mnuPrincipalConfigurar_Click();
+        EXPECT_LT(t.elapsed(), limite);
+        EXPECT_EQ(Mensaje(), std::string("No se ha podido leer la lista de impresoras.\n") + razon);
+    }
     // The scheduler's newest job; id 0 when it has none.
     prueba::Planificador::Trabajo Ultimo_Trabajo() {
         const auto v = cups.Trabajos();
@@ -1398,21 +1414,7 @@ TEST_F(Imprimir_Cups, EncryptionThatCannotBeSetUpIsToldSo) {
     if (!relevo) puerto_ = ippPort();
     relevo.emplace(cups.Socket().toStdString());  // TearDown gives the scheduler back
     cupsSetServer(servidor.Servidor().c_str());
-    platform::setCurrentPrinter("Cualquiera");
-    const qint64 ms = Imprimir();
-    EXPECT_LT(ms, kMargen);
-    EXPECT_EQ(Mensaje(), std::string("No se ha podido imprimir el informe.\n") +
-                             platform::kEncryptionFailed);
-    EXPECT_TRUE(dialogos.fake.asked.empty());
-    platform::ScopedModalScript guion;
-    guion.push([](QDialog& d) { static_cast<FM_CONFIG_IMPR&>(d).CM_SALIR->click(); });
-    mensajes.fake.clear();
-    QElapsedTimer t;
-    t.start();
-    principal->mnuPrincipalConfigurar_Click();
-    EXPECT_LT(t.elapsed(), kMargen);
-    EXPECT_EQ(Mensaje(), std::string("No se ha podido leer la lista de impresoras.\n") +
-                             platform::kEncryptionFailed);
+    Falla_Imprimir_Y_Dialogo(kMargen, platform::kEncryptionFailed);
 }
 
 // A print server named by a host whose name server never answers: the
@@ -1424,21 +1426,7 @@ TEST_F(Imprimir_Cups, ANameServerThatNeverAnswersEndsAtTheBound) {
     const char* const kDentro = "KESTRAM_PRUEBA_DNS_MUDO";
     if (qEnvironmentVariableIsSet(kDentro)) {
         cupsSetServer("impresion.kestram-prueba");
-        platform::setCurrentPrinter("Cualquiera");
-        const qint64 ms = Imprimir();
-        EXPECT_LT(ms, 1000 + kMargen);
-        EXPECT_EQ(Mensaje(), std::string("No se ha podido imprimir el informe.\n") +
-                                 platform::kPrintingSystemSilent);
-        EXPECT_TRUE(dialogos.fake.asked.empty());
-        platform::ScopedModalScript guion;
-        guion.push([](QDialog& d) { static_cast<FM_CONFIG_IMPR&>(d).CM_SALIR->click(); });
-        mensajes.fake.clear();
-        QElapsedTimer t;
-        t.start();
-        principal->mnuPrincipalConfigurar_Click();
-        EXPECT_LT(t.elapsed(), 1000 + kMargen);
-        EXPECT_EQ(Mensaje(), std::string("No se ha podido leer la lista de impresoras.\n") +
-                                 platform::kPrintingSystemSilent);
+        Falla_Imprimir_Y_Dialogo(1000 + kMargen, platform::kPrintingSystemSilent);
         cupsSetServer(cups.Socket().toLocal8Bit().constData());
         EXPECT_TRUE(cups.Trabajos().empty());
         return;
