@@ -14,6 +14,7 @@
 #include <cstring>
 #include <initializer_list>
 #include <optional>
+#include <string>
 #include <vector>
 
 // A second client of the X server, as a pager or another program is.
@@ -204,6 +205,13 @@ public:
             v = *static_cast<const uint32_t*>(xcb_get_property_value(p));
         std::free(p);
         return v;
+    }
+
+    // Asks i3 to tile the window (what its floating toggle key does).
+    static bool enlosar(xcb_window_t w) {
+        const std::string orden =
+            "i3-msg -q '[id=" + std::to_string(w) + "] floating disable' >/dev/null 2>&1";
+        return std::system(orden.c_str()) == 0;
     }
 
     // The window manager has taken the window into a frame of its own.

@@ -313,9 +313,7 @@ TEST_F(Presentacion_X11, SplashStaysInFrontOfTheFrameAndTakesTheKeys) {
 // window, the background picture without a seam beyond its own size.
 TEST_F(Marco_X11, TiledByTheWindowManagerTheWholeWindowIsPainted) {
     const QSize propio = principal->size();
-    const std::string orden =
-        "i3-msg -q '[id=" + std::to_string(Id()) + "] floating disable' >/dev/null 2>&1";
-    ASSERT_EQ(std::system(orden.c_str()), 0);
+    ASSERT_TRUE(x.enlosar(Id()));
     QSize enX;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {

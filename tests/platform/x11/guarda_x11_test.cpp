@@ -148,9 +148,7 @@ TEST_F(Guarda_X11, TheUsersMoveIsItsPlace) {
 TEST_F(Guarda_X11, TiledItTakesTheTilesSizeAfterItsAttempts) {
     const QSize propio = ventana->size();
     const int antes = guarda->attempts();
-    const std::string orden =
-        "i3-msg -q '[id=" + std::to_string(Id()) + "] floating disable' >/dev/null 2>&1";
-    ASSERT_EQ(std::system(orden.c_str()), 0);
+    ASSERT_TRUE(x.enlosar(Id()));
     QSize enX;
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
