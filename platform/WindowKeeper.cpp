@@ -206,20 +206,23 @@ void WindowKeeper::comeBack() {
 
 bool WindowKeeper::eventFilter(QObject* watched, QEvent* e) {
     if (watched != &window_) return false;
-    // Once the window manager has framed the window its margins are known:
-    // centred again then, also where no activation comes (a window that
-    // takes no focus) or it comes before the frame.
-    if (centreAgain_ && window_.isVisible() && window_.windowHandle() &&
-        !window_.windowHandle()->frameMargins().isNull()) {
-        centreAgain_ = false;
-        QTimer::singleShot(0, this, &WindowKeeper::centreNow);
-    }
     switch (e->type()) {
     case QEvent::Resize:
         // Only a size from outside; the keeper's own sizing needs no answer.
         if (e->spontaneous() && window_.isVisible()) askReturn();
         break;
-    case QEvent::Move: moved(e->spontaneous()); break;
+    case QEvent::Move:
+        // The window manager has framed the window: its margins are known
+        // now, and a manager that gives no activation (or gives it before
+        // the frame) must not leave the window centred without its frame.
+        if (centreAgain_ && window_.windowHandle() &&
+            !window_.windowHandle()->frameMargins().isNull()) {
+            centreAgain_ = false;
+            centreNow();
+            break;
+        }
+        moved(e->spontaneous());
+        break;
     case QEvent::WindowStateChange: askReturn(); break;
     case QEvent::Show:
         keepSize();

@@ -83,32 +83,6 @@ protected:
     QPoint lugar;
 };
 
-// A window the window manager never activates (it takes no focus) is
-// centred all the same once it is framed: with its frame, not by the
-// client's size it had before the frame was known.
-TEST(Guarda_X11_Sin_Foco, CentredOnceFramedWithoutAnActivation) {
-    Cliente_X x;
-    ASSERT_TRUE(x.ok());
-    QWidget ventana(nullptr, kBanderas | Qt::WindowDoesNotAcceptFocus);
-    platform::WindowKeeper guarda(ventana, QSize(12000, 9000), QSize(300, 200));
-    ventana.winId();
-    guarda.centre();
-    ventana.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana, 10000));
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return !ventana.windowHandle()->frameMargins().isNull(); }, 10000));
-    const auto centrado = [&] {
-        const QRect r = ventana.screen()->geometry();
-        const QRect f = platform::frameOf(ventana);
-        return QPoint(r.x() + (r.width() - f.width()) / 2, r.y() + (r.height() - f.height()) / 2);
-    };
-    EXPECT_TRUE(QTest::qWaitFor([&] { return platform::frameOf(ventana).topLeft() == centrado(); },
-                                10000))
-        << "at " << platform::frameOf(ventana).x() << ", " << platform::frameOf(ventana).y()
-        << ", centred at " << centrado().x() << ", " << centrado().y();
-    EXPECT_FALSE(ventana.isActiveWindow());
-}
-
 // The outer size, frame included, is 12000 x 9000 twips (800 x 600 pixels at
 // 96 DPI) on the screen, at the run's scale within the one device pixel
 // that rounding leaves, in the centre of the screen.
